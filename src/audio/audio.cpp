@@ -1,0 +1,139 @@
+#include "audio.h"
+
+#include <ao/ao.h>
+#include <pthread.h>
+#include <vorbis/vorbisfile.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+#include "console.h"
+#include "utils.h"
+
+bool audioDisabled = false;
+
+namespace {
+
+std::atomic<bool> libraryStarted{false};
+// Set while the game closes: playing sounds stop at their next chunk.
+std::atomic<bool> stopping{false};
+std::atomic<int> playingSounds{0};
+std::atomic<SoundListener> soundListener{nullptr};
+
+constexpr auto SHUTDOWN_GRACE = std::chrono::milliseconds(250);
+
+void* soundThread(void* argument)
+{
+    char* path = static_cast<char*>(argument);
+    playSound(path);
+    std::free(path);
+    playingSounds.fetch_sub(1);
+    return nullptr;
+}
+
+}  // namespace
+
+void initAudio()
+{
+    ao_initialize();
+    stopping = false;
+    libraryStarted = true;
+}
+
+void cleanupAudio()
+{
+    if (!libraryStarted.exchange(false)) return;
+    stopping = true;
+    // Each sound notices within one short chunk of audio. If one is stuck in
+    // a driver, leave the library running rather than pull it from under it:
+    // the process is ending anyway.
+    auto deadline = std::chrono::steady_clock::now() + SHUTDOWN_GRACE;
+    while (playingSounds.load() > 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    if (playingSounds.load() == 0) ao_shutdown();
+}
+
+void setSoundListener(SoundListener listener) { soundListener = listener; }
+
+void playSoundAsync(const char* path)
+{
+    if (SoundListener listener = soundListener.load()) {
+        listener(path);
+        return;
+    }
+    if (!libraryStarted || stopping) return;
+    char* copy = strdup(path);
+    if (copy == nullptr) return;
+    playingSounds.fetch_add(1);
+    pthread_t thread;
+    if (pthread_create(&thread, nullptr, soundThread, copy) != 0) {
+        playingSounds.fetch_sub(1);
+        std::free(copy);
+        return;
+    }
+    pthread_detach(thread);
+}
+
+void playSound(const char* path)
+{
+    if (audioDisabled || stopping) return;
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) return;
+    OggVorbis_File stream;
+    if (ov_open(file, &stream, nullptr, 0) != 0) {
+        std::fclose(file);
+        return;
+    }
+    vorbis_info* info = ov_info(&stream, -1);
+    ao_sample_format format{};
+    format.bits = 16;
+    format.rate = info->rate;
+    format.channels = info->channels;
+    format.byte_format = AO_FMT_LITTLE;
+    format.matrix = nullptr;
+    // A machine without a sound card must stay quiet on the terminal.
+    ao_option* options = nullptr;
+    ao_append_option(&options, "quiet", "");
+    int driver = ao_default_driver_id();
+    ao_device* device = driver < 0 ? nullptr : ao_open_live(driver, &format, options);
+    ao_free_options(options);
+    if (device == nullptr) {
+        ov_clear(&stream);
+        return;
+    }
+    char buffer[4096];
+    int section = 0;
+    long bytes;
+    while (!stopping && (bytes = ov_read(&stream, buffer, sizeof buffer, 0, 2, 1, &section)) > 0)
+        ao_play(device, buffer, static_cast<uint_32>(bytes));
+    ao_close(device);
+    ov_clear(&stream);
+}
+
+void playEffect(const GameState* state, const char* path)
+{
+    if (state->soundOn) playSoundAsync(path);
+}
+
+void soundHandler(GameState* state, const char* rest)
+{
+    if (rest[0] == '\0') {
+        out("Sound is currently %s", state->soundOn ? "Enabled.\n" : "Disabled.\n");
+    } else if (strcmpi(rest, "on") == 0) {
+        if (audioDisabled) {
+            out("Sound cannot be enabled: audio was disabled at launch.\n");
+            return;
+        }
+        state->soundOn = true;
+        out("Sound enabled.\n");
+    } else if (strcmpi(rest, "off") == 0) {
+        state->soundOn = false;
+        out("Sound disabled.\n");
+    } else {
+        out("Incorrect usage of 'sound' command.\n");
+    }
+}

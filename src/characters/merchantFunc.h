@@ -1,0 +1,10 @@
+// Shops: buying, selling, looking over the wares, and the lottery.
+#pragma once
+
+#include "gameState.h"
+
+void talkToMerchant(GameState* state, Entity* player, Entity* merchant);
+void buyFromMerchant(GameState* state, Entity* player, Entity* merchant);
+void sellToMerchant(GameState* state, Entity* player, Entity* merchant);
+void examineMerchant(const Entity* player, const Entity* merchant);
+void playLottery(GameState* state, Entity* player, Entity* merchant);

@@ -1,0 +1,49 @@
+// The game's three seams to the outside world: where lines come from, where
+// printed bytes go, and where random numbers come from. The real game wires
+// them to the terminal and the C library; tests wire them to scripts.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+class LineSource {
+public:
+    virtual ~LineSource() = default;
+    // One line for the line editor, after printing the prompt. False at end of input.
+    virtual bool readLine(const char* prompt, std::string& line) = 0;
+    // One plain line: no prompt, no editing, no history. False at end of input.
+    virtual bool readPlainLine(std::string& line) = 0;
+};
+
+class OutputSink {
+public:
+    virtual ~OutputSink() = default;
+    virtual void write(const char* data, std::size_t size) = 0;
+    virtual void writeError(const char* data, std::size_t size) = 0;
+    virtual void flush() {}
+};
+
+// Installs a seam; nullptr restores the terminal default.
+void setLineSource(LineSource* source);
+void setOutputSink(OutputSink* sink);
+void setRandomSource(std::function<int()> source);
+
+LineSource& lineSource();
+
+// printf-style output to the player (standard output) and to standard error.
+void out(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void outError(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void outFlush();
+
+// One number from the game's random generator (non-negative, like rand()).
+int gameRandom();
+
+// The terminal's line source: the line editor when a person types at a
+// terminal, plain buffered reads when the input is a pipe or a file.
+LineSource& terminalLineSource();
+
+// The input history the "history" command shows. Kept by the line editor's
+// history library in every mode so typed and scripted play list the same.
+void rememberLine(const char* line);
+void clearRememberedLines();

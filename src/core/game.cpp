@@ -1,0 +1,271 @@
+#include "game.h"
+
+#include <readline/history.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "audio.h"
+#include "combatFunc.h"
+#include "commandTable.h"
+#include "console.h"
+#include "drawStatus.h"
+#include "entityFunc.h"
+#include "giveFunc.h"
+#include "itemFunc.h"
+#include "moveFunc.h"
+#include "roomView.h"
+#include "saveLoad.h"
+#include "turnClock.h"
+#include "utils.h"
+
+namespace {
+
+constexpr int LINE_SIZE = 100;
+constexpr int VERB_SIZE = 32;
+constexpr int REST_SIZE = 64;
+
+bool endRequested = false;
+
+void askSex(Entity* player)
+{
+    char answer[LINE_SIZE];
+    getInput(answer, sizeof answer);
+    for (const char* word : {"man", "male", "m", "boy"}) {
+        if (strcmpi(answer, word) == 0) {
+            out("Ah, a man...very well, then.\n");
+            player->sex = 1;
+            return;
+        }
+    }
+    for (const char* word : {"woman", "female", "w", "f", "girl"}) {
+        if (strcmpi(answer, word) == 0) {
+            out("Ah, a woman...very well, then.\n");
+            player->sex = 2;
+            return;
+        }
+    }
+    out("Very well. You walk between.\n");
+    player->sex = 3;
+}
+
+void beginJourney(GameState* state)
+{
+    Entity* player = &state->player;
+    out("What is your name, wanderer?\n");
+    getInput(player->name, sizeof player->name);
+    if (player->name[0] == '\0') copyText(player->name, sizeof player->name, "Arlen");
+    out("So be it, %s. May your path be remembered.\n", player->name);
+    out("Are you man or woman? Or...?\n");
+    askSex(player);
+    out("\nIt is dangerous to go alone...take these supplies with you.\n");
+    out("And with all that being said...\n\n");
+    out("Welcome to %s, %s!\n", "Lanternmoor", player->name);
+    out("Will you strike with steel...or speak with silver?\n");
+    out("The Black Queen is watching...\n\n");
+    out("Type \"help\" for a command list.\n\n");
+    lookAround(state);
+}
+
+bool isBadWord(const char* verb, const char* rest)
+{
+    for (int i = 0; badWords[i] != nullptr; ++i)
+        if (strcmpi(verb, badWords[i]) == 0 || strcmpi(rest, badWords[i]) == 0) return true;
+    return false;
+}
+
+// The special words answered before the command table; true when handled.
+bool answerSpecialWord(GameState* state, const char* verb)
+{
+    if (strcmpi(verb, "history") == 0) {
+        showCommandHistory();
+    } else if (strcmpi(verb, "xyzzy") == 0) {
+        out("POOF! Nothing happens.\n");
+    } else if (strcmpi(verb, "plugh") == 0) {
+        out("A hollow voice says, \"You can't do that here.\"\n");
+    } else if (strcmpi(verb, "think") == 0) {
+        out("You think...therefore, you are.\n");
+    } else if (strcmpi(verb, "debug") == 0) {
+        out("There are no bugs here, only features.\n");
+    } else if (strcmpi(verb, state->player.name) == 0) {
+        out("Yes, that is your name...\n");
+    } else if (strcmpi(verb, "pray") == 0) {
+        out("You close your eyes and say a silent prayer to God.\n");
+        playEffect(state, "sound/pray.ogg");
+        if (gameRandom() % 10 == 0) out("You hear a faint voice respond warmly: \"I hear you.\"\n");
+    } else if (strcmpi(verb, "sleep") == 0) {
+        out("You can't just go to sleep here!\n");
+    } else if (strcmpi(verb, "dance") == 0) {
+        out("You bust out some questionable moves. Nobody is impressed.\n");
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void requestProgramEnd() { endRequested = true; }
+bool programEndRequested() { return endRequested; }
+void resetProgramEnd() { endRequested = false; }
+
+bool startGame(GameState* state)
+{
+    out("%s, v%s\n", "Lanternmoor", "0.1.1");
+    out("====================================\n");
+    out("1. Begin a new journey\n");
+    out("2. Continue where you left off\n");
+    out("3. Quit\n");
+    char answer[LINE_SIZE];
+    getInput(answer, sizeof answer);
+    if (answer[0] == '1') {
+        beginJourney(state);
+        return false;
+    }
+    if (answer[0] == '2') return !loadState(state);
+    return true;
+}
+
+void gameLoop(GameState* state)
+{
+    if (startGame(state)) return;
+    while (!handleCommand(state)) {
+    }
+}
+
+void normalizeInput(const char* raw, char* normalized, int size)
+{
+    const char* chosen = raw;
+    for (const Alias& alias : aliases) {
+        if (strcmpi(raw, alias.input) == 0) {
+            chosen = alias.expansion;
+            break;
+        }
+    }
+    copyText(normalized, size, chosen);
+}
+
+bool getNormalizedCommand(char* verb, char* rest, int size, bool* endOfInput)
+{
+    char raw[LINE_SIZE];
+    char normalized[LINE_SIZE];
+    *endOfInput = !getInput(raw, sizeof raw);
+    normalizeInput(raw, normalized, size < LINE_SIZE ? size : LINE_SIZE);
+    if (normalized[0] != '\0' && strcmpi(normalized, "history") != 0) rememberLine(normalized);
+    verb[0] = '\0';
+    rest[0] = '\0';
+    std::sscanf(normalized, "%31s %63[^\n]", verb, rest);
+    return verb[0] != '\0';
+}
+
+void showCommandHistory()
+{
+    HIST_ENTRY** list = history_list();
+    if (list == nullptr) {
+        out("No command history.\n");
+        return;
+    }
+    out("Recent command history:\n");
+    for (int i = 0; list[i] != nullptr; ++i) out("- %s\n", list[i]->line);
+}
+
+bool handleCommand(GameState* state)
+{
+    char verb[VERB_SIZE];
+    char rest[REST_SIZE];
+    bool endOfInput = false;
+    if (!getNormalizedCommand(verb, rest, LINE_SIZE, &endOfInput)) {
+        // Running out of input ends the game as "quit" does.
+        if (endOfInput) out("\nFarewell, %s!\n", state->player.name);
+        return endOfInput;
+    }
+    if (isBadWord(verb, rest)) {
+        out("Now, now. Watch your language.\n");
+        return false;
+    }
+    if (strcmpi(verb, "quit") == 0 || strcmpi(verb, "exit") == 0) {
+        out("Farewell, %s!\n", state->player.name);
+        return true;
+    }
+    if (answerSpecialWord(state, verb)) return false;
+
+    int index = findCommandIndex(verb);
+    if (index < 0) {
+        out("Invalid command!\n");
+        return false;
+    }
+    const Command& command = commands[index];
+    if (command.needsLight && !checkAreaLit(state)) {
+        out("It's too dark to do that!\n");
+        return false;
+    }
+    command.handler(state, rest);
+    if (programEndRequested()) return true;
+    state->turnTaken = command.takesTurn;
+    if (command.takesTurn) applyTurnEffects(state);
+    return false;
+}
+
+// ---- Handlers ----
+
+void goHandler(GameState* state, const char* noun) { goDirection(state, noun); }
+
+void getHandler(GameState* state, const char* noun)
+{
+    Location* here = &state->locations[state->player.locationId];
+    if (noun[0] == '\0') {
+        out("You must specify something to get!\n");
+    } else if (strcmpi(noun, "item") == 0 || strcmpi(noun, here->item.name) == 0) {
+        getItem(state, &here->item);
+    } else if (strcmpi(noun, "gold") == 0) {
+        getGold(state);
+    } else if (strcmpi(noun, "both") == 0 || strcmpi(noun, "all") == 0) {
+        getItem(state, &here->item);
+        getGold(state);
+    } else {
+        out("You can't get that!\n");
+    }
+}
+
+void lookHandler(GameState* state, const char* noun)
+{
+    int action = getLookAction(state, noun);
+    if (action == 0) {
+        lookAround(state);
+    } else if (!checkAreaLit(state)) {
+        out("It's too dark!\n");
+    } else if (action == 2) {
+        lookAtItem(state, noun);
+    } else {
+        lookAtEntity(state, noun);
+    }
+}
+
+void useHandler(GameState* state, const char* noun) { useItem(state, noun); }
+void dropHandler(GameState* state, const char* noun) { dropItem(state, noun); }
+
+void talkHandler(GameState* state, const char* noun)
+{
+    if (strcmpi(noun, "grue") == 0) {
+        out("You can't talk to the lurking grue!\n");
+    } else if (strcmpi(noun, "self") == 0) {
+        out("Talking to yourself again, I see...\n");
+    } else {
+        talkToEntity(state, noun);
+    }
+}
+
+void giveHandler(GameState* state, const char* noun) { giveItem(state, noun); }
+void equipHandler(GameState* state, const char* noun) { equipItem(state, noun); }
+void removeHandler(GameState* state, const char* noun) { removeItem(state, noun); }
+void attackHandler(GameState* state, const char* noun) { attackEntity(state, noun); }
+void waitHandler(GameState*, const char*) { out("You wait patiently for a minute...\n"); }
+void clearHandler(GameState*, const char*) { clearScreen(); }
+void helpHandler(GameState*, const char*) { drawHelp(); }
+void statsHandler(GameState* state, const char*) { drawStats(state); }
+void inventoryHandler(GameState* state, const char*) { drawInventory(state); }
+void timeHandler(GameState* state, const char*) { calculateTimePassed(state); }
+void saveHandler(GameState* state, const char*) { saveState(state); }
+void loadHandler(GameState* state, const char*) { loadState(state); }
+void hugHandler(GameState* state, const char* noun) { hugEntity(state, noun); }
+void listenHandler(GameState* state, const char*) { listenToAmbience(state->player.locationId); }

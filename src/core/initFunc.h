@@ -1,0 +1,10 @@
+// Building a fresh journey.
+#pragma once
+
+#include "gameState.h"
+
+void initGameState(GameState* state);
+void initPlayer(GameState* state, Entity* player);
+void initEntities(GameState* state, Entity* player);
+// The whole fresh world in start-up order: tables, items, player, cast.
+void buildFreshGame(GameState* state);

@@ -1,0 +1,78 @@
+#include "startup.h"
+
+#include <readline/history.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <memory>
+
+#include "audio.h"
+#include "console.h"
+#include "game.h"
+#include "initFunc.h"
+
+namespace {
+
+constexpr const char* TITLE = "Lanternmoor";
+constexpr const char* VERSION = "0.1.1";
+
+// Reads the options in order; returns -1 to go on, or the exit status.
+int readOptions(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            out("%s %s\n", TITLE, VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0) {
+            out("Usage: %s [options]\n", argv[0]);
+            out("  --help\tShow this help message\n");
+            out("  --version\tDisplay version information\n");
+            out("  --no-audio\tDisable audio playback\n");
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--no-audio") == 0) {
+            audioDisabled = true;
+            continue;
+        }
+        out("Unknown option: %s\n", argv[i]);
+        out("Use '--help' to see valid options.\n");
+        return 1;
+    }
+    return -1;
+}
+
+// ANSI sequences need nothing on a POSIX terminal.
+void enableAnsiColors() {}
+
+void ensureSaveDirExists()
+{
+    struct stat status;
+    if (stat("saves", &status) != 0) mkdir("saves", 0777);
+}
+
+}  // namespace
+
+int runLanternmoor(int argc, char** argv)
+{
+    int status = readOptions(argc, argv);
+    if (status >= 0) {
+        outFlush();
+        return status;
+    }
+    enableAnsiColors();
+    ensureSaveDirExists();
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    stifle_history(20);
+    if (!audioDisabled) initAudio();
+
+    auto state = std::make_unique<GameState>();
+    buildFreshGame(state.get());
+    gameLoop(state.get());
+    outFlush();
+    // The garden's farewell leaves at once; every other ending shuts sound down.
+    if (!audioDisabled && !programEndRequested()) cleanupAudio();
+    return 0;
+}

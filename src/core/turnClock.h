@@ -1,0 +1,11 @@
+// Game time: what happens each turn, and the clock the player can ask about.
+#pragma once
+
+#include "gameState.h"
+
+// The clock value of the last "watching" notice; process-wide, never saved.
+extern int lastNoticeTurn;
+
+void applyTurnEffects(GameState* state);
+void calculateTimePassed(const GameState* state);
+void checkBlackQueenWatch(const GameState* state);

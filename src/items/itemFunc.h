@@ -1,0 +1,36 @@
+// What the player does with things: carrying, taking, dropping, wearing,
+// using and examining items.
+#pragma once
+
+#include "gameState.h"
+
+// ---- Inventories ----
+bool checkFullInventory(const Entity* entity);
+bool checkEmptyInventory(const Entity* entity);
+void clearInventory(Entity* entity);
+Item getItemByID(int id);
+bool itemIsHere(const GameState* state, const char* noun);
+bool itemInInventory(const Entity* entity, const char* noun);
+// The lowest carried slot holding an item of that name, or -1.
+int findCarriedItem(const Entity* entity, const char* noun);
+// The lowest free carried slot, or -1.
+int findFreeSlot(const Entity* entity);
+// Overwrites a slot or place with the Empty record.
+void emptySlot(const GameState* state, Item* slot);
+void printItem(const Item* item);
+void drawInventory(const GameState* state);
+
+// ---- Taking and dropping ----
+void getItem(GameState* state, Item* locationItem);
+void getGold(GameState* state);
+void dropItem(GameState* state, const char* noun);
+
+// ---- Equipment ----
+void equipItem(GameState* state, const char* noun);
+void removeItem(GameState* state, const char* noun);
+void recalculateStats(Entity* entity);
+
+// ---- Using and examining ----
+void useItem(GameState* state, const char* noun);
+void checkLight(GameState* state);
+void lookAtItem(const GameState* state, const char* noun);

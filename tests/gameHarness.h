@@ -1,0 +1,90 @@
+// Plays the whole game in-process: scripted lines in, every printed byte
+// captured, random numbers fixed, sounds recorded instead of played.
+#pragma once
+
+#include <deque>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "console.h"
+#include "gameState.h"
+
+class ScriptedLines : public LineSource {
+public:
+    std::deque<std::string> lines;
+    bool readLine(const char* prompt, std::string& line) override;
+    bool readPlainLine(std::string& line) override;
+};
+
+class CapturedOutput : public OutputSink {
+public:
+    std::string text;
+    std::string errors;
+    void write(const char* data, std::size_t size) override { text.append(data, size); }
+    void writeError(const char* data, std::size_t size) override { errors.append(data, size); }
+};
+
+class GameHarness {
+public:
+    // Builds a fresh journey; the player's attack and defence draws take the
+    // default random value (base attack 7, base defence 5).
+    GameHarness();
+    ~GameHarness();
+    GameHarness(const GameHarness&) = delete;
+    GameHarness& operator=(const GameHarness&) = delete;
+
+    // Queues numbers the game's random generator will return, in order.
+    void queueRandom(std::initializer_list<int> numbers);
+    // What the generator returns once the queue is empty.
+    int defaultRandom = 1;
+    // How many numbers were drawn so far.
+    int randomsDrawn = 0;
+
+    // Types the lines one after another as commands (and answers to any
+    // question a command asks). Returns everything printed meanwhile.
+    std::string play(std::initializer_list<std::string> lines);
+    std::string play(const std::vector<std::string>& lines);
+    // True once a command ended the game.
+    bool ended = false;
+
+    // Sounds requested since the last call, in order.
+    std::vector<std::string> takeSounds();
+
+    GameState& game() { return *state; }
+    Entity& player() { return state->player; }
+    Entity& entity(int id) { return state->entities[id]; }
+    Location& here() { return state->locations[state->player.locationId]; }
+    // Puts the player somewhere without a turn passing.
+    void moveTo(int locationId) { state->player.locationId = locationId; }
+    // Gives the player a fresh catalogue item in the lowest free carried slot.
+    void giveItem(int itemId);
+    // Empties all ten carried slots.
+    void emptyPack();
+
+    std::string errors() const { return output.errors; }
+
+private:
+    std::unique_ptr<GameState> state;
+    ScriptedLines input;
+    CapturedOutput output;
+    std::deque<int> randoms;
+};
+
+// A private working directory for the length of a test (saves go there).
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return dir; }
+
+private:
+    std::string dir;
+    std::string previous;
+};
+
+// The colour-coded mark printItem puts before an item's name.
+std::string itemMark(const char* colour, char mark);
