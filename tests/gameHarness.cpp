@@ -53,6 +53,7 @@ GameHarness::GameHarness() : state(std::make_unique<GameState>())
     heardSounds = &sounds;
     setSoundListener(recordSound);
     clearRememberedLines();
+    limitRememberedLines(20);
     resetProgramEnd();
     lastNoticeTurn = -1;
     buildFreshGame(state.get());

@@ -139,3 +139,5 @@ int gameRandom() { return randomSource ? randomSource() : std::rand(); }
 void rememberLine(const char* line) { add_history(line); }
 
 void clearRememberedLines() { clear_history(); }
+
+void limitRememberedLines(int count) { stifle_history(count); }

@@ -46,4 +46,5 @@ LineSource& terminalLineSource();
 // The input history the "history" command shows. Kept by the line editor's
 // history library in every mode so typed and scripted play list the same.
 void rememberLine(const char* line);
+void limitRememberedLines(int count);
 void clearRememberedLines();

@@ -161,7 +161,7 @@ bool getNormalizedCommand(char* verb, char* rest, int size, bool* endOfInput)
 void showCommandHistory()
 {
     HIST_ENTRY** list = history_list();
-    if (list == nullptr) {
+    if (list == nullptr || list[0] == nullptr) {
         out("No command history.\n");
         return;
     }

@@ -1,6 +1,5 @@
 #include "startup.h"
 
-#include <readline/history.h>
 #include <sys/stat.h>
 
 #include <cstdlib>
@@ -65,7 +64,7 @@ int runLanternmoor(int argc, char** argv)
     enableAnsiColors();
     ensureSaveDirExists();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
-    stifle_history(20);
+    limitRememberedLines(20);
     if (!audioDisabled) initAudio();
 
     auto state = std::make_unique<GameState>();
