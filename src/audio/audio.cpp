@@ -1,6 +1,7 @@
 #include "audio.h"
 
 #include <ao/ao.h>
+#include <dlfcn.h>
 #include <pthread.h>
 #include <vorbis/vorbisfile.h>
 
@@ -26,6 +27,22 @@ std::atomic<SoundListener> soundListener{nullptr};
 
 constexpr auto SHUTDOWN_GRACE = std::chrono::milliseconds(250);
 
+void quietAlsaHandler(const char*, int, const char*, int, const char*, ...) {}
+
+// Without a sound card, ALSA reports its failure on the terminal from deep
+// inside libao's driver. The game should simply stay silent, so its error
+// reporter is quietened, if ALSA is present at all.
+void quietenAlsa()
+{
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_NOLOAD);
+    if (alsa == nullptr) alsa = dlopen("libasound.so.2", RTLD_LAZY);
+    if (alsa == nullptr) return;
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    auto setHandler = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"));
+    if (setHandler != nullptr) setHandler(quietAlsaHandler);
+}
+
 void* soundThread(void* argument)
 {
     char* path = static_cast<char*>(argument);
@@ -40,6 +57,7 @@ void* soundThread(void* argument)
 void initAudio()
 {
     ao_initialize();
+    quietenAlsa();
     stopping = false;
     libraryStarted = true;
 }

@@ -1,0 +1,225 @@
+// Saved games: names, overwriting, refusals that leave the game untouched,
+// and writes that never destroy the previous save.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <zlib.h>
+
+#include <csignal>
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "gameHarness.h"
+#include "initFunc.h"
+#include "saveLoad.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* PROMPT = "--> ";
+const std::string SAVE_PROMPT = "Enter a name for your save file: ";
+const std::string LOAD_PROMPT = "Enter the name for the save file to load: ";
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string gzipBytes(const std::string& content)
+{
+    std::string path = "saves/scratch.gz";
+    gzFile file = gzopen(path.c_str(), "wb");
+    gzwrite(file, content.data(), static_cast<unsigned>(content.size()));
+    gzclose(file);
+    std::string bytes = readFile(path);
+    fs::remove(path);
+    return bytes;
+}
+
+std::string recordBytes(const GameState& state)
+{
+    return std::string(reinterpret_cast<const char*>(&state), sizeof state);
+}
+
+// The offset of the first byte that differs, or -1. The load and save
+// commands themselves take no turn, so their own turn flag is left out.
+long firstDifference(std::string a, std::string b)
+{
+    a[offsetof(GameState, turnTaken)] = b[offsetof(GameState, turnTaken)] = 0;
+    auto mismatch = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
+    return mismatch.first == a.end() ? -1 : mismatch.first - a.begin();
+}
+
+TEST(SaveLoad, NamesAreCleanedAndEveryMessageShowsTheCleanName)
+{
+    TempDir dir;
+    GameHarness h;
+    EXPECT_EQ(h.play({"save", "my save!"}),
+              PROMPT + SAVE_PROMPT + "Game saved to saves/my_save_.dat.gz successfully.\n");
+    EXPECT_TRUE(fs::exists("saves/my_save_.dat.gz"));
+    h.play({"save", "../../etc/x"});
+    EXPECT_TRUE(fs::exists("saves/.._.._etc_x.dat.gz"));
+    h.play({"save", ""});
+    EXPECT_TRUE(fs::exists("saves/.dat.gz"));
+    EXPECT_EQ(h.play({"load", ""}),
+              PROMPT + LOAD_PROMPT + "Game loaded from saves/.dat.gz successfully.\n");
+}
+
+TEST(SaveLoad, OnlyAnswersStartingWithYOverwrite)
+{
+    TempDir dir;
+    GameHarness h;
+    h.play({"save", "slot"});
+    const std::string question =
+        "A save file named 'slot' already exists. Overwrite? (y/n): ";
+    for (const char* answer : {"", "n", "maybe", "no"}) {
+        EXPECT_EQ(h.play({"save", "slot", answer}),
+                  PROMPT + SAVE_PROMPT + question + "Save cancelled.\n")
+            << answer;
+    }
+    h.play({"wait"});
+    EXPECT_EQ(h.play({"save", "slot", "Yes please"}),
+              PROMPT + SAVE_PROMPT + question + "Game saved to saves/slot.dat.gz successfully.\n");
+}
+
+TEST(SaveLoad, ARoundTripRestoresEveryByte)
+{
+    TempDir dir;
+    GameHarness h;
+    h.play({"wait", "sound off", "go north"});
+    h.game().lightTurns = 7;
+    h.entity(3).trust = -40;
+    std::string before = recordBytes(h.game());
+    h.play({"save", "trip"});
+    h.play({"go south", "wait", "sound on"});
+    EXPECT_EQ(h.play({"load", "trip"}),
+              PROMPT + LOAD_PROMPT + "Game loaded from saves/trip.dat.gz successfully.\n");
+    EXPECT_EQ(firstDifference(recordBytes(h.game()), before), -1);
+}
+
+TEST(SaveLoad, LengthDecidesAndPlainRecordsLoadToo)
+{
+    TempDir dir;
+    GameHarness h;
+    std::string record = recordBytes(h.game());
+    const std::string refused =
+        PROMPT + LOAD_PROMPT + "Failed to load save file (corrupted or incompatible).\n";
+    writeFile("saves/short.dat.gz", gzipBytes(record.substr(0, record.size() - 1)));
+    EXPECT_EQ(h.play({"load", "short"}), refused);
+    writeFile("saves/long.dat.gz", gzipBytes(record + "x"));
+    EXPECT_NE(h.play({"load", "long"}), refused);
+    writeFile("saves/plain.dat.gz", record);
+    EXPECT_NE(h.play({"load", "plain"}), refused);
+    EXPECT_EQ(h.play({"load", "nothing"}),
+              PROMPT + LOAD_PROMPT + "Save file 'nothing.dat.gz' not found.\n");
+}
+
+TEST(SaveLoad, ARefusedLoadLeavesTheRunningGameExactlyAsItWas)
+{
+    TempDir dir;
+    GameHarness h;
+    h.play({"go north", "wait"});
+    std::string before = recordBytes(h.game());
+    GameState other;
+    buildFreshGame(&other);
+    std::string foreign = recordBytes(other);
+    writeFile("saves/half.dat.gz", gzipBytes(foreign.substr(0, 50000)));
+    std::string damaged = gzipBytes(foreign);
+    damaged[damaged.size() / 2] ^= 0x5a;
+    writeFile("saves/damaged.dat.gz", damaged);
+    for (const char* name : {"half", "damaged"}) {
+        h.play({"load", name});
+        EXPECT_EQ(firstDifference(recordBytes(h.game()), before), -1) << name;
+    }
+}
+
+TEST(SaveLoad, RecordsWithUnsafeIndexesOrTextsAreRefused)
+{
+    TempDir dir;
+    GameHarness h;
+    const std::string refused =
+        PROMPT + LOAD_PROMPT + "Failed to load save file (corrupted or incompatible).\n";
+    auto tamper = [&](const char* name, auto change) {
+        GameState copy = h.game();
+        change(copy);
+        writeFile(std::string("saves/") + name + ".dat.gz", gzipBytes(recordBytes(copy)));
+        return h.play({"load", name});
+    };
+    EXPECT_EQ(tamper("exit", [](GameState& s) { s.locations[3].exits[1] = 45; }), refused);
+    EXPECT_EQ(tamper("where", [](GameState& s) { s.player.locationId = -1; }), refused);
+    EXPECT_EQ(tamper("who", [](GameState& s) { s.entities[7].locationId = 99; }), refused);
+    EXPECT_EQ(tamper("id", [](GameState& s) { s.items[5].id = 6; }), refused);
+    EXPECT_EQ(tamper("name", [](GameState& s) { std::memset(s.player.name, 'A', 20); }), refused);
+    EXPECT_EQ(tamper("text", [](GameState& s) {
+                  std::memset(s.entities[4].inventory[0].description, 'B', 100);
+              }),
+              refused);
+    EXPECT_EQ(tamper("flag", [](GameState& s) {
+                  std::memset(&s.entities[2].alive, 7, 1);
+              }),
+              refused);
+    // A character gone from the world is fine.
+    EXPECT_NE(tamper("gone", [](GameState& s) { s.entities[7].locationId = -1; }), refused);
+}
+
+TEST(SaveLoad, AFailedWriteIsReportedAndKeepsTheOldSave)
+{
+    TempDir dir;
+    GameHarness h;
+    h.play({"save", "keep"});
+    std::string old = readFile("saves/keep.dat.gz");
+    // A save folder that has become a file cannot hold the new save.
+    fs::rename("saves", "saves.kept");
+    writeFile("saves", "not a folder");
+    std::string text = h.play({"save", "keep"});
+    EXPECT_EQ(text, PROMPT + SAVE_PROMPT);
+    EXPECT_NE(h.errors().find("Could not open save file: "), std::string::npos);
+    fs::remove("saves");
+    fs::rename("saves.kept", "saves");
+    EXPECT_EQ(readFile("saves/keep.dat.gz"), old);
+}
+
+TEST(SaveLoad, AFullDiskNeverCallsTheSaveSuccessful)
+{
+    TempDir dir;
+    GameHarness h;
+    h.play({"save", "kept"});
+    std::string old = readFile("saves/kept.dat.gz");
+    // A file-size limit makes the write fail part-way, as a full disk would.
+    struct rlimit previous;
+    getrlimit(RLIMIT_FSIZE, &previous);
+    struct rlimit tiny = previous;
+    tiny.rlim_cur = 64;
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &tiny);
+    h.play({"wait"});
+    std::string text = h.play({"save", "kept", "y"});
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, SIG_DFL);
+    EXPECT_EQ(text.find("successfully"), std::string::npos);
+    EXPECT_NE(h.errors().find("Could not write save file: "), std::string::npos);
+    EXPECT_EQ(readFile("saves/kept.dat.gz"), old);
+    // Nothing half-written is left beside it.
+    EXPECT_EQ(std::distance(fs::directory_iterator("saves"), fs::directory_iterator()), 1);
+}
+
+TEST(SaveLoad, EndOfInputAtTheNamePromptCancelsTheSave)
+{
+    TempDir dir;
+    GameHarness h;
+    EXPECT_EQ(h.play({"save"}), PROMPT + SAVE_PROMPT + "Save cancelled.\n");
+    EXPECT_TRUE(fs::is_empty("saves"));
+}
+
+}  // namespace

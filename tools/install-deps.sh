@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Lanternmoor needs to build, play and test,
+# skipping whatever is already there. Usage: install-deps.sh [play|test|check]
+set -euo pipefail
+
+play_packages=(cmake ninja-build g++ pkg-config zlib1g-dev libreadline-dev
+               libvorbis-dev libogg-dev libao-dev)
+test_packages=(libgtest-dev tmux)
+check_packages=(clang libclang-rt-14-dev clang-tidy cppcheck)
+
+wanted=("${play_packages[@]}")
+case "${1:-play}" in
+  play) ;;
+  test) wanted+=("${test_packages[@]}") ;;
+  check) wanted+=("${test_packages[@]}" "${check_packages[@]}") ;;
+  *) echo "usage: $0 [play|test|check]" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+    missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null >/dev/null
