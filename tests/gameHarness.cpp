@@ -19,7 +19,7 @@ void recordSound(const char* path)
     if (heardSounds) heardSounds->push_back(path);
 }
 std::vector<std::string> sounds;
-}  // namespace
+} // namespace
 
 bool ScriptedLines::readLine(const char* prompt, std::string& line)
 {
@@ -87,7 +87,8 @@ std::string GameHarness::play(const std::vector<std::string>& lines)
 {
     output.text.clear();
     input.lines.assign(lines.begin(), lines.end());
-    while (!ended && !input.lines.empty()) ended = handleCommand(state.get());
+    while (!ended && !input.lines.empty())
+        ended = handleCommand(state.get());
     return output.text;
 }
 

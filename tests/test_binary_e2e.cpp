@@ -35,7 +35,8 @@ std::string slurp(const std::string& path)
 
 bool endsWith(const std::string& text, const std::string& end)
 {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 // Runs the game in the current folder with the given options and piped input.
@@ -51,7 +52,8 @@ GameRun runGame(const std::vector<std::string>& options, const std::string& inpu
         dup2(out, 1);
         dup2(err, 2);
         std::vector<char*> argv{const_cast<char*>(GAME_BINARY)};
-        for (const std::string& option : options) argv.push_back(const_cast<char*>(option.c_str()));
+        for (const std::string& option : options)
+            argv.push_back(const_cast<char*>(option.c_str()));
         argv.push_back(nullptr);
         execv(GAME_BINARY, argv.data());
         _exit(127);
@@ -98,9 +100,9 @@ TEST(Binary, ScriptedPlaySavesAndASecondRunContinues)
     PlayFolder dir;
     // Two saves under one name: the overwrite question reads its own plain
     // line in between line-editor prompts; no line may be lost or read twice.
-    GameRun first = runGame({"--no-audio"},
-                        "1\nWren\nf\ngo north\nsave\nwren game\nwait\nsave\nwren game\ny\n"
-                        "time\nquit\n");
+    GameRun first =
+        runGame({"--no-audio"}, "1\nWren\nf\ngo north\nsave\nwren game\nwait\nsave\nwren game\ny\n"
+                                "time\nquit\n");
     EXPECT_EQ(first.status, 0);
     EXPECT_EQ(first.err, "");
     EXPECT_NE(first.out.find("--> Enter a name for your save file: "
@@ -111,8 +113,9 @@ TEST(Binary, ScriptedPlaySavesAndASecondRunContinues)
                              "Game saved to saves/wren_game.dat.gz successfully.\n--> "),
               std::string::npos)
         << first.out;
-    EXPECT_NE(first.out.find("\033[35m2 minute(s)\033[0m have passed thus far.\n--> Farewell, Wren!\n"),
-              std::string::npos);
+    EXPECT_NE(
+        first.out.find("\033[35m2 minute(s)\033[0m have passed thus far.\n--> Farewell, Wren!\n"),
+        std::string::npos);
 
     GameRun second = runGame({"--no-audio"}, "2\nwren game\ntime\nstats\n");
     EXPECT_EQ(second.status, 0);
@@ -134,7 +137,8 @@ TEST(Binary, SoundOnAMachineWithoutASoundCardIsSilentAndQuitIsPrompt)
 {
     PlayFolder dir;
     std::string input = "1\nAsh\nm\n";
-    for (int i = 0; i < 8; ++i) input += "inventory\npray\n";
+    for (int i = 0; i < 8; ++i)
+        input += "inventory\npray\n";
     input += "quit\n";
     auto start = std::chrono::steady_clock::now();
     GameRun run = runGame({}, input);
@@ -225,4 +229,4 @@ TEST(Binary, TypedPlayShowsThePromptAndRecallsHistoryWithTheUpArrow)
     ASSERT_TRUE(terminal.waitFor("Farewell, Rook!"));
 }
 
-}  // namespace
+} // namespace

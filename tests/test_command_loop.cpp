@@ -17,7 +17,7 @@ TEST(CommandLoop, AliasesExpandWholeLinesOnlyAndHistoryKeepsTheExpansion)
     std::string listing = h.play({"history"});
     EXPECT_EQ(listing, std::string(PROMPT) +
                            "Recent command history:\n- go north\n- go south\n- go n\n- n \n");
-    EXPECT_EQ(h.player().locationId, 0);  // north then south again
+    EXPECT_EQ(h.player().locationId, 0); // north then south again
 }
 
 TEST(CommandLoop, HistoryBeforeAnyLineSaysThereIsNone)
@@ -32,7 +32,8 @@ TEST(CommandLoop, HistoryKeepsTheTwentyNewestLines)
 {
     GameHarness h;
     std::vector<std::string> lines;
-    for (int i = 0; i < 25; ++i) lines.push_back("think " + std::to_string(i));
+    for (int i = 0; i < 25; ++i)
+        lines.push_back("think " + std::to_string(i));
     h.play(lines);
     std::string listing = h.play({"history"});
     EXPECT_EQ(listing.find("- think 4\n"), std::string::npos);
@@ -124,7 +125,7 @@ TEST(CommandLoop, SplitCutsVerbAndRestToTheirWidths)
 TEST(CommandLoop, DarknessRefusesLightNeedingCommandsWithoutATurn)
 {
     GameHarness h;
-    h.moveTo(9);  // Castle Dungeon, unlit
+    h.moveTo(9); // Castle Dungeon, unlit
     for (const char* line : {"wait", "talk", "hug x", "listen", "get gold", "drop x", "give x",
                              "equip x", "remove x", "attack x"}) {
         EXPECT_EQ(h.play({line}), std::string(PROMPT) + "It's too dark to do that!\n") << line;
@@ -157,4 +158,4 @@ TEST(CommandTable, VerbsFindTheirRowsIgnoringCase)
     EXPECT_EQ(commands[findCommandIndex("save")].takesTurn, false);
 }
 
-}  // namespace
+} // namespace

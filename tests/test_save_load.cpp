@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 #include <zlib.h>
 
-#include <csignal>
 #include <algorithm>
+#include <csignal>
 #include <cstddef>
 #include <cstring>
 #include <filesystem>
@@ -81,8 +81,7 @@ TEST(SaveLoad, OnlyAnswersStartingWithYOverwrite)
     TempDir dir;
     GameHarness h;
     h.play({"save", "slot"});
-    const std::string question =
-        "A save file named 'slot' already exists. Overwrite? (y/n): ";
+    const std::string question = "A save file named 'slot' already exists. Overwrite? (y/n): ";
     for (const char* answer : {"", "n", "maybe", "no"}) {
         EXPECT_EQ(h.play({"save", "slot", answer}),
                   PROMPT + SAVE_PROMPT + question + "Save cancelled.\n")
@@ -161,13 +160,11 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesOrTextsAreRefused)
     EXPECT_EQ(tamper("who", [](GameState& s) { s.entities[7].locationId = 99; }), refused);
     EXPECT_EQ(tamper("id", [](GameState& s) { s.items[5].id = 6; }), refused);
     EXPECT_EQ(tamper("name", [](GameState& s) { std::memset(s.player.name, 'A', 20); }), refused);
-    EXPECT_EQ(tamper("text", [](GameState& s) {
-                  std::memset(s.entities[4].inventory[0].description, 'B', 100);
-              }),
-              refused);
-    EXPECT_EQ(tamper("flag", [](GameState& s) {
-                  std::memset(&s.entities[2].alive, 7, 1);
-              }),
+    EXPECT_EQ(
+        tamper("text",
+               [](GameState& s) { std::memset(s.entities[4].inventory[0].description, 'B', 100); }),
+        refused);
+    EXPECT_EQ(tamper("flag", [](GameState& s) { std::memset(&s.entities[2].alive, 7, 1); }),
               refused);
     // A character gone from the world is fine.
     EXPECT_NE(tamper("gone", [](GameState& s) { s.entities[7].locationId = -1; }), refused);
@@ -222,4 +219,4 @@ TEST(SaveLoad, EndOfInputAtTheNamePromptCancelsTheSave)
     EXPECT_TRUE(fs::is_empty("saves"));
 }
 
-}  // namespace
+} // namespace

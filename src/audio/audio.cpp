@@ -52,7 +52,7 @@ void* soundThread(void* argument)
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
 void initAudio()
 {

@@ -5,12 +5,10 @@
 #include "utils.h"
 
 const Alias aliases[NUM_ALIASES] = {
-    {"look", "look around"}, {"north", "go north"}, {"south", "go south"},
-    {"east", "go east"},     {"west", "go west"},   {"up", "go up"},
-    {"down", "go down"},     {"n", "go north"},     {"s", "go south"},
-    {"e", "go east"},        {"w", "go west"},      {"u", "go up"},
-    {"d", "go down"},        {"inv", "inventory"},  {"cls", "clear"},
-    {"h", "help"},
+    {"look", "look around"}, {"north", "go north"}, {"south", "go south"}, {"east", "go east"},
+    {"west", "go west"},     {"up", "go up"},       {"down", "go down"},   {"n", "go north"},
+    {"s", "go south"},       {"e", "go east"},      {"w", "go west"},      {"u", "go up"},
+    {"d", "go down"},        {"inv", "inventory"},  {"cls", "clear"},      {"h", "help"},
 };
 
 // verb, handler, needs light, takes a turn
@@ -44,8 +42,8 @@ const Command commands[NUM_COMMANDS] = {
 };
 
 const char* const badWords[] = {
-    "damn", "shit",   "fuck",     "bastard", "ass",   "crap",   "hell",   "dick",    "piss",
-    "bugger", "arse", "twat",     "bollocks", "cunt", "bitch", "faggot", "retard", nullptr,
+    "damn",   "shit", "fuck", "bastard",  "ass",  "crap",  "hell",   "dick",   "piss",
+    "bugger", "arse", "twat", "bollocks", "cunt", "bitch", "faggot", "retard", nullptr,
 };
 
 int findCommandIndex(const char* verb)

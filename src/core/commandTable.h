@@ -22,7 +22,7 @@ constexpr int NUM_COMMANDS = 26;
 
 extern const Alias aliases[NUM_ALIASES];
 extern const Command commands[NUM_COMMANDS];
-extern const char* const badWords[];  // ends with nullptr
+extern const char* const badWords[]; // ends with nullptr
 
 // Index of the first command whose verb matches, ignoring case, or -1.
 int findCommandIndex(const char* verb);

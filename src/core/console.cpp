@@ -27,7 +27,8 @@ bool readStdinLine(std::string& line)
 {
     line.clear();
     int c;
-    while ((c = std::getc(stdin)) != EOF && c != '\n') line.push_back(static_cast<char>(c));
+    while ((c = std::getc(stdin)) != EOF && c != '\n')
+        line.push_back(static_cast<char>(c));
     if (c == EOF && line.empty()) return false;
     // A script written on another system may end its lines with CR LF.
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -100,7 +101,7 @@ void vwrite(bool toError, const char* format, va_list args)
         sink->write(data, static_cast<std::size_t>(length));
 }
 
-}  // namespace
+} // namespace
 
 LineSource& terminalLineSource()
 {

@@ -40,7 +40,7 @@ void drawAccessory(const Item* item)
     out("\n");
 }
 
-}  // namespace
+} // namespace
 
 void drawStats(const GameState* state)
 {
@@ -90,5 +90,6 @@ void drawHelp()
         "(Shorthands are: inv, cls, n, s, e, w, u, d, h)\n",
         "(If you're feeling adventurous, try a few...magic words)\n",
     };
-    for (const char* line : lines) out("%s", line);
+    for (const char* line : lines)
+        out("%s", line);
 }

@@ -103,7 +103,7 @@ bool answerSpecialWord(GameState* state, const char* verb)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 void requestProgramEnd() { endRequested = true; }
 bool programEndRequested() { return endRequested; }
@@ -166,7 +166,8 @@ void showCommandHistory()
         return;
     }
     out("Recent command history:\n");
-    for (int i = 0; list[i] != nullptr; ++i) out("- %s\n", list[i]->line);
+    for (int i = 0; list[i] != nullptr; ++i)
+        out("- %s\n", list[i]->line);
 }
 
 bool handleCommand(GameState* state)

@@ -8,8 +8,8 @@
 
 constexpr int NUM_LOCATIONS = 45;
 constexpr int NUM_ITEMS = 48;
-constexpr int NUM_ENTITIES = 29;  // slot 0 is a blank, 1..28 are characters
-constexpr int NUM_SLOTS = 13;     // 0..9 carried, then weapon, armour, accessory
+constexpr int NUM_ENTITIES = 29; // slot 0 is a blank, 1..28 are characters
+constexpr int NUM_SLOTS = 13;    // 0..9 carried, then weapon, armour, accessory
 constexpr int NUM_CARRIED = 10;
 constexpr int NUM_DIRECTIONS = 6; // north, south, east, west, up, down
 

@@ -55,7 +55,8 @@ void initPlayer(GameState* state, Entity* player)
 void initEntities(GameState* state, Entity* player)
 {
     initPlayer(state, player);
-    for (int slot = 1; slot < NUM_ENTITIES; ++slot) state->entities[slot] = characterTemplates[slot];
+    for (int slot = 1; slot < NUM_ENTITIES; ++slot)
+        state->entities[slot] = characterTemplates[slot];
     for (int i = 0; i < NUM_STARTING_ITEMS; ++i) {
         const StartingItem& start = startingItems[i];
         state->entities[start.entityId].inventory[start.slot] = state->items[start.itemId];

@@ -60,8 +60,8 @@ bool flagSound(const bool& flag)
 bool itemIsSound(const Item& item)
 {
     return textFits(item.name, sizeof item.name) &&
-           textFits(item.description, sizeof item.description) &&
-           flagSound(item.unbreakable) && item.id >= 0 && item.id < NUM_ITEMS;
+           textFits(item.description, sizeof item.description) && flagSound(item.unbreakable) &&
+           item.id >= 0 && item.id < NUM_ITEMS;
 }
 
 bool locationIdIsSound(int id, bool mayBeNowhere)
@@ -78,8 +78,8 @@ bool entityIsSound(const Entity& entity, bool isPlayer)
            textFits(entity.description, sizeof entity.description) &&
            textFits(entity.dialogueGood, sizeof entity.dialogueGood) &&
            textFits(entity.dialogueNeutral, sizeof entity.dialogueNeutral) &&
-           textFits(entity.dialogueBad, sizeof entity.dialogueBad) &&
-           flagSound(entity.hostile) && flagSound(entity.alive) && flagSound(entity.huggable) &&
+           textFits(entity.dialogueBad, sizeof entity.dialogueBad) && flagSound(entity.hostile) &&
+           flagSound(entity.alive) && flagSound(entity.huggable) &&
            locationIdIsSound(entity.locationId, !isPlayer);
 }
 
@@ -93,12 +93,13 @@ bool locationIsSound(const Location& location, int index)
            flagSound(location.isDark) && flagSound(location.isLit);
 }
 
-}  // namespace
+} // namespace
 
 void sanitizeFilename(char* name)
 {
     for (char* c = name; *c; ++c) {
-        bool keep = std::isalnum(static_cast<unsigned char>(*c)) && static_cast<unsigned char>(*c) < 128;
+        bool keep =
+            std::isalnum(static_cast<unsigned char>(*c)) && static_cast<unsigned char>(*c) < 128;
         if (!keep && *c != '-' && *c != '_' && *c != '.') *c = '_';
     }
 }
@@ -157,7 +158,8 @@ LoadResult readSaveFile(const char* path, GameState* into)
     if (file == nullptr) return LoadResult::NotFound;
     int count = gzread(file, into, RECORD_SIZE);
     gzclose(file);
-    if (count != static_cast<int>(RECORD_SIZE) || !isSoundGameState(into)) return LoadResult::Corrupted;
+    if (count != static_cast<int>(RECORD_SIZE) || !isSoundGameState(into))
+        return LoadResult::Corrupted;
     return LoadResult::Loaded;
 }
 
@@ -181,8 +183,7 @@ void saveState(const GameState* state)
     case SaveResult::WriteFailed:
         outError("Could not write save file: %s\n", std::strerror(errno));
         return;
-    case SaveResult::Saved:
-        break;
+    case SaveResult::Saved: break;
     }
     out("Game saved to saves/%s.dat.gz successfully.\n", name);
 }
@@ -196,14 +197,11 @@ bool loadState(GameState* state)
     // Read into a record of its own: a refused save leaves the game untouched.
     auto loaded = std::make_unique<GameState>();
     switch (readSaveFile(path, loaded.get())) {
-    case LoadResult::NotFound:
-        out("Save file '%s.dat.gz' not found.\n", name);
-        return false;
+    case LoadResult::NotFound: out("Save file '%s.dat.gz' not found.\n", name); return false;
     case LoadResult::Corrupted:
         out("Failed to load save file (corrupted or incompatible).\n");
         return false;
-    case LoadResult::Loaded:
-        break;
+    case LoadResult::Loaded: break;
     }
     std::memcpy(static_cast<void*>(state), loaded.get(), sizeof *state);
     out("Game loaded from saves/%s.dat.gz successfully.\n", name);

@@ -52,7 +52,7 @@ void ensureSaveDirExists()
     if (stat("saves", &status) != 0) mkdir("saves", 0777);
 }
 
-}  // namespace
+} // namespace
 
 int runLanternmoor(int argc, char** argv)
 {

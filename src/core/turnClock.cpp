@@ -12,13 +12,14 @@ constexpr const char* DAYS_COLOUR = "\033[33m";
 constexpr const char* HOURS_COLOUR = "\033[36m";
 constexpr const char* MINUTES_COLOUR = "\033[35m";
 constexpr const char* RESET = "\033[0m";
-}  // namespace
+} // namespace
 
 void applyTurnEffects(GameState* state)
 {
     state->minutesPassed++;
     recalculateStats(&state->player);
-    for (Entity& entity : state->entities) recalculateStats(&entity);
+    for (Entity& entity : state->entities)
+        recalculateStats(&entity);
     hpBounds(&state->player);
     entityCooldown(state);
     checkLight(state);
@@ -41,8 +42,8 @@ void calculateTimePassed(const GameState* state)
     int days = hours / 24;
     if (days >= 1) {
         out("%s%d day(s)%s, %s%d hour(s)%s, and %s%d minute(s)%s have passed thus far.\n",
-            DAYS_COLOUR, days, RESET, HOURS_COLOUR, hours % 24, RESET, MINUTES_COLOUR,
-            minutes % 60, RESET);
+            DAYS_COLOUR, days, RESET, HOURS_COLOUR, hours % 24, RESET, MINUTES_COLOUR, minutes % 60,
+            RESET);
     } else if (hours >= 1) {
         out("%s%d hour(s)%s and %s%d minute(s)%s have passed thus far.\n", HOURS_COLOUR, hours,
             RESET, MINUTES_COLOUR, minutes % 60, RESET);

@@ -30,7 +30,8 @@ int strcmpi(const char* a, const char* b)
 
 void caseComparison(const char* text)
 {
-    while (*text && std::isspace(static_cast<unsigned char>(*text))) ++text;
+    while (*text && std::isspace(static_cast<unsigned char>(*text)))
+        ++text;
     char first = static_cast<char>(std::tolower(static_cast<unsigned char>(*text)));
     bool vowel = first != '\0' && std::strchr("aeiou", first) != nullptr;
     out(vowel ? "an %s" : "a %s", text);
@@ -85,10 +86,7 @@ void hpBounds(Entity* entity)
     if (entity->hp > entity->maxHp) entity->hp = entity->maxHp;
 }
 
-void getPronouns(int sex)
-{
-    out("%s", sex == 1 ? "his" : sex == 2 ? "her" : "their");
-}
+void getPronouns(int sex) { out("%s", sex == 1 ? "his" : sex == 2 ? "her" : "their"); }
 
 bool isAfterlife(int locationId) { return locationId == LOC_HEAVEN || locationId == LOC_HELL; }
 
