@@ -75,6 +75,8 @@ void cleanupAudio()
     if (playingSounds.load() == 0) ao_shutdown();
 }
 
+int playingSoundCount() { return playingSounds.load(); }
+
 void setSoundListener(SoundListener listener) { soundListener = listener; }
 
 void playSoundAsync(const char* path)

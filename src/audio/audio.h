@@ -12,6 +12,9 @@ void playSoundAsync(const char* path);
 void playSound(const char* path);
 void soundHandler(GameState* state, const char* rest);
 
+// How many sounds are playing right now.
+int playingSoundCount();
+
 // Plays an effect when the game's sound switch is on.
 void playEffect(const GameState* state, const char* path);
 

@@ -1,0 +1,113 @@
+// Times the game's hot paths in-process: one command of each kind, starting
+// a sound, and saving and loading. Output goes nowhere, so only the game's
+// own work is measured.
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "audio.h"
+#include "console.h"
+#include "game.h"
+#include "initFunc.h"
+#include "saveLoad.h"
+
+namespace {
+
+class NullSink : public OutputSink {
+public:
+    void write(const char*, std::size_t) override {}
+    void writeError(const char*, std::size_t) override {}
+};
+
+class RepeatingLines : public LineSource {
+public:
+    std::vector<std::string> lines;
+    std::size_t next = 0;
+    bool readLine(const char*, std::string& line) override { return readPlainLine(line); }
+    bool readPlainLine(std::string& line) override
+    {
+        line = lines[next++ % lines.size()];
+        return true;
+    }
+};
+
+using Clock = std::chrono::steady_clock;
+
+double nanosecondsPer(int count, Clock::time_point start)
+{
+    return std::chrono::duration<double, std::nano>(Clock::now() - start).count() / count;
+}
+
+// Runs `script` (a command and the answers it asks for) many times in a
+// fresh game standing at `place`; prints the time per command.
+void timeCommand(const char* label, int place, std::vector<std::string> script)
+{
+    GameState state;
+    buildFreshGame(&state);
+    RepeatingLines lines;
+    lines.lines = std::move(script);
+    setLineSource(&lines);
+    const int rounds = 200000;
+    auto start = Clock::now();
+    for (int i = 0; i < rounds; ++i) {
+        state.player.locationId = place;
+        state.player.hp = state.player.maxHp;
+        handleCommand(&state);
+    }
+    std::printf("%-28s %8.0f ns\n", label, nanosecondsPer(rounds, start));
+}
+
+} // namespace
+
+int main()
+{
+    NullSink sink;
+    setOutputSink(&sink);
+    audioDisabled = true;
+    std::printf("One command, in-process (output discarded):\n");
+    timeCommand("look", 2, {"look"});
+    timeCommand("go (there and back)", 0, {"go north"});
+    timeCommand("talk (friendly)", 10, {"talk Clara"});
+    timeCommand("give (refused)", 10, {"give Small Potion"});
+    timeCommand("attack (declined)", 10, {"attack Clara", "n"});
+    timeCommand("stats", 0, {"stats"});
+
+    // Starting a sound costs the main thread a copy and a thread.
+    audioDisabled = false;
+    initAudio();
+    const int sounds = 200;
+    double total = 0;
+    for (int i = 0; i < sounds; ++i) {
+        auto start = Clock::now();
+        playSoundAsync("sound/jingle.ogg");
+        total += nanosecondsPer(1, start);
+        // One at a time, so the figure is the request alone, not a crowd of
+        // playing threads competing for the processor.
+        while (playingSoundCount() > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    std::printf("%-28s %8.0f ns\n", "start a sound (main thread)", total / sounds);
+    cleanupAudio();
+
+    std::filesystem::create_directories("saves");
+    GameState state;
+    buildFreshGame(&state);
+    const int saves = 200;
+    auto start = Clock::now();
+    for (int i = 0; i < saves; ++i)
+        writeSaveFile("saves/bench.dat.gz", &state);
+    std::printf("%-28s %8.0f us\n", "save", nanosecondsPer(saves, start) / 1000);
+    GameState loaded;
+    start = Clock::now();
+    for (int i = 0; i < saves; ++i)
+        readSaveFile("saves/bench.dat.gz", &loaded);
+    std::printf("%-28s %8.0f us\n", "load (read and check)", nanosecondsPer(saves, start) / 1000);
+    std::printf("%-28s %8ju bytes\n", "save file size",
+                static_cast<std::uintmax_t>(std::filesystem::file_size("saves/bench.dat.gz")));
+    std::filesystem::remove("saves/bench.dat.gz");
+    return 0;
+}
