@@ -4,9 +4,11 @@
 #include <readline/readline.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -75,6 +77,40 @@ public:
     }
 };
 
+Completer completer;
+std::vector<std::string> pendingMatches;
+
+// Readline asks for one match at a time; the first call computes them all.
+char* nextMatch(const char*, int state)
+{
+    static std::size_t next;
+    if (state == 0) next = 0;
+    if (next >= pendingMatches.size()) return nullptr;
+    return strdup(pendingMatches[next++].c_str());
+}
+
+// Item and character names hold spaces ("Small Potion"), but readline
+// replaces only the text after the last blank: offer each candidate's tail
+// from that point, so the whole name is completed.
+char** completeLine(const char* text, int start, int end)
+{
+    rl_attempted_completion_over = 1;
+    if (!completer) return nullptr;
+    auto [wordStart, words] = completer(std::string(rl_line_buffer, static_cast<std::size_t>(end)));
+    std::size_t alreadyTyped =
+        static_cast<std::size_t>(start) - std::min<std::size_t>(wordStart, start);
+    // A finished verb wants a blank after it; a noun must not get one, as
+    // "north " is not a direction.
+    bool completingVerb =
+        std::string(rl_line_buffer, wordStart).find_first_not_of(" \t") == std::string::npos;
+    rl_completion_append_character = completingVerb ? ' ' : '\0';
+    pendingMatches.clear();
+    for (const std::string& word : words)
+        if (word.size() >= alreadyTyped) pendingMatches.push_back(word.substr(alreadyTyped));
+    if (pendingMatches.empty()) return nullptr;
+    return rl_completion_matches(text, nextMatch);
+}
+
 StdioSink stdioSink;
 OutputSink* sink = &stdioSink;
 LineSource* source = nullptr;
@@ -136,6 +172,13 @@ void outError(const char* format, ...)
 void outFlush() { sink->flush(); }
 
 int gameRandom() { return randomSource ? randomSource() : std::rand(); }
+
+void setCompleter(Completer newCompleter)
+{
+    completer = std::move(newCompleter);
+    rl_attempted_completion_function = completeLine;
+    rl_completer_word_break_characters = const_cast<char*>(" \t");
+}
 
 void rememberLine(const char* line) { add_history(line); }
 

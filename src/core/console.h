@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class LineSource {
 public:
@@ -42,6 +44,12 @@ int gameRandom();
 // The terminal's line source: the line editor when a person types at a
 // terminal, plain buffered reads when the input is a pipe or a file.
 LineSource& terminalLineSource();
+
+// Completion for the line editor: given the line up to the cursor, where the
+// word being completed starts and the whole words that could finish it.
+using Completer =
+    std::function<std::pair<std::size_t, std::vector<std::string>>(const std::string& typed)>;
+void setCompleter(Completer completer);
 
 // The input history the "history" command shows. Kept by the line editor's
 // history library in every mode so typed and scripted play list the same.

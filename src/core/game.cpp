@@ -8,6 +8,7 @@
 #include "audio.h"
 #include "combatFunc.h"
 #include "commandTable.h"
+#include "completion.h"
 #include "console.h"
 #include "drawStatus.h"
 #include "entityFunc.h"
@@ -129,8 +130,13 @@ bool startGame(GameState* state)
 void gameLoop(GameState* state)
 {
     if (startGame(state)) return;
+    setCompleter([state](const std::string& typed) {
+        Completions found = completeInput(state, typed);
+        return std::make_pair(found.start, std::move(found.words));
+    });
     while (!handleCommand(state)) {
     }
+    setCompleter(nullptr);
 }
 
 void normalizeInput(const char* raw, char* normalized, int size)

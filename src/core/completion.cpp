@@ -1,0 +1,114 @@
+#include "completion.h"
+
+#include <algorithm>
+#include <cctype>
+#include <initializer_list>
+
+#include "commandTable.h"
+#include "utils.h"
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+bool startsWithIgnoringCase(const std::string& word, const std::string& prefix)
+{
+    if (prefix.size() > word.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(word[i])) !=
+            std::tolower(static_cast<unsigned char>(prefix[i])))
+            return false;
+    }
+    return true;
+}
+
+bool isOneOf(const std::string& verb, std::initializer_list<const char*> verbs)
+{
+    return std::any_of(verbs.begin(), verbs.end(), [&](const char* candidate) {
+        return strcmpi(verb.c_str(), candidate) == 0;
+    });
+}
+
+Words firstWords()
+{
+    Words words = {"quit",  "exit",  "history", "xyzzy", "plugh",
+                   "think", "debug", "pray",    "sleep", "dance"};
+    for (const Command& command : commands)
+        words.push_back(command.verb);
+    for (const Alias& alias : aliases)
+        words.push_back(alias.input);
+    return words;
+}
+
+void addItems(Words& words, const Item* slots, int first, int last)
+{
+    for (int slot = first; slot <= last; ++slot)
+        if (slots[slot].id > 0) words.push_back(slots[slot].name);
+}
+
+void addLyingItem(Words& words, const GameState* state)
+{
+    const Item& lying = state->locations[state->player.locationId].item;
+    if (lying.id > 0) words.push_back(lying.name);
+}
+
+void addCharactersHere(Words& words, const GameState* state)
+{
+    for (const Entity& entity : state->entities) {
+        if (entity.id == state->player.id || entity.locationId != state->player.locationId)
+            continue;
+        words.push_back(entity.name);
+        words.push_back(entity.species);
+    }
+}
+
+Words nounsFor(const GameState* state, const std::string& verb)
+{
+    const Item* carried = state->player.inventory;
+    Words words;
+    if (isOneOf(verb, {"go"})) {
+        words = {"north", "south", "east", "west", "up", "down"};
+    } else if (isOneOf(verb, {"get", "take"})) {
+        words = {"item", "gold", "all", "both"};
+        addLyingItem(words, state);
+    } else if (isOneOf(verb, {"drop", "use", "give", "equip"})) {
+        addItems(words, carried, 0, NUM_CARRIED - 1);
+    } else if (isOneOf(verb, {"remove", "unequip"})) {
+        addItems(words, carried, SLOT_WEAPON, SLOT_ACCESSORY);
+    } else if (isOneOf(verb, {"talk", "speak", "hug", "attack", "harm", "kill"})) {
+        addCharactersHere(words, state);
+    } else if (isOneOf(verb, {"look"})) {
+        words = {"around"};
+        addLyingItem(words, state);
+        addItems(words, carried, 0, NUM_CARRIED - 1);
+        addCharactersHere(words, state);
+    } else if (isOneOf(verb, {"sound"})) {
+        words = {"on", "off"};
+    }
+    return words;
+}
+
+Words matching(Words words, const std::string& prefix)
+{
+    Words found;
+    for (std::string& word : words) {
+        bool seen = std::find(found.begin(), found.end(), word) != found.end();
+        if (!seen && startsWithIgnoringCase(word, prefix)) found.push_back(std::move(word));
+    }
+    return found;
+}
+
+} // namespace
+
+Completions completeInput(const GameState* state, const std::string& typed)
+{
+    std::size_t verbStart = typed.find_first_not_of(" \t");
+    if (verbStart == std::string::npos) return {typed.size(), matching(firstWords(), "")};
+    std::size_t verbEnd = typed.find_first_of(" \t", verbStart);
+    if (verbEnd == std::string::npos)
+        return {verbStart, matching(firstWords(), typed.substr(verbStart))};
+    std::size_t nounStart = typed.find_first_not_of(" \t", verbEnd);
+    if (nounStart == std::string::npos) nounStart = typed.size();
+    std::string verb = typed.substr(verbStart, verbEnd - verbStart);
+    return {nounStart, matching(nounsFor(state, verb), typed.substr(nounStart))};
+}
