@@ -1,0 +1,98 @@
+// Random play: hundreds of thousands of commands drawn from the game's own
+// words, from many seeds, with the record checked after every one.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "commandTable.h"
+#include "entities.h"
+#include "gameHarness.h"
+#include "gameInvariants.h"
+#include "items.h"
+
+namespace {
+
+// Words a player might type, taken from the game's own tables.
+struct Vocabulary {
+    std::vector<std::string> verbs;
+    std::vector<std::string> nouns;
+
+    Vocabulary()
+    {
+        for (const Command& command : commands)
+            verbs.push_back(command.verb);
+        for (const Alias& alias : aliases)
+            verbs.push_back(alias.input);
+        for (const char* word : {"history", "xyzzy", "pray", "think", "dance", "damn", "quit"})
+            verbs.push_back(word);
+        for (const Item& item : items)
+            nouns.push_back(item.name);
+        for (const Entity& entity : characterTemplates) {
+            nouns.push_back(entity.name);
+            nouns.push_back(entity.species);
+        }
+        for (const char* word :
+             {"north", "south", "east",    "west", "up",      "down",  "all", "gold", "item",
+              "both",  "self",  "around",  "on",   "off",     "y",     "yes", "n",    "buy",
+              "sell",  "look",  "lottery", "no",   "nothing", "Arlen", ""})
+            nouns.push_back(word);
+    }
+};
+
+// One line: mostly verb and noun, sometimes a bare word, now and then noise.
+std::string randomLine(const Vocabulary& words, std::mt19937& random)
+{
+    auto pick = [&](const std::vector<std::string>& list) {
+        return list[std::uniform_int_distribution<std::size_t>(0, list.size() - 1)(random)];
+    };
+    int kind = std::uniform_int_distribution<int>(0, 99)(random);
+    if (kind < 60) return pick(words.verbs) + " " + pick(words.nouns);
+    if (kind < 80) return pick(words.verbs);
+    if (kind < 97) return pick(words.nouns);
+    std::string noise(std::uniform_int_distribution<std::size_t>(0, 120)(random), ' ');
+    for (char& c : noise)
+        c = static_cast<char>(std::uniform_int_distribution<int>(1, 255)(random));
+    return noise;
+}
+
+// Plays `count` random lines from one seed, starting fresh games as they end.
+void soak(unsigned seed, int count)
+{
+    static const Vocabulary words;
+    std::mt19937 random(seed);
+    int played = 0;
+    while (played < count) {
+        GameHarness h;
+        h.queueRandom({});
+        while (!h.ended && played < count) {
+            std::string line = randomLine(words, random);
+            // Saving waits for the disk; keep it rare so the soak stays quick.
+            if (line.rfind("save", 0) == 0 && random() % 50 != 0) continue;
+            h.defaultRandom = static_cast<int>(random() % 1000);
+            h.play({line, randomLine(words, random), randomLine(words, random)});
+            played += 3;
+            std::string broken = findBrokenInvariant(h.game());
+            ASSERT_EQ(broken, "") << "seed " << seed << " after " << played
+                                  << " lines, last: " << line;
+        }
+    }
+}
+
+int soakSize()
+{
+    const char* size = std::getenv("LANTERNMOOR_SOAK_LINES");
+    return size ? std::atoi(size) : 300000;
+}
+
+TEST(Soak, RandomPlayKeepsTheRecordSound)
+{
+    TempDir dir;
+    const int seeds = 30;
+    for (unsigned seed = 1; seed <= seeds; ++seed)
+        soak(seed, soakSize() / seeds);
+}
+
+} // namespace
