@@ -1,0 +1,88 @@
+#include "fuzzSupport.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "audio.h"
+#include "game.h"
+#include "gameInvariants.h"
+#include "turnClock.h"
+
+namespace {
+class NullSink : public OutputSink {
+public:
+    void write(const char*, std::size_t) override {}
+    void writeError(const char*, std::size_t) override {}
+};
+NullSink nullSink;
+void hearNothing(const char*) {}
+} // namespace
+
+bool FuzzLines::readPlainLine(std::string& line)
+{
+    if (next >= lines.size()) {
+        line.clear();
+        return false;
+    }
+    line = lines[next++];
+    return true;
+}
+
+std::vector<std::string> splitLines(const uint8_t* data, std::size_t size)
+{
+    std::vector<std::string> lines(1);
+    for (std::size_t i = 0; i < size; ++i) {
+        if (data[i] == '\n')
+            lines.emplace_back();
+        else
+            lines.back().push_back(static_cast<char>(data[i]));
+    }
+    return lines;
+}
+
+void prepareFuzzRun(FuzzLines& lines, uint32_t seed)
+{
+    audioDisabled = true;
+    setSoundListener(hearNothing);
+    setOutputSink(&nullSink);
+    setLineSource(&lines);
+    setRandomSource([state = seed]() mutable {
+        state = state * 1103515245u + 12345u;
+        return static_cast<int>((state >> 1) & 0x7fffffff);
+    });
+    clearRememberedLines();
+    limitRememberedLines(20);
+    resetProgramEnd();
+    lastNoticeTurn = -1;
+}
+
+void enterScratchFolder()
+{
+    std::string base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : "/tmp";
+    std::string pattern = base + "/lanternmoor-fuzz-XXXXXX";
+    char* folder = mkdtemp(pattern.data());
+    if (folder == nullptr || chdir(folder) != 0) std::abort();
+    std::filesystem::create_directory("saves");
+}
+
+void requireSound(const GameState& state, const char* when)
+{
+    std::string broken = findBrokenInvariant(state);
+    if (broken.empty()) return;
+    std::fprintf(stderr, "broken record %s: %s\n", when, broken.c_str());
+    std::abort();
+}
+
+void requirePlayerSound(const GameState& state)
+{
+    const Entity& player = state.player;
+    bool placed = player.locationId >= 0 && player.locationId < NUM_LOCATIONS;
+    bool alive = !state.turnTaken || (player.hp >= 1 && player.hp <= player.maxHp);
+    if (placed && alive) return;
+    std::fprintf(stderr, "broken player after a command: place %d, hp %d of %d\n",
+                 player.locationId, player.hp, player.maxHp);
+    std::abort();
+}
