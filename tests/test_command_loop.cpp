@@ -20,6 +20,13 @@ TEST(CommandLoop, AliasesExpandWholeLinesOnlyAndHistoryKeepsTheExpansion)
     EXPECT_EQ(h.player().locationId, 0); // north then south again
 }
 
+TEST(CommandLoop, LookWithOnlyBlanksNamesNothing)
+{
+    GameHarness h;
+    EXPECT_EQ(h.play({"look   "}), std::string(PROMPT) + "You can't look at that!\n");
+    EXPECT_EQ(h.play({"LOOK AROUND"}), h.play({"look"}));
+}
+
 TEST(CommandLoop, HistoryBeforeAnyLineSaysThereIsNone)
 {
     GameHarness h;

@@ -57,7 +57,9 @@ const char* getLocationNameByID(int id)
 
 int getLookAction(const GameState* state, const char* noun)
 {
-    if (noun == nullptr || noun[0] == '\0' || strcmpi(noun, "around") == 0) return 0;
+    // A bare "look" arrives as "look around"; "look" followed only by blanks
+    // names nothing and is answered like any unknown thing.
+    if (noun == nullptr || strcmpi(noun, "around") == 0) return 0;
     if (itemIsHere(state, noun) || itemInInventory(&state->player, noun)) return 2;
     return 1;
 }

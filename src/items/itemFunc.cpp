@@ -20,7 +20,7 @@ constexpr ItemMark ITEM_MARKS[] = {
     {"\033[1;33m", "%s^\033[0m "},
 };
 
-}  // namespace
+} // namespace
 
 // ---- Inventories ----
 
@@ -40,7 +40,8 @@ bool checkEmptyInventory(const Entity* entity)
 
 void clearInventory(Entity* entity)
 {
-    for (int slot = 0; slot < NUM_CARRIED; ++slot) entity->inventory[slot] = items[ITEM_EMPTY];
+    for (int slot = 0; slot < NUM_CARRIED; ++slot)
+        entity->inventory[slot] = items[ITEM_EMPTY];
 }
 
 Item getItemByID(int id)
@@ -105,14 +106,166 @@ void drawInventory(const GameState* state)
 
 // ---- Taking and dropping ----
 
-void getItem(GameState*, Item*) {}
-void getGold(GameState*) {}
-void dropItem(GameState*, const char*) {}
+namespace {
+
+constexpr int ANSWER_SIZE = 100;
+
+// The typed noun, or when none was typed, the answer to the question.
+const char* nounOrAnswer(const char* noun, const char* question, char (&answer)[ANSWER_SIZE])
+{
+    if (noun[0] != '\0') return noun;
+    out("%s", question);
+    getInput(answer, ANSWER_SIZE);
+    return answer;
+}
+
+} // namespace
+
+void getItem(GameState* state, Item* locationItem)
+{
+    if (locationItem->id < 1) {
+        out("There is no item here!\n");
+        return;
+    }
+    int slot = findFreeSlot(&state->player);
+    if (slot < 0) {
+        out("Inventory is full!\n");
+        return;
+    }
+    Item& taken = state->player.inventory[slot];
+    taken = *locationItem;
+    emptySlot(state, locationItem);
+    out("Got the %s.\n", taken.name);
+    playEffect(state, "sound/jingle.ogg");
+}
+
+void getGold(GameState* state)
+{
+    Location& here = state->locations[state->player.locationId];
+    if (here.gold < 1) {
+        out("There is no gold here!\n");
+        return;
+    }
+    out("Picked up %d gold.\n", here.gold);
+    state->player.gold += here.gold;
+    here.gold = 0;
+    playEffect(state, "sound/gold.ogg");
+}
+
+void dropItem(GameState* state, const char* noun)
+{
+    Entity& player = state->player;
+    if (checkEmptyInventory(&player)) return;
+    if (isAfterlife(player.locationId)) {
+        out("Can't drop that here...!\n");
+        return;
+    }
+    char answer[ANSWER_SIZE];
+    int slot = findCarriedItem(&player, nounOrAnswer(noun, "Drop which item?\n", answer));
+    if (slot < 0) {
+        out("Invalid item name!\n");
+        return;
+    }
+    Item& lying = state->locations[player.locationId].item;
+    if (lying.id != 0) {
+        out("There's already something here!\n");
+        return;
+    }
+    lying = player.inventory[slot];
+    out("Dropped the %s.\n", lying.name);
+    emptySlot(state, &player.inventory[slot]);
+}
 
 // ---- Equipment ----
 
-void equipItem(GameState*, const char*) {}
-void removeItem(GameState*, const char*) {}
+namespace {
+
+struct EquipSlot {
+    int type;
+    int slot;
+    const char* occupied;
+};
+
+constexpr EquipSlot EQUIP_SLOTS[] = {
+    {ITEM_WEAPON, SLOT_WEAPON, "You already have a weapon equipped!\n"},
+    {ITEM_ARMOUR, SLOT_ARMOUR, "You already have armour equipped!\n"},
+    {ITEM_ACCESSORY, SLOT_ACCESSORY, "You already have an accessory equipped!\n"},
+};
+
+const EquipSlot* equipSlotFor(int type)
+{
+    for (const EquipSlot& equip : EQUIP_SLOTS)
+        if (equip.type == type) return &equip;
+    return nullptr;
+}
+
+bool wearsAnything(const Entity& entity)
+{
+    return entity.inventory[SLOT_WEAPON].id > 0 || entity.inventory[SLOT_ARMOUR].id > 0 ||
+           entity.inventory[SLOT_ACCESSORY].id > 0;
+}
+
+// The worn slot holding an item of that name, weapon first, or -1.
+int findWornItem(const Entity& entity, const char* noun)
+{
+    for (int slot = SLOT_WEAPON; slot <= SLOT_ACCESSORY; ++slot) {
+        const Item& item = entity.inventory[slot];
+        if (item.id > 0 && strcmpi(item.name, noun) == 0) return slot;
+    }
+    return -1;
+}
+
+} // namespace
+
+void equipItem(GameState* state, const char* noun)
+{
+    Entity& player = state->player;
+    if (checkEmptyInventory(&player)) return;
+    char answer[ANSWER_SIZE];
+    int slot = findCarriedItem(&player, nounOrAnswer(noun, "Equip which item?\n", answer));
+    if (slot < 0) {
+        out("Invalid item name!\n");
+        return;
+    }
+    Item& carried = player.inventory[slot];
+    const EquipSlot* equip = equipSlotFor(carried.type);
+    if (equip == nullptr) {
+        out("You can't equip that!\n");
+        return;
+    }
+    Item& worn = player.inventory[equip->slot];
+    if (worn.id > 0) {
+        out("%s", equip->occupied);
+        return;
+    }
+    worn = carried;
+    out("Equipped the %s.\n", worn.name);
+    emptySlot(state, &carried);
+}
+
+void removeItem(GameState* state, const char* noun)
+{
+    Entity& player = state->player;
+    if (!wearsAnything(player)) {
+        out("You have nothing equipped!\n");
+        return;
+    }
+    if (checkFullInventory(&player)) {
+        out("Inventory is full!\n");
+        return;
+    }
+    char answer[ANSWER_SIZE];
+    int slot = findWornItem(player, nounOrAnswer(noun, "Remove which item?\n", answer));
+    if (slot < 0) {
+        // Same answer as the other item commands give for a name they can't place.
+        out("Invalid item name!\n");
+        return;
+    }
+    Item& worn = player.inventory[slot];
+    out("Removed the %s.\n", worn.name);
+    player.inventory[findFreeSlot(&player)] = worn;
+    emptySlot(state, &worn);
+}
 
 void recalculateStats(Entity* entity)
 {
