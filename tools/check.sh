@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Static checks (clang-tidy, cppcheck) and a bounded fuzzing run of each
+# fuzz target under the address and undefined-behaviour sanitizers.
+# FUZZ_SECONDS sets how long each target runs (default 60).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-deps.sh check
+jobs=$(nproc)
+generator=()
+command -v ninja >/dev/null && generator=(-G Ninja)
+sources=$(git ls-files 'src/*.cpp')
+
+echo "== clang-tidy"
+cmake -S . -B build-tidy "${generator[@]}" -DLANTERNMOOR_TESTS=OFF >/dev/null
+# shellcheck disable=SC2086
+printf '%s\n' $sources | xargs -P "$jobs" -n 4 clang-tidy -p build-tidy --quiet 2>/dev/null |
+  tee build-tidy/tidy.log
+if grep -qE '(warning|error):' build-tidy/tidy.log; then echo "clang-tidy found problems"; exit 1; fi
+echo "clang-tidy: clean"
+
+echo "== cppcheck"
+cppcheck --enable=warning,performance,portability --std=c++20 --inline-suppr --error-exitcode=1 \
+  --quiet -I src/core -I src/world -I src/items -I src/characters -I src/combat -I src/audio \
+  src tools bench tests/fuzz
+echo "cppcheck: clean"
+
+echo "== fuzzing (${FUZZ_SECONDS:-60} s each)"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz "${generator[@]}" -DLANTERNMOOR_FUZZ=ON \
+  -DLANTERNMOOR_TESTS=OFF >/dev/null
+cmake --build build-fuzz --target fuzzGame fuzzLoad -j "$jobs" >/dev/null
+for target in fuzzGame fuzzLoad; do
+  seeds=$PWD/tests/fuzz/corpus/$(echo "${target#fuzz}" | tr '[:upper:]' '[:lower:]')
+  found=$(mktemp -d)
+  status=0
+  build-fuzz/tests/fuzz/$target -max_total_time="${FUZZ_SECONDS:-60}" -print_final_stats=1 \
+    "$found" "$seeds" >"$found.log" 2>&1 || status=$?
+  grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|SUMMARY)|ERROR' \
+    "$found.log" || true
+  rm -rf "$found" "$found.log"
+  [ "$status" -eq 0 ] || { echo "$target found a fault"; exit 1; }
+  echo "$target: no fault found"
+done
