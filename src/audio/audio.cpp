@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <thread>
 
 #include "console.h"
@@ -20,6 +21,11 @@ bool audioDisabled = false;
 namespace {
 
 std::atomic<bool> libraryStarted{false};
+// libao loads its driver plugins as it starts, which takes longer than all
+// the rest of the game's start-up. So the first sound starts it, on its own
+// thread, and the player never waits for it.
+std::mutex libraryMutex;
+bool libraryReady = false;
 // Set while the game closes: playing sounds stop at their next chunk.
 std::atomic<bool> stopping{false};
 std::atomic<int> playingSounds{0};
@@ -43,6 +49,19 @@ void quietenAlsa()
     if (setHandler != nullptr) setHandler(quietAlsaHandler);
 }
 
+// True once the library is ready to play; false when the game is closing.
+bool ensureLibrary()
+{
+    std::lock_guard<std::mutex> lock(libraryMutex);
+    if (stopping) return false;
+    if (!libraryReady) {
+        ao_initialize();
+        quietenAlsa();
+        libraryReady = true;
+    }
+    return true;
+}
+
 void* soundThread(void* argument)
 {
     char* path = static_cast<char*>(argument);
@@ -56,8 +75,6 @@ void* soundThread(void* argument)
 
 void initAudio()
 {
-    ao_initialize();
-    quietenAlsa();
     stopping = false;
     libraryStarted = true;
 }
@@ -72,7 +89,11 @@ void cleanupAudio()
     auto deadline = std::chrono::steady_clock::now() + SHUTDOWN_GRACE;
     while (playingSounds.load() > 0 && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    if (playingSounds.load() == 0) ao_shutdown();
+    std::lock_guard<std::mutex> lock(libraryMutex);
+    if (playingSounds.load() == 0 && libraryReady) {
+        ao_shutdown();
+        libraryReady = false;
+    }
 }
 
 int playingSoundCount() { return playingSounds.load(); }
@@ -100,7 +121,7 @@ void playSoundAsync(const char* path)
 
 void playSound(const char* path)
 {
-    if (audioDisabled || stopping) return;
+    if (audioDisabled || !ensureLibrary()) return;
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) return;
     OggVorbis_File stream;
