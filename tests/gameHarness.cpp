@@ -44,7 +44,8 @@ GameHarness::GameHarness() : state(std::make_unique<GameState>())
     setOutputSink(&output);
     setRandomSource([this] {
         ++randomsDrawn;
-        if (randoms.empty()) return defaultRandom;
+        if (randoms.empty())
+            return generator ? static_cast<int>((*generator)() & 0x7fffffff) : defaultRandom;
         int number = randoms.front();
         randoms.pop_front();
         return number;
@@ -87,6 +88,16 @@ std::string GameHarness::play(const std::vector<std::string>& lines)
 {
     output.text.clear();
     input.lines.assign(lines.begin(), lines.end());
+    while (!ended && !input.lines.empty())
+        ended = handleCommand(state.get());
+    return output.text;
+}
+
+std::string GameHarness::playFromTitle(const std::vector<std::string>& lines)
+{
+    output.text.clear();
+    input.lines.assign(lines.begin(), lines.end());
+    ended = startGame(state.get());
     while (!ended && !input.lines.empty())
         ended = handleCommand(state.get());
     return output.text;

@@ -5,6 +5,8 @@
 #include <deque>
 #include <initializer_list>
 #include <memory>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,9 @@ public:
     void queueRandom(std::initializer_list<int> numbers);
     // What the generator returns once the queue is empty.
     int defaultRandom = 1;
+    // From now on, once the queue is empty, draw from a seeded pseudo-random
+    // sequence instead of defaultRandom.
+    void seedRandom(unsigned seed) { generator.emplace(seed); }
     // How many numbers were drawn so far.
     int randomsDrawn = 0;
 
@@ -46,6 +51,8 @@ public:
     // question a command asks). Returns everything printed meanwhile.
     std::string play(std::initializer_list<std::string> lines);
     std::string play(const std::vector<std::string>& lines);
+    // The same, starting at the title menu.
+    std::string playFromTitle(const std::vector<std::string>& lines);
     // True once a command ended the game.
     bool ended = false;
 
@@ -70,6 +77,7 @@ private:
     ScriptedLines input;
     CapturedOutput output;
     std::deque<int> randoms;
+    std::optional<std::mt19937> generator;
 };
 
 // A private working directory for the length of a test (saves go there).

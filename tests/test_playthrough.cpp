@@ -1,0 +1,174 @@
+// The whole game played to its end: from the title menu through the trade
+// chains, light, arms, every locked way and the Black Queen's death to the
+// gift at the garden statue, once staying on and once leaving. The same
+// journey is played in-process with a fixed random sequence and through the
+// real program in a pipe, and both must reach the same ending.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "gameHarness.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<std::string> readScript(const std::string& name)
+{
+    std::ifstream in(std::string(SOURCE_DIR) + "/tests/data/" + name);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);)
+        if (line.empty() || line[0] != '#') lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> journey(const char* ending)
+{
+    std::vector<std::string> lines = readScript("playthrough.txt");
+    std::vector<std::string> last = readScript(ending);
+    lines.insert(lines.end(), last.begin(), last.end());
+    return lines;
+}
+
+// Each milestone must be printed, in this order.
+void expectInOrder(const std::string& text, const std::vector<std::string>& milestones)
+{
+    std::size_t at = 0;
+    for (const std::string& milestone : milestones) {
+        std::size_t found = text.find(milestone, at);
+        ASSERT_NE(found, std::string::npos) << "missing after offset " << at << ": " << milestone;
+        at = found + milestone.size();
+    }
+}
+
+const std::vector<std::string> ROAD_TO_THE_STATUE = {
+    "Welcome to Lanternmoor, Wren!",
+    "Unlocked the door with the Tower Key.",
+    "Clara gives you the Cookbook as a token of appreciation.",
+    "Evelyn gives you the Cellar Key as a token of thanks.",
+    "Unlocked the door with the Cellar Key.",
+    "Picked up 250 gold.",
+    "The goblin hands you a Rusty Dagger in exchange.",
+    "Greedo gives you 1000 gold as thanks!",
+    "You light the Lantern, and the area comes into view...",
+    "Ashyrn gives you 150 gold as thanks!",
+    "Nurnic hands you the Fish in exchange...?",
+    "Tux tosses you a...Pyramid Key?",
+    "Weruh gives you the Ornate Coin as thanks!",
+    "Hanbo hands you the Mansion Key in exchange...",
+    "Unlocked the door with the Pyramid Key.",
+    "Picked up 500 gold.",
+    "Got the Black Rose.",
+    "Equipped the Broadsword.",
+    "Equipped the Chainmail.",
+    "Unlocked the door with the Mansion Key.",
+    "Mercuria is not hostile! Attack anyway?",
+    "You have vanquished the Black Queen! You are victorious...?\n"
+    "The corpse of the Black Queen vanishes...!\n"
+    "You swear you hear a faint laughter echoing...\n",
+    "You are at the Pale Garden.",
+    "You place the Black Rose at the foot of the statue.\n"
+    "A soft wind rustles through the Pale Garden...\n"
+    "The statue gleams faintly. Your journey is over.\n"
+    "Quit the game? [y/n]: ",
+};
+
+const std::vector<std::string> STAYING_ON = {
+    "As you turn to leave, the winds stir...\n"
+    "...and the base of the statue moves, revealing a passageway downward.\n",
+    "You are at the Undergrowth.",
+    "Got the Ruins Key.",
+    "You are at the Ashen Depths.",
+    "Unlocked the door with the Ruins Key.",
+    "You are at the Forgotten Ruins.",
+    "Farewell, Wren!\n",
+};
+
+const std::string LEAVING = "Quit the game? [y/n]: Farewell, Wren...\n\n";
+
+bool endsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+TEST(Playthrough, StayingOnOpensTheWayDownAndTheRuins)
+{
+    GameHarness h;
+    h.seedRandom(2026);
+    std::string text = h.playFromTitle(journey("playthrough-stay.txt"));
+    expectInOrder(text, ROAD_TO_THE_STATUE);
+    expectInOrder(text, STAYING_ON);
+    EXPECT_TRUE(h.game().blackQueenSlain);
+    EXPECT_EQ(h.game().locations[28].exits[5], 44);
+    EXPECT_EQ(h.game().locations[35].exitLocks[5], 0);
+    EXPECT_EQ(h.game().locations[2].exitLocks[2], 0);
+    EXPECT_EQ(h.player().locationId, 36);
+    EXPECT_TRUE(h.ended);
+}
+
+TEST(Playthrough, LeavingAtTheStatueEndsTheGameAtOnce)
+{
+    GameHarness h;
+    h.seedRandom(7);
+    std::string text = h.playFromTitle(journey("playthrough-leave.txt"));
+    expectInOrder(text, ROAD_TO_THE_STATUE);
+    EXPECT_TRUE(endsWith(text, LEAVING));
+    EXPECT_TRUE(h.ended);
+}
+
+// ---- The same journey through the real program ----
+
+struct Finished {
+    std::string out;
+    int status = -1;
+};
+
+Finished playThroughThePipe(const std::vector<std::string>& lines)
+{
+    TempDir dir;
+    fs::create_directory_symlink(fs::path(SOURCE_DIR) / "sound", "sound");
+    {
+        std::ofstream script("script.txt");
+        for (const std::string& line : lines)
+            script << line << '\n';
+    }
+    pid_t child = fork();
+    if (child == 0) {
+        int in = open("script.txt", O_RDONLY);
+        int out = open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(in, 0);
+        dup2(out, 1);
+        execl(GAME_BINARY, GAME_BINARY, "--no-audio", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    std::ifstream out("out.txt", std::ios::binary);
+    Finished finished;
+    finished.out.assign(std::istreambuf_iterator<char>(out), std::istreambuf_iterator<char>());
+    finished.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return finished;
+}
+
+TEST(Playthrough, ThroughTheRealProgramTheJourneyEndsTheSameWay)
+{
+    Finished stayed = playThroughThePipe(journey("playthrough-stay.txt"));
+    EXPECT_EQ(stayed.status, 0);
+    expectInOrder(stayed.out, ROAD_TO_THE_STATUE);
+    expectInOrder(stayed.out, STAYING_ON);
+
+    Finished left = playThroughThePipe(journey("playthrough-leave.txt"));
+    EXPECT_EQ(left.status, 0);
+    expectInOrder(left.out, ROAD_TO_THE_STATUE);
+    EXPECT_TRUE(endsWith(left.out, LEAVING));
+}
+
+} // namespace
