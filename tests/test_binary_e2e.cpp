@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "gameHarness.h"
+#include "terminalDriver.h"
 
 namespace fs = std::filesystem;
 
@@ -149,62 +150,6 @@ TEST(Binary, SoundOnAMachineWithoutASoundCardIsSilentAndQuitIsPrompt)
 }
 
 // ---- Typed play in a pseudo-terminal ----
-
-class Terminal {
-public:
-    Terminal()
-    {
-        child = forkpty(&master, nullptr, nullptr, nullptr);
-        if (child == 0) {
-            setenv("TERM", "xterm", 1);
-            execl(GAME_BINARY, GAME_BINARY, "--no-audio", static_cast<char*>(nullptr));
-            _exit(127);
-        }
-    }
-    ~Terminal()
-    {
-        close(master);
-        int status;
-        kill(child, SIGKILL);
-        waitpid(child, &status, 0);
-    }
-    void type(const std::string& keys)
-    {
-        ssize_t written = write(master, keys.data(), keys.size());
-        (void)written;
-    }
-    // Reads until the screen so far contains text, or two seconds pass.
-    bool waitFor(const std::string& text)
-    {
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-        while (screen.find(text, seen) == std::string::npos) {
-            auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
-            if (left.count() <= 0) return false;
-            pollfd fd{master, POLLIN, 0};
-            if (poll(&fd, 1, static_cast<int>(left.count())) <= 0) return false;
-            char buffer[4096];
-            ssize_t got = read(master, buffer, sizeof buffer);
-            if (got <= 0) return false;
-            screen.append(buffer, static_cast<std::size_t>(got));
-        }
-        seen = screen.find(text, seen) + text.size();
-        return true;
-    }
-    int exitStatus()
-    {
-        int status = 0;
-        waitpid(child, &status, 0);
-        child = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    std::string screen;
-
-private:
-    int master = -1;
-    pid_t child = -1;
-    std::size_t seen = 0;
-};
 
 TEST(Binary, TypedPlayShowsThePromptAndRecallsHistoryWithTheUpArrow)
 {

@@ -1,0 +1,27 @@
+// Drives the real program in a pseudo-terminal, as a person typing would.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+
+class Terminal {
+public:
+    // Starts the game (with --no-audio) on a new pseudo-terminal.
+    Terminal();
+    ~Terminal();
+    Terminal(const Terminal&) = delete;
+    Terminal& operator=(const Terminal&) = delete;
+
+    void type(const std::string& keys);
+    // Reads until the screen, past what was already waited for, contains
+    // text; false after two seconds without it.
+    bool waitFor(const std::string& text);
+    std::string screen;
+
+private:
+    int master = -1;
+    pid_t child = -1;
+    std::size_t seen = 0;
+};

@@ -1,0 +1,77 @@
+// Tab completion: verbs first, then what fits the verb where the player stands.
+#include <gtest/gtest.h>
+
+#include "completion.h"
+#include "gameHarness.h"
+#include "terminalDriver.h"
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+Words complete(GameHarness& h, const std::string& typed, std::size_t* start = nullptr)
+{
+    Completions found = completeInput(&h.game(), typed);
+    if (start) *start = found.start;
+    return found.words;
+}
+
+TEST(Completion, FirstWordsAreVerbsAliasesAndSpecialWords)
+{
+    GameHarness h;
+    EXPECT_EQ(complete(h, "ta"), (Words{"take", "talk"}));
+    EXPECT_EQ(complete(h, "IN"), (Words{"inventory", "inv"}));
+    EXPECT_EQ(complete(h, "xy"), (Words{"xyzzy"}));
+    EXPECT_EQ(complete(h, "qu"), (Words{"quit"}));
+    EXPECT_EQ(complete(h, "zz"), Words{});
+}
+
+TEST(Completion, NounsFitTheVerbAndThePlace)
+{
+    GameHarness h;
+    std::size_t start = 0;
+    EXPECT_EQ(complete(h, "go ", &start), (Words{"north", "south", "east", "west", "up", "down"}));
+    EXPECT_EQ(start, 3u);
+    EXPECT_EQ(complete(h, "  go  so", &start), (Words{"south"}));
+    EXPECT_EQ(start, 6u);
+    h.moveTo(1); // Magic Forest: a Mushroom lies here, the wolf Koridai stands here
+    EXPECT_EQ(complete(h, "get "), (Words{"item", "gold", "all", "both", "Mushroom"}));
+    EXPECT_EQ(complete(h, "talk "), (Words{"Koridai", "wolf"}));
+    EXPECT_EQ(complete(h, "look "),
+              (Words{"around", "Mushroom", "Small Potion", "Koridai", "wolf"}));
+    EXPECT_EQ(complete(h, "use small"), (Words{"Small Potion"}));
+    EXPECT_EQ(complete(h, "remove "), (Words{"Sword", "Tunic"}));
+    EXPECT_EQ(complete(h, "equip Sw"), Words{}); // worn, not carried
+    EXPECT_EQ(complete(h, "sound o"), (Words{"on", "off"}));
+    EXPECT_EQ(complete(h, "wait "), Words{});
+}
+
+TEST(Completion, CompletingChangesNothingTheGamePrints)
+{
+    GameHarness h;
+    std::string before = h.play({"look", "inventory", "stats"});
+    for (const char* typed : {"", "g", "go ", "look ", "talk s", "get all"})
+        complete(h, typed);
+    GameHarness other;
+    EXPECT_EQ(other.play({"look", "inventory", "stats"}), before);
+}
+
+TEST(Completion, WorksInARealTerminal)
+{
+    Terminal terminal;
+    ASSERT_TRUE(terminal.waitFor("--> "));
+    terminal.type("1\rFern\rf\r");
+    ASSERT_TRUE(terminal.waitFor("You are at the Peaceful Village."));
+    // A verb gets a blank after it; a direction does not.
+    terminal.type("go\tno\t\r");
+    ASSERT_TRUE(terminal.waitFor("You are at the Magic Forest.")) << terminal.screen;
+    terminal.type("ge\tMu\t\r");
+    ASSERT_TRUE(terminal.waitFor("Got the Mushroom.")) << terminal.screen;
+    // Names with a blank in them complete whole.
+    terminal.type("use Small P\t\r");
+    ASSERT_TRUE(terminal.waitFor("Drank the Small Potion. Restored 10 HP.")) << terminal.screen;
+    terminal.type("quit\r");
+    ASSERT_TRUE(terminal.waitFor("Farewell, Fern!"));
+}
+
+} // namespace

@@ -1,0 +1,152 @@
+// Faults from outside the game: a save killed part-way through, quitting
+// while sounds play, and a sound folder that is missing or full of junk.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <random>
+#include <string>
+#include <thread>
+#include <utility>
+
+#include "gameHarness.h"
+#include "saveLoad.h"
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+std::string slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Starts the game with its input from a file; returns the child's id.
+pid_t startGame(const std::string& input, bool withAudio)
+{
+    std::ofstream("input.txt", std::ios::binary) << input;
+    pid_t child = fork();
+    if (child == 0) {
+        int in = open("input.txt", O_RDONLY);
+        int out = open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int err = open("err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(in, 0);
+        dup2(out, 1);
+        dup2(err, 2);
+        if (withAudio)
+            execl(GAME_BINARY, GAME_BINARY, static_cast<char*>(nullptr));
+        else
+            execl(GAME_BINARY, GAME_BINARY, "--no-audio", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return child;
+}
+
+int waitForExit(pid_t child)
+{
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+std::string newJourney() { return "1\nMoss\nm\n"; }
+
+TEST(Faults, ASaveKilledPartWayLeavesThePreviousSaveLoadable)
+{
+    TempDir dir;
+    ASSERT_EQ(waitForExit(startGame(newJourney() + "save\nslot\nquit\n", false)), 0);
+    std::string saving = "2\nslot\n";
+    for (int i = 0; i < 300; ++i)
+        saving += "wait\nsave\nslot\ny\n";
+    std::mt19937 random(11);
+    for (int round = 0; round < 25; ++round) {
+        pid_t child = startGame(saving, false);
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(std::uniform_int_distribution<int>(500, 40000)(random)));
+        kill(child, SIGKILL);
+        waitForExit(child);
+        auto loaded = std::make_unique<GameState>();
+        ASSERT_EQ(readSaveFile("saves/slot.dat.gz", loaded.get()), LoadResult::Loaded)
+            << "round " << round;
+    }
+}
+
+// Starts the game with sound, types `first`, waits, then types "quit";
+// returns the exit status and how long the quit took.
+std::pair<int, Clock::duration> quitAfter(const std::string& first, int waitMs, const char* home)
+{
+    int input[2];
+    if (pipe(input) != 0) return {-1, {}};
+    pid_t child = fork();
+    if (child == 0) {
+        int out = open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        int err = open("err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(input[0], 0);
+        close(input[1]);
+        dup2(out, 1);
+        dup2(err, 2);
+        if (home) setenv("HOME", home, 1);
+        execl(GAME_BINARY, GAME_BINARY, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(input[0]);
+    ssize_t sent = write(input[1], first.data(), first.size());
+    std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
+    auto start = Clock::now();
+    sent += write(input[1], "quit\n", 5);
+    close(input[1]);
+    int status = waitForExit(child);
+    return {status, Clock::now() - start};
+}
+
+TEST(Faults, QuittingWhileSoundsPlayIsPromptAndClean)
+{
+    TempDir dir;
+    fs::create_directory_symlink(fs::path(SOURCE_DIR) / "sound", "sound");
+    // libao's null driver takes every sound, so the threads really decode and
+    // play while the game quits; the machine's own driver is tried as well.
+    fs::create_directory("home");
+    std::ofstream("home/.libao") << "default_driver=null\n";
+    std::string noisy = newJourney();
+    for (int i = 0; i < 6; ++i)
+        noisy += "inventory\npray\nget gold\n";
+    for (int round = 0; round < 24; ++round) {
+        auto [status, quitting] = quitAfter(noisy, round * 2, round % 2 ? "home" : nullptr);
+        ASSERT_EQ(status, 0) << "round " << round;
+        EXPECT_LT(quitting, std::chrono::milliseconds(500)) << "round " << round;
+        EXPECT_EQ(slurp("err.txt"), "") << "round " << round;
+        EXPECT_NE(slurp("out.txt").find("Farewell, Moss!"), std::string::npos);
+    }
+}
+
+TEST(Faults, AMissingOrBrokenSoundFolderStaysSilent)
+{
+    TempDir dir;
+    std::string script = newJourney() + "inventory\npray\nn\nget Mushroom\nquit\n";
+    ASSERT_EQ(waitForExit(startGame(script, true)), 0);
+    EXPECT_EQ(slurp("err.txt"), "");
+    std::string expected = slurp("out.txt");
+
+    fs::create_directory("sound");
+    std::ofstream("sound/inventory.ogg") << "";
+    std::ofstream("sound/pray.ogg") << std::string(5000, '\x7f');
+    std::string real = slurp(std::string(SOURCE_DIR) + "/sound/jingle.ogg");
+    std::ofstream("sound/jingle.ogg", std::ios::binary) << real.substr(0, real.size() / 3);
+    ASSERT_EQ(waitForExit(startGame(script, true)), 0);
+    EXPECT_EQ(slurp("err.txt"), "");
+    // Silence changes nothing the game prints.
+    std::string out = slurp("out.txt");
+    EXPECT_EQ(out.substr(out.find("--> Inventory:")),
+              expected.substr(expected.find("--> Inventory:")));
+}
+
+} // namespace
