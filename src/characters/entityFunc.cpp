@@ -62,19 +62,9 @@ void entityCooldown(GameState* state)
 
 namespace {
 
-constexpr int ANSWER_SIZE = 100;
 constexpr int NAME_PRICE_IN_TRUST = 5;  // what each soul thinks less of a nameless player
 constexpr int FAE_GIFT_GOLD = 25;
 constexpr int QUEEN_NEVER_CALMS = 999;
-
-bool isOneOf(const char* answer, std::initializer_list<const char*> words)
-{
-    for (const char* word : words)
-        if (strcmpi(answer, word) == 0) return true;
-    return false;
-}
-
-bool meansSelf(const char* noun) { return isOneOf(noun, {"self", "myself", "yourself"}); }
 
 const char* bandLine(const Entity& character, StandingBand band)
 {
@@ -401,11 +391,7 @@ void lookAtEntity(const GameState* state, const char* noun)
 void hugEntity(GameState* state, const char* noun)
 {
     char answer[ANSWER_SIZE];
-    if (noun[0] == '\0') {
-        out("Who do you want to do that to?\n");
-        getInput(answer, sizeof answer);
-        noun = answer;
-    }
+    noun = nounOrAnswer(noun, "Who do you want to do that to?\n", answer);
     if (meansSelf(noun)) {
         out("I've heard of loving oneself before, but this is ridiculous...!\n");
         return;

@@ -14,20 +14,12 @@
 
 namespace {
 
-constexpr int ANSWER_SIZE = 100;
 constexpr int FIRST_NAME_TRUST = 26;
 constexpr int LOTTERY_PRICE = 5;
 constexpr int LOTTERY_GRAND_NUMBER = 7;
 
 const std::initializer_list<const char*> REFUSAL_WORDS = {"nothing", "none", "nowt"};
 const std::initializer_list<const char*> LEAVING_WORDS = {"no", "nope", "none", "nothing"};
-
-bool isOneOf(const char* answer, std::initializer_list<const char*> words)
-{
-    for (const char* word : words)
-        if (strcmpi(answer, word) == 0) return true;
-    return false;
-}
 
 void printPricedItem(const Item& item, int price)
 {

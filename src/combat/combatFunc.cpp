@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int ANSWER_SIZE = 100;
 // A blow misses when its roll is divisible by this: four blows in five land.
 constexpr int MISS_EVERY = 5;
 // Each landed blow keeps the victim angry for this many more turns.
@@ -161,23 +160,13 @@ void counterBlow(GameState* state, Entity* attacker, Entity* defender, int stand
     if (attacker->hp <= 0) playerDeath(state, attacker, defender, standing);
 }
 
-bool isSelf(const char* noun)
-{
-    return strcmpi(noun, "self") == 0 || strcmpi(noun, "myself") == 0 ||
-           strcmpi(noun, "yourself") == 0;
-}
-
 } // namespace
 
 void attackEntity(GameState* state, const char* noun)
 {
     char asked[ANSWER_SIZE];
-    if (noun[0] == '\0') {
-        out("Attack what?\n");
-        getInput(asked, sizeof asked);
-        noun = asked;
-    }
-    if (isSelf(noun)) {
+    noun = nounOrAnswer(noun, "Attack what?\n", asked);
+    if (meansSelf(noun)) {
         out("Self-harm is not the answer, %s.\n", state->player.name);
         return;
     }

@@ -29,6 +29,23 @@ int strcmpi(const char* a, const char* b)
     return static_cast<signed char>(*a) - static_cast<signed char>(*b);  // NOLINT(bugprone-signed-char-misuse)
 }
 
+bool isOneOf(const char* word, std::initializer_list<const char*> words)
+{
+    for (const char* candidate : words)
+        if (strcmpi(word, candidate) == 0) return true;
+    return false;
+}
+
+bool meansSelf(const char* noun) { return isOneOf(noun, {"self", "myself", "yourself"}); }
+
+const char* nounOrAnswer(const char* noun, const char* question, char (&answer)[ANSWER_SIZE])
+{
+    if (noun[0] != '\0') return noun;
+    out("%s", question);
+    getInput(answer, ANSWER_SIZE);
+    return answer;
+}
+
 void caseComparison(const char* text)
 {
     while (*text && std::isspace(static_cast<unsigned char>(*text)))

@@ -1,6 +1,8 @@
 // Small console and text helpers shared by every area of the game.
 #pragma once
 
+#include <initializer_list>
+
 #include "gameState.h"
 
 // Reads one line with the "--> " prompt into buf (at most size-1 characters,
@@ -9,6 +11,19 @@ bool getInput(char* buf, int size);
 
 // Case-insensitive comparison; 0 when equal.
 int strcmpi(const char* a, const char* b);
+
+// True when the word equals one of the words, ignoring case.
+bool isOneOf(const char* word, std::initializer_list<const char*> words);
+
+// "self", "myself" or "yourself": the player means themselves.
+bool meansSelf(const char* noun);
+
+// The size of every answer typed in a conversation or menu.
+constexpr int ANSWER_SIZE = 100;
+
+// The typed noun; or, when none was typed, asks the question and returns
+// the answer read into `answer`.
+const char* nounOrAnswer(const char* noun, const char* question, char (&answer)[ANSWER_SIZE]);
 
 // Prints text preceded by "a " or "an " (no newline).
 void caseComparison(const char* text);

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int ANSWER_SIZE = 100;
 
 // What a recipient hands back for its favourite.
 enum class Reward {
@@ -281,11 +280,7 @@ void giveItem(GameState* state, const char* noun)
     Entity* player = &state->player;
     if (checkEmptyInventory(player)) return;
     char asked[ANSWER_SIZE];
-    if (noun[0] == '\0') {
-        out("Give which item?\n");
-        getInput(asked, sizeof asked);
-        noun = asked;
-    }
+    noun = nounOrAnswer(noun, "Give which item?\n", asked);
     int slot = findCarriedItem(player, noun);
     if (slot < 0) {
         out("Invalid item name!\n");

@@ -108,17 +108,6 @@ void drawInventory(const GameState* state)
 
 namespace {
 
-constexpr int ANSWER_SIZE = 100;
-
-// The typed noun, or when none was typed, the answer to the question.
-const char* nounOrAnswer(const char* noun, const char* question, char (&answer)[ANSWER_SIZE])
-{
-    if (noun[0] != '\0') return noun;
-    out("%s", question);
-    getInput(answer, ANSWER_SIZE);
-    return answer;
-}
-
 } // namespace
 
 void getItem(GameState* state, Item* locationItem)

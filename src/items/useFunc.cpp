@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int ANSWER_SIZE = 100;
 
 enum InstrumentSubtype { INSTRUMENT_FLUTE = 0, INSTRUMENT_LYRE = 1 };
 enum LightSubtype { LIGHT_CANDLE = 0, LIGHT_LANTERN = 1, LIGHT_LAMP_OIL = 2 };
@@ -212,11 +211,7 @@ void useItem(GameState* state, const char* noun)
         return;
     }
     char answer[ANSWER_SIZE];
-    if (noun[0] == '\0') {
-        out("Use which item?\n");
-        getInput(answer, ANSWER_SIZE);
-        noun = answer;
-    }
+    noun = nounOrAnswer(noun, "Use which item?\n", answer);
     int slot = findCarriedItem(&player, noun);
     if (slot < 0) {
         out("Invalid item name!\n");
