@@ -72,14 +72,14 @@ TEST(StandingCooldown, FriendsCalmOnTheTenthTurnMonstersNever)
     clara.hostile = goblin.hostile = true;
     clara.cooldown = goblin.cooldown = 10;
     h.play(std::vector<std::string>(9, "wait"));
-    h.play({"stats", "inventory", "time"});  // no turn passes
+    h.play({"stats", "inventory", "time"}); // no turn passes
     EXPECT_TRUE(clara.hostile);
     h.play({"wait"});
     EXPECT_FALSE(clara.hostile);
     h.play(std::vector<std::string>(20, "wait"));
     EXPECT_TRUE(goblin.hostile);
 
-    goblin.cooldown = -4;  // a spoiled count calms even a monster
+    goblin.cooldown = -4; // a spoiled count calms even a monster
     h.play({"wait"});
     EXPECT_EQ(goblin.cooldown, 0);
     EXPECT_FALSE(goblin.hostile);
@@ -104,7 +104,7 @@ TEST(TalkFinding, WhoAnswersANoun)
 TEST(TalkKinds, MonstersAnimalsStatuesAndTheHostile)
 {
     GameHarness h;
-    h.moveTo(7);  // the goblin's cave
+    h.moveTo(7); // the goblin's cave
     EXPECT_EQ(say(h, "talk harfam"), PROMPT + "Harfam the goblin grumbles and says:\n\"" +
                                          h.entity(ENTITY_GOBLIN).dialogueNeutral + "\"\n");
     h.moveTo(MAGIC_FOREST);
@@ -182,8 +182,8 @@ TEST(TalkBlacksmith, RepairsAndTheTrustTheyEarn)
 
     h.player().sex = 1;
     h.giveItem(ITEM_SMALL_POTION);
-    h.giveItem(BLUE_RING);                             // 0 of 0: nothing to mend
-    h.player().inventory[SLOT_WEAPON].durability = 3;  // worn gear is not offered
+    h.giveItem(BLUE_RING);                            // 0 of 0: nothing to mend
+    h.player().inventory[SLOT_WEAPON].durability = 3; // worn gear is not offered
     EXPECT_TRUE(has(say(h, "talk blacksmith"), "\"Hey, wait! Looks like you don't need"));
 
     h.giveItem(ITEM_SWORD);
@@ -216,7 +216,7 @@ std::string meetFae(GameHarness& h, int standing, const std::string& answer)
 {
     h.moveTo(LOC_CAVERNOUS_DEPTHS);
     h.here().isLit = true;
-    h.game().lightTurns = 100;  // a lantern burning
+    h.game().lightTurns = 100; // a lantern burning
     h.entity(ENTITY_FAE).locationId = LOC_CAVERNOUS_DEPTHS;
     h.game().faeState = FAE_SUMMONED;
     setStanding(h, standing);
@@ -301,7 +301,7 @@ TEST(HugReactions, ByKindStandingAndFlag)
     EXPECT_TRUE(has(say(h, "hug devil"), "\"Wh-what are you doing...?!\"\n"));
     h.game().faeState = FAE_GAVE_GOLD;
     EXPECT_TRUE(has(say(h, "hug devil"), "I get the clingy one...\"\n"));
-    EXPECT_EQ(calculateTrustScore(&h.game()), 250);  // hugs change no opinion
+    EXPECT_EQ(calculateTrustScore(&h.game()), 250); // hugs change no opinion
 }
 
-}  // namespace
+} // namespace

@@ -9,7 +9,6 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <random>
 #include <string>
@@ -17,6 +16,7 @@
 #include <utility>
 
 #include "gameHarness.h"
+#include "programRunner.h"
 #include "saveLoad.h"
 
 namespace fs = std::filesystem;
@@ -24,52 +24,18 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-std::string slurp(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Starts the game with its input from a file; returns the child's id.
-pid_t startGame(const std::string& input, bool withAudio)
-{
-    std::ofstream("input.txt", std::ios::binary) << input;
-    pid_t child = fork();
-    if (child == 0) {
-        int in = open("input.txt", O_RDONLY);
-        int out = open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        int err = open("err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        dup2(in, 0);
-        dup2(out, 1);
-        dup2(err, 2);
-        if (withAudio)
-            execl(GAME_BINARY, GAME_BINARY, static_cast<char*>(nullptr));
-        else
-            execl(GAME_BINARY, GAME_BINARY, "--no-audio", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    return child;
-}
-
-int waitForExit(pid_t child)
-{
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
 std::string newJourney() { return "1\nMoss\nm\n"; }
 
 TEST(Faults, ASaveKilledPartWayLeavesThePreviousSaveLoadable)
 {
     TempDir dir;
-    ASSERT_EQ(waitForExit(startGame(newJourney() + "save\nslot\nquit\n", false)), 0);
+    ASSERT_EQ(waitForExit(startProgram({"--no-audio"}, newJourney() + "save\nslot\nquit\n")), 0);
     std::string saving = "2\nslot\n";
     for (int i = 0; i < 300; ++i)
         saving += "wait\nsave\nslot\ny\n";
     std::mt19937 random(11);
     for (int round = 0; round < 25; ++round) {
-        pid_t child = startGame(saving, false);
+        pid_t child = startProgram({"--no-audio"}, saving);
         std::this_thread::sleep_for(
             std::chrono::microseconds(std::uniform_int_distribution<int>(500, 40000)(random)));
         kill(child, SIGKILL);
@@ -132,7 +98,7 @@ TEST(Faults, AMissingOrBrokenSoundFolderStaysSilent)
 {
     TempDir dir;
     std::string script = newJourney() + "inventory\npray\nn\nget Mushroom\nquit\n";
-    ASSERT_EQ(waitForExit(startGame(script, true)), 0);
+    ASSERT_EQ(waitForExit(startProgram({}, script)), 0);
     EXPECT_EQ(slurp("err.txt"), "");
     std::string expected = slurp("out.txt");
 
@@ -141,7 +107,7 @@ TEST(Faults, AMissingOrBrokenSoundFolderStaysSilent)
     std::ofstream("sound/pray.ogg") << std::string(5000, '\x7f');
     std::string real = slurp(std::string(SOURCE_DIR) + "/sound/jingle.ogg");
     std::ofstream("sound/jingle.ogg", std::ios::binary) << real.substr(0, real.size() / 3);
-    ASSERT_EQ(waitForExit(startGame(script, true)), 0);
+    ASSERT_EQ(waitForExit(startProgram({}, script)), 0);
     EXPECT_EQ(slurp("err.txt"), "");
     // Silence changes nothing the game prints.
     std::string out = slurp("out.txt");

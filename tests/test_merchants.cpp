@@ -64,10 +64,10 @@ TEST(MerchantVisit, ShoppingUntilThePurseIsEmpty)
     EXPECT_EQ(text, expected);
 
     EXPECT_EQ(h.player().gold, 2);
-    EXPECT_EQ(greedo.trust, 5);  // two purchases, one sale, two prizes
+    EXPECT_EQ(greedo.trust, 5); // two purchases, one sale, two prizes
     EXPECT_EQ(h.player().inventory[0].id, ITEM_LARGE_POTION);
     EXPECT_EQ(h.player().inventory[3].id, ITEM_SMALL_POTION);
-    EXPECT_EQ(greedo.inventory[0].id, ITEM_SMALL_POTION);  // stock never runs out
+    EXPECT_EQ(greedo.inventory[0].id, ITEM_SMALL_POTION); // stock never runs out
     EXPECT_EQ(h.game().minutesPassed, 1);                 // the whole visit is one turn
     EXPECT_EQ(h.takeSounds(), std::vector<std::string>(3, "sound/purchase.ogg"));
 }
@@ -145,4 +145,4 @@ TEST(MerchantVisit, RunningOutOfInputEndsTheVisit)
     EXPECT_EQ(h.game().minutesPassed, 1);
 }
 
-}  // namespace
+} // namespace

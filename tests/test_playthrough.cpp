@@ -3,18 +3,14 @@
 // gift at the garden statue, once staying on and once leaving. The same
 // journey is played in-process with a fixed random sequence and through the
 // real program in a pipe, and both must reach the same ending.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "gameHarness.h"
+#include "programRunner.h"
 
 namespace fs = std::filesystem;
 
@@ -93,12 +89,6 @@ const std::vector<std::string> STAYING_ON = {
 
 const std::string LEAVING = "Quit the game? [y/n]: Farewell, Wren...\n\n";
 
-bool endsWith(const std::string& text, const std::string& end)
-{
-    return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
 TEST(Playthrough, StayingOnOpensTheWayDownAndTheRuins)
 {
     GameHarness h;
@@ -126,46 +116,24 @@ TEST(Playthrough, LeavingAtTheStatueEndsTheGameAtOnce)
 
 // ---- The same journey through the real program ----
 
-struct Finished {
-    std::string out;
-    int status = -1;
-};
-
-Finished playThroughThePipe(const std::vector<std::string>& lines)
+ProgramRun playThroughThePipe(const std::vector<std::string>& lines)
 {
     TempDir dir;
     fs::create_directory_symlink(fs::path(SOURCE_DIR) / "sound", "sound");
-    {
-        std::ofstream script("script.txt");
-        for (const std::string& line : lines)
-            script << line << '\n';
-    }
-    pid_t child = fork();
-    if (child == 0) {
-        int in = open("script.txt", O_RDONLY);
-        int out = open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        dup2(in, 0);
-        dup2(out, 1);
-        execl(GAME_BINARY, GAME_BINARY, "--no-audio", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    std::ifstream out("out.txt", std::ios::binary);
-    Finished finished;
-    finished.out.assign(std::istreambuf_iterator<char>(out), std::istreambuf_iterator<char>());
-    finished.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return finished;
+    std::string script;
+    for (const std::string& line : lines)
+        script += line + "\n";
+    return runProgram({"--no-audio"}, script);
 }
 
 TEST(Playthrough, ThroughTheRealProgramTheJourneyEndsTheSameWay)
 {
-    Finished stayed = playThroughThePipe(journey("playthrough-stay.txt"));
+    ProgramRun stayed = playThroughThePipe(journey("playthrough-stay.txt"));
     EXPECT_EQ(stayed.status, 0);
     expectInOrder(stayed.out, ROAD_TO_THE_STATUE);
     expectInOrder(stayed.out, STAYING_ON);
 
-    Finished left = playThroughThePipe(journey("playthrough-leave.txt"));
+    ProgramRun left = playThroughThePipe(journey("playthrough-leave.txt"));
     EXPECT_EQ(left.status, 0);
     expectInOrder(left.out, ROAD_TO_THE_STATUE);
     EXPECT_TRUE(endsWith(left.out, LEAVING));

@@ -1,7 +1,7 @@
 // Every sound the game can ask for must be a short Vorbis file that really plays.
 // Run from the repository root.
 
-#define OV_EXCLUDE_STATIC_CALLBACKS  // vorbisfile's unused static callbacks would only warn
+#define OV_EXCLUDE_STATIC_CALLBACKS // vorbisfile's unused static callbacks would only warn
 #include <vorbis/vorbisfile.h>
 
 #include <gtest/gtest.h>
@@ -13,10 +13,10 @@
 namespace {
 
 const char* const soundNames[] = {
-    "dark.ogg",     "bqlaugh.ogg",  "break.ogg",   "holy.ogg",     "demonic.ogg", "whispers.ogg",
-    "anvil.ogg",    "giggle.ogg",   "inventory.ogg", "pray.ogg",   "jingle.ogg",  "gold.ogg",
-    "drink.ogg",    "unlock.ogg",   "flute.ogg",   "laughter.ogg", "lyre.ogg",    "twinkle.ogg",
-    "light.ogg",    "bark.ogg",     "wind.ogg",    "purchase.ogg",
+    "dark.ogg",  "bqlaugh.ogg", "break.ogg",     "holy.ogg",     "demonic.ogg", "whispers.ogg",
+    "anvil.ogg", "giggle.ogg",  "inventory.ogg", "pray.ogg",     "jingle.ogg",  "gold.ogg",
+    "drink.ogg", "unlock.ogg",  "flute.ogg",     "laughter.ogg", "lyre.ogg",    "twinkle.ogg",
+    "light.ogg", "bark.ogg",    "wind.ogg",      "purchase.ogg",
 };
 
 // Closes the file however the test ends.
@@ -24,7 +24,10 @@ struct VorbisFile {
     OggVorbis_File vf{};
     bool open;
     explicit VorbisFile(const std::string& path) : open(ov_fopen(path.c_str(), &vf) == 0) {}
-    ~VorbisFile() { if (open) ov_clear(&vf); }
+    ~VorbisFile()
+    {
+        if (open) ov_clear(&vf);
+    }
     VorbisFile(const VorbisFile&) = delete;
     VorbisFile& operator=(const VorbisFile&) = delete;
 };
@@ -34,7 +37,8 @@ protected:
     std::string path() const { return std::string("sound/") + GetParam(); }
 };
 
-TEST_P(SoundFile, IsShortVorbisAudio) {
+TEST_P(SoundFile, IsShortVorbisAudio)
+{
     VorbisFile file(path());
     ASSERT_TRUE(file.open) << path() << " is missing or is not Ogg Vorbis";
     const vorbis_info* info = ov_info(&file.vf, -1);
@@ -47,7 +51,8 @@ TEST_P(SoundFile, IsShortVorbisAudio) {
 }
 
 // Good headers don't prove the rest: a file can be cut short, silent, or clipped.
-TEST_P(SoundFile, DecodesWholeToAudibleUnclippedSound) {
+TEST_P(SoundFile, DecodesWholeToAudibleUnclippedSound)
+{
     VorbisFile file(path());
     ASSERT_TRUE(file.open) << path();
     long frames = 0;
@@ -59,7 +64,8 @@ TEST_P(SoundFile, DecodesWholeToAudibleUnclippedSound) {
         ASSERT_GE(got, 0) << path() << " is damaged after " << frames << " frames";
         if (got == 0) break;
         for (int c = 0; c < ov_info(&file.vf, section)->channels; ++c)
-            for (long i = 0; i < got; ++i) peak = std::max(peak, std::fabs(pcm[c][i]));
+            for (long i = 0; i < got; ++i)
+                peak = std::max(peak, std::fabs(pcm[c][i]));
         frames += got;
     }
     EXPECT_EQ(frames, ov_pcm_total(&file.vf, -1)) << path() << " ends before its stated length";
@@ -73,4 +79,4 @@ INSTANTIATE_TEST_SUITE_P(AllSounds, SoundFile, testing::ValuesIn(soundNames),
                              return name.substr(0, name.find('.'));
                          });
 
-}  // namespace
+} // namespace

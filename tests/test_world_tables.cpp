@@ -20,14 +20,15 @@ namespace {
 
 constexpr int N = DIR_NORTH, S = DIR_SOUTH, E = DIR_EAST, W = DIR_WEST, U = DIR_UP, D = DIR_DOWN;
 
-int opposite(int dir) { return dir ^ 1; }  // north/south, east/west, up/down pair up
+int opposite(int dir) { return dir ^ 1; } // north/south, east/west, up/down pair up
 
-template <std::size_t Width>
-bool terminated(const char (&text)[Width]) {
+template <std::size_t Width> bool terminated(const char (&text)[Width])
+{
     return std::memchr(text, '\0', Width) != nullptr;
 }
 
-bool allZero(const void* data, std::size_t size) {
+bool allZero(const void* data, std::size_t size)
+{
     const auto* bytes = static_cast<const unsigned char*>(data);
     for (std::size_t i = 0; i < size; ++i) {
         if (bytes[i] != 0) return false;
@@ -36,7 +37,8 @@ bool allZero(const void* data, std::size_t size) {
 }
 
 // A fresh world, built the way start-up does before the characters arrive.
-std::unique_ptr<GameState> freshWorld() {
+std::unique_ptr<GameState> freshWorld()
+{
     auto state = std::make_unique<GameState>();
     std::memcpy(state->locations, locations, sizeof(locations));
     std::memcpy(state->items, items, sizeof(items));
@@ -50,10 +52,10 @@ bool isKeyItem(const Item& item) { return item.type == ITEM_KEY; }
 // ---- The map, restated ------------------------------------------------------------------------
 
 struct ExpectedPlace {
-    int exits[NUM_DIRECTIONS];  // N, S, E, W, U, D
+    int exits[NUM_DIRECTIONS]; // N, S, E, W, U, D
     bool dark;
     int gold;
-    int itemId;  // what lies here once the items are laid; 0 = nothing
+    int itemId; // what lies here once the items are laid; 0 = nothing
 };
 
 const ExpectedPlace expectedMap[NUM_LOCATIONS] = {
@@ -113,15 +115,16 @@ struct ExpectedLock {
 };
 
 const ExpectedLock expectedLocks[] = {
-    {2, E, WAY_BLOCKED, 0},  // Old Castle to Pale Garden, until the Black Queen falls
-    {6, E, WAY_LOCKED, 1},   // Twisted Tower to Mysterious Library
-    {8, D, WAY_LOCKED, 2},   // Little House to Old Cellar
-    {14, N, WAY_LOCKED, 4},  // Dusty Desert to Ancient Pyramid
-    {21, N, WAY_LOCKED, 3},  // Misty Lake to Scarlet Mansion
-    {35, D, WAY_LOCKED, 5},  // Ashen Depths to Forgotten Ruins
+    {2, E, WAY_BLOCKED, 0}, // Old Castle to Pale Garden, until the Black Queen falls
+    {6, E, WAY_LOCKED, 1},  // Twisted Tower to Mysterious Library
+    {8, D, WAY_LOCKED, 2},  // Little House to Old Cellar
+    {14, N, WAY_LOCKED, 4}, // Dusty Desert to Ancient Pyramid
+    {21, N, WAY_LOCKED, 3}, // Misty Lake to Scarlet Mansion
+    {35, D, WAY_LOCKED, 5}, // Ashen Depths to Forgotten Ruins
 };
 
-TEST(WorldTables, FreshMapMatchesTheRecord) {
+TEST(WorldTables, FreshMapMatchesTheRecord)
+{
     const auto state = freshWorld();
     for (int id = 0; id < NUM_LOCATIONS; ++id) {
         SCOPED_TRACE("location " + std::to_string(id));
@@ -157,21 +160,27 @@ TEST(WorldTables, FreshMapMatchesTheRecord) {
     }
 }
 
-TEST(WorldTables, TheTableItselfHoldsNoItems) {
+TEST(WorldTables, TheTableItselfHoldsNoItems)
+{
     for (const Location& place : locations) {
         EXPECT_TRUE(allZero(&place.item, sizeof(Item))) << place.name;
     }
 }
 
-TEST(WorldTables, IdsEqualIndexes) {
-    for (int i = 0; i < NUM_LOCATIONS; ++i) EXPECT_EQ(locations[i].id, i);
-    for (int i = 0; i < NUM_ITEMS; ++i) EXPECT_EQ(items[i].id, i);
-    for (int i = 1; i < NUM_ENTITIES; ++i) EXPECT_EQ(characterTemplates[i].id, i);
+TEST(WorldTables, IdsEqualIndexes)
+{
+    for (int i = 0; i < NUM_LOCATIONS; ++i)
+        EXPECT_EQ(locations[i].id, i);
+    for (int i = 0; i < NUM_ITEMS; ++i)
+        EXPECT_EQ(items[i].id, i);
+    for (int i = 1; i < NUM_ENTITIES; ++i)
+        EXPECT_EQ(characterTemplates[i].id, i);
     EXPECT_TRUE(allZero(&characterTemplates[0], sizeof(Entity)));
     EXPECT_TRUE(allZero(entities, sizeof(entities)));
 }
 
-TEST(WorldTables, EveryExitLeadsSomewhereReal) {
+TEST(WorldTables, EveryExitLeadsSomewhereReal)
+{
     for (const Location& place : locations) {
         for (int dir = 0; dir < NUM_DIRECTIONS; ++dir) {
             const int to = place.exits[dir];
@@ -182,7 +191,8 @@ TEST(WorldTables, EveryExitLeadsSomewhereReal) {
     }
 }
 
-TEST(WorldTables, EveryWayLeadsBackTheOppositeWay) {
+TEST(WorldTables, EveryWayLeadsBackTheOppositeWay)
+{
     for (const Location& place : locations) {
         for (int dir = 0; dir < NUM_DIRECTIONS; ++dir) {
             const int to = place.exits[dir];
@@ -199,7 +209,8 @@ TEST(WorldTables, EveryWayLeadsBackTheOppositeWay) {
     }
 }
 
-TEST(WorldTables, TheRealmsAreSealedOff) {
+TEST(WorldTables, TheRealmsAreSealedOff)
+{
     for (const int realm : {LOC_HEAVEN, LOC_HELL}) {
         for (int dir = 0; dir < NUM_DIRECTIONS; ++dir) {
             EXPECT_EQ(locations[realm].exits[dir], -1) << locations[realm].name;
@@ -213,7 +224,8 @@ TEST(WorldTables, TheRealmsAreSealedOff) {
     }
 }
 
-TEST(WorldTables, EverythingButTheRealmsAndUndergrowthIsReachableFromTheVillage) {
+TEST(WorldTables, EverythingButTheRealmsAndUndergrowthIsReachableFromTheVillage)
+{
     bool seen[NUM_LOCATIONS] = {};
     std::queue<int> queue;
     seen[LOC_VILLAGE] = true;
@@ -221,7 +233,7 @@ TEST(WorldTables, EverythingButTheRealmsAndUndergrowthIsReachableFromTheVillage)
     while (!queue.empty()) {
         const int at = queue.front();
         queue.pop();
-        for (const int to : locations[at].exits) {  // locked or blocked ways count
+        for (const int to : locations[at].exits) { // locked or blocked ways count
             if (to >= 0 && !seen[to]) {
                 seen[to] = true;
                 queue.push(to);
@@ -234,7 +246,8 @@ TEST(WorldTables, EverythingButTheRealmsAndUndergrowthIsReachableFromTheVillage)
     }
 }
 
-TEST(WorldTables, StartingGoldLiesOnlyInTheDark) {
+TEST(WorldTables, StartingGoldLiesOnlyInTheDark)
+{
     int placesWithGold = 0;
     for (const Location& place : locations) {
         EXPECT_GE(place.gold, 0) << place.name;
@@ -246,7 +259,8 @@ TEST(WorldTables, StartingGoldLiesOnlyInTheDark) {
     EXPECT_EQ(placesWithGold, 7);
 }
 
-TEST(WorldTables, LockedWaysNameAKeyThatExists) {
+TEST(WorldTables, LockedWaysNameAKeyThatExists)
+{
     std::set<int> keysNeeded;
     for (const Location& place : locations) {
         for (int dir = 0; dir < NUM_DIRECTIONS; ++dir) {
@@ -279,7 +293,8 @@ TEST(WorldTables, LockedWaysNameAKeyThatExists) {
     }
 }
 
-TEST(WorldTables, EveryTextFitsItsField) {
+TEST(WorldTables, EveryTextFitsItsField)
+{
     for (const Location& place : locations) {
         EXPECT_TRUE(terminated(place.name)) << place.id;
         EXPECT_TRUE(terminated(place.description)) << place.id;
@@ -306,7 +321,8 @@ TEST(WorldTables, EveryTextFitsItsField) {
 
 // ---- The catalogue -----------------------------------------------------------------------------
 
-TEST(Catalogue, RowZeroIsTheEmptyRecord) {
+TEST(Catalogue, RowZeroIsTheEmptyRecord)
+{
     const Item& empty = items[ITEM_EMPTY];
     EXPECT_STREQ(empty.name, "Empty");
     EXPECT_STREQ(empty.description, "Nothing.");
@@ -319,7 +335,8 @@ TEST(Catalogue, RowZeroIsTheEmptyRecord) {
     EXPECT_EQ(empty.maxDurability, 0);
 }
 
-TEST(Catalogue, NewItemsAreUnwornAndNothingIsBornBroken) {
+TEST(Catalogue, NewItemsAreUnwornAndNothingIsBornBroken)
+{
     for (int i = 1; i < NUM_ITEMS; ++i) {
         const Item& item = items[i];
         EXPECT_EQ(item.durability, item.maxDurability) << item.name;
@@ -332,42 +349,43 @@ TEST(Catalogue, NewItemsAreUnwornAndNothingIsBornBroken) {
     }
 }
 
-TEST(Catalogue, NamesAreUniqueSoTypedNounsAreUnambiguous) {
+TEST(Catalogue, NamesAreUniqueSoTypedNounsAreUnambiguous)
+{
     std::set<std::string> seen;
     for (const Item& item : items) {
         std::string lowered = item.name;
-        for (char& c : lowered) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : lowered)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         EXPECT_TRUE(seen.insert(lowered).second) << item.name;
     }
 }
 
-TEST(Catalogue, EquipmentSubtypesAreOnesTheRulesKnow) {
+TEST(Catalogue, EquipmentSubtypesAreOnesTheRulesKnow)
+{
     for (const Item& item : items) {
         switch (item.type) {
-            case ITEM_WEAPON:
-                EXPECT_GE(item.subtype, 1) << item.name;
-                EXPECT_LE(item.subtype, 3) << item.name;
-                EXPECT_GT(item.power, 0) << item.name;
-                break;
-            case ITEM_ARMOUR:
-                EXPECT_EQ(item.subtype, 1) << item.name;
-                EXPECT_GT(item.power, 0) << item.name;
-                break;
-            case ITEM_ACCESSORY:
-                EXPECT_GE(item.subtype, 1) << item.name;
-                EXPECT_LE(item.subtype, 3) << item.name;
-                EXPECT_GT(item.power, 0) << item.name;
-                break;
-            case ITEM_POTION:
-                EXPECT_GT(item.power, 0) << item.name;
-                break;
-            default:
-                break;
+        case ITEM_WEAPON:
+            EXPECT_GE(item.subtype, 1) << item.name;
+            EXPECT_LE(item.subtype, 3) << item.name;
+            EXPECT_GT(item.power, 0) << item.name;
+            break;
+        case ITEM_ARMOUR:
+            EXPECT_EQ(item.subtype, 1) << item.name;
+            EXPECT_GT(item.power, 0) << item.name;
+            break;
+        case ITEM_ACCESSORY:
+            EXPECT_GE(item.subtype, 1) << item.name;
+            EXPECT_LE(item.subtype, 3) << item.name;
+            EXPECT_GT(item.power, 0) << item.name;
+            break;
+        case ITEM_POTION: EXPECT_GT(item.power, 0) << item.name; break;
+        default: break;
         }
     }
 }
 
-TEST(Catalogue, KeysCarryTheirLockNumbers) {
+TEST(Catalogue, KeysCarryTheirLockNumbers)
+{
     struct {
         int id;
         const char* name;
@@ -377,7 +395,8 @@ TEST(Catalogue, KeysCarryTheirLockNumbers) {
         {22, "Pyramid Key", 4}, {28, "Ruins Key", 5},
     };
     int keyRows = 0;
-    for (const Item& item : items) keyRows += isKeyItem(item) ? 1 : 0;
+    for (const Item& item : items)
+        keyRows += isKeyItem(item) ? 1 : 0;
     EXPECT_EQ(keyRows, 5);
     for (const auto& key : keys) {
         const Item& item = items[key.id];
@@ -391,7 +410,8 @@ TEST(Catalogue, KeysCarryTheirLockNumbers) {
     EXPECT_EQ(locations[21].exitKeys[N], items[ITEM_MANSION_KEY].power);
 }
 
-TEST(Catalogue, LightsAndInstruments) {
+TEST(Catalogue, LightsAndInstruments)
+{
     const Item& candle = items[25];
     EXPECT_STREQ(candle.name, "Candle");
     EXPECT_EQ(candle.type, ITEM_LIGHT);
@@ -415,7 +435,8 @@ TEST(Catalogue, LightsAndInstruments) {
     EXPECT_EQ(oil.durability, 1);
 
     int lights = 0;
-    for (const Item& item : items) lights += item.type == ITEM_LIGHT ? 1 : 0;
+    for (const Item& item : items)
+        lights += item.type == ITEM_LIGHT ? 1 : 0;
     EXPECT_EQ(lights, 3);
 
     // An instrument's power is the one place where playing it does something.
@@ -429,7 +450,8 @@ TEST(Catalogue, LightsAndInstruments) {
     EXPECT_EQ(items[41].power, LOC_STARFALL_HILL);
 }
 
-TEST(Catalogue, NamedIdsPointAtTheRightRows) {
+TEST(Catalogue, NamedIdsPointAtTheRightRows)
+{
     EXPECT_STREQ(items[ITEM_SWORD].name, "Sword");
     EXPECT_STREQ(items[ITEM_TUNIC].name, "Tunic");
     EXPECT_STREQ(items[ITEM_SMALL_POTION].name, "Small Potion");
@@ -452,7 +474,7 @@ struct ExpectedCharacter {
 };
 
 const ExpectedCharacter expectedCast[NUM_ENTITIES] = {
-    {},  // slot 0 is blank
+    {}, // slot 0 is blank
     /*  1 Greedo    */ {KIND_MERCHANT, 11, 15, 0, false, 0, false},
     /*  2 Hanbo     */ {KIND_MERCHANT, 12, 17, 0, false, 0, false},
     /*  3 Harfam    */ {KIND_MONSTER, 7, 11, 0, false, 0, false},
@@ -483,7 +505,8 @@ const ExpectedCharacter expectedCast[NUM_ENTITIES] = {
     /* 28 Mizu      */ {KIND_MONSTER, 39, 46, 0, false, 0, false},
 };
 
-TEST(Characters, TemplatesMatchTheCast) {
+TEST(Characters, TemplatesMatchTheCast)
+{
     for (int i = 1; i < NUM_ENTITIES; ++i) {
         const Entity& who = characterTemplates[i];
         const ExpectedCharacter& expected = expectedCast[i];
@@ -513,7 +536,8 @@ TEST(Characters, TemplatesMatchTheCast) {
     }
 }
 
-TEST(Characters, NamedIdsPointAtTheRightSlots) {
+TEST(Characters, NamedIdsPointAtTheRightSlots)
+{
     EXPECT_STREQ(characterTemplates[ENTITY_GREEDO].name, "Greedo");
     EXPECT_STREQ(characterTemplates[ENTITY_GOBLIN].species, "goblin");
     EXPECT_STREQ(characterTemplates[ENTITY_FREDDIE].species, "ogre");
@@ -524,7 +548,8 @@ TEST(Characters, NamedIdsPointAtTheRightSlots) {
     EXPECT_STREQ(characterTemplates[ENTITY_KAPPA].name, "Mizu");
 }
 
-TEST(Characters, EveryoneStandsSomewhereReal) {
+TEST(Characters, EveryoneStandsSomewhereReal)
+{
     for (int i = 1; i < NUM_ENTITIES; ++i) {
         const int at = characterTemplates[i].locationId;
         EXPECT_TRUE(at == -1 || (at >= 0 && at < NUM_LOCATIONS)) << characterTemplates[i].name;
@@ -534,7 +559,8 @@ TEST(Characters, EveryoneStandsSomewhereReal) {
     }
 }
 
-TEST(Characters, StartingItemsGoIntoRealSlots) {
+TEST(Characters, StartingItemsGoIntoRealSlots)
+{
     ASSERT_GT(NUM_STARTING_ITEMS, 0);
     std::set<std::pair<int, int>> taken;
     for (int i = 0; i < NUM_STARTING_ITEMS; ++i) {
@@ -564,7 +590,8 @@ TEST(Characters, StartingItemsGoIntoRealSlots) {
     EXPECT_TRUE(taken.count({ENTITY_GOBLIN, SLOT_WEAPON})) << "the goblin has no dagger";
 }
 
-TEST(Characters, EveryKeyAndInstrumentCanBeHad) {
+TEST(Characters, EveryKeyAndInstrumentCanBeHad)
+{
     // Without them locked ways stay shut and the fae and the fallen star never come.
     // Hanbo makes the Mansion Key fresh when he trades; everything else must exist at the start.
     const auto state = freshWorld();
@@ -572,13 +599,16 @@ TEST(Characters, EveryKeyAndInstrumentCanBeHad) {
         if (item.type != ITEM_KEY && item.type != ITEM_INSTRUMENT) continue;
         if (item.id == ITEM_MANSION_KEY) continue;
         int copies = 0;
-        for (const Location& place : state->locations) copies += place.item.id == item.id;
-        for (int i = 0; i < NUM_STARTING_ITEMS; ++i) copies += startingItems[i].itemId == item.id;
+        for (const Location& place : state->locations)
+            copies += place.item.id == item.id;
+        for (int i = 0; i < NUM_STARTING_ITEMS; ++i)
+            copies += startingItems[i].itemId == item.id;
         EXPECT_GE(copies, 1) << item.name << " is nowhere";
     }
 }
 
-TEST(Characters, StandingAtTheStartIsTwenty) {
+TEST(Characters, StandingAtTheStartIsTwenty)
+{
     int standing = 0;
     for (const Entity& who : characterTemplates) {
         if (who.id != 0) standing += who.trust;
@@ -588,7 +618,8 @@ TEST(Characters, StandingAtTheStartIsTwenty) {
 
 // ---- Ambient lines ------------------------------------------------------------------------------
 
-TEST(Ambience, RowsAreWellFormedAndEndTheTable) {
+TEST(Ambience, RowsAreWellFormedAndEndTheTable)
+{
     std::set<int> places;
     int row = 0;
     for (; ambienceTable[row].locationId != -1; ++row) {
@@ -605,11 +636,12 @@ TEST(Ambience, RowsAreWellFormedAndEndTheTable) {
         // A free slot always follows the last line, so counting stops inside the row.
         EXPECT_GE(lines, 1) << "row for " << r.locationId;
         EXPECT_LT(lines, AMBIENCE_LINES) << "row for " << r.locationId;
-        for (int i = lines; i < AMBIENCE_LINES; ++i) EXPECT_EQ(r.lines[i], nullptr);
+        for (int i = lines; i < AMBIENCE_LINES; ++i)
+            EXPECT_EQ(r.lines[i], nullptr);
     }
     EXPECT_EQ(row, 9);
     EXPECT_FALSE(places.count(LOC_VILLAGE)) << "the village is quiet";
     EXPECT_EQ(ambienceTable[row].lines[0], nullptr);
 }
 
-}  // namespace
+} // namespace

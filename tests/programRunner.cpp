@@ -1,0 +1,54 @@
+#include "programRunner.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+
+pid_t startProgram(const std::vector<std::string>& options, const std::string& input)
+{
+    std::ofstream("input.txt", std::ios::binary) << input;
+    pid_t child = fork();
+    if (child == 0) {
+        dup2(open("input.txt", O_RDONLY), 0);
+        dup2(open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+        dup2(open("err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        std::vector<char*> argv{const_cast<char*>(GAME_BINARY)};
+        for (const std::string& option : options)
+            argv.push_back(const_cast<char*>(option.c_str()));
+        argv.push_back(nullptr);
+        execv(GAME_BINARY, argv.data());
+        _exit(127);
+    }
+    return child;
+}
+
+int waitForExit(pid_t child)
+{
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+ProgramRun runProgram(const std::vector<std::string>& options, const std::string& input)
+{
+    ProgramRun run;
+    run.status = waitForExit(startProgram(options, input));
+    run.out = slurp("out.txt");
+    run.err = slurp("err.txt");
+    return run;
+}
+
+std::string slurp(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool endsWith(const std::string& text, const std::string& end)
+{
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
