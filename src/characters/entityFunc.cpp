@@ -79,11 +79,11 @@ const char* bandLine(const Entity& character, StandingBand band)
 const char* friendlyGreeting(StandingBand band)
 {
     switch (band) {
-    case BAND_GOOD: return "happily greets you and says:";
-    case BAND_BAD: return "begrudgingly acknowledges you and says:";
+    case BAND_GOOD: return "%s the %s happily greets you and says:\n";
+    case BAND_BAD: return "%s the %s begrudgingly acknowledges you and says:\n";
     case BAND_NEUTRAL: break;
     }
-    return "greets you and says:";
+    return "%s the %s greets you and says:\n";
 }
 
 void speakAsMonster(const Entity& monster, StandingBand band)
@@ -94,7 +94,7 @@ void speakAsMonster(const Entity& monster, StandingBand band)
 
 void speakAsFriend(const Entity& friendly, StandingBand band)
 {
-    out("%s the %s %s\n", friendly.name, friendly.species, friendlyGreeting(band));
+    out(friendlyGreeting(band), friendly.name, friendly.species);
     out("\"%s\"\n", bandLine(friendly, band));
 }
 
