@@ -166,6 +166,8 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesOrTextsAreRefused)
         refused);
     EXPECT_EQ(tamper("flag", [](GameState& s) { std::memset(&s.entities[2].alive, 7, 1); }),
               refused);
+    EXPECT_EQ(tamper("frail", [](GameState& s) { s.player.baseMaxHp = 0; }), refused);
+    EXPECT_EQ(tamper("rich", [](GameState& s) { s.entities[1].gold = 2147483647; }), refused);
     // A character gone from the world is fine.
     EXPECT_NE(tamper("gone", [](GameState& s) { s.entities[7].locationId = -1; }), refused);
 }

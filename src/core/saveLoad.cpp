@@ -9,10 +9,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
 #include "console.h"
+#include "itemFunc.h"
 
 namespace {
 
@@ -57,9 +59,23 @@ bool flagSound(const bool& flag)
     return byte <= 1;
 }
 
+// No number a real game reaches comes near this; keeping every number of a
+// loaded record within it means no sum or difference the rules take can
+// overflow.
+constexpr int32_t LARGEST_NUMBER = 100000000;
+
+bool numbersInRange(std::initializer_list<int32_t> numbers)
+{
+    for (int32_t number : numbers)
+        if (number < -LARGEST_NUMBER || number > LARGEST_NUMBER) return false;
+    return true;
+}
+
 bool itemIsSound(const Item& item)
 {
-    return textFits(item.name, sizeof item.name) &&
+    return numbersInRange({item.type, item.subtype, item.power, item.price, item.durability,
+                           item.maxDurability}) &&
+           textFits(item.name, sizeof item.name) &&
            textFits(item.description, sizeof item.description) && flagSound(item.unbreakable) &&
            item.id >= 0 && item.id < NUM_ITEMS;
 }
@@ -73,7 +89,10 @@ bool entityIsSound(const Entity& entity, bool isPlayer)
 {
     for (const Item& item : entity.inventory)
         if (!itemIsSound(item)) return false;
-    return textFits(entity.name, sizeof entity.name) &&
+    return numbersInRange({entity.sex, entity.baseMaxHp, entity.maxHp, entity.hp, entity.baseAtk,
+                           entity.atk, entity.baseDef, entity.def, entity.gold, entity.kind,
+                           entity.favouriteItemId, entity.trust, entity.cooldown}) &&
+           textFits(entity.name, sizeof entity.name) &&
            textFits(entity.species, sizeof entity.species) &&
            textFits(entity.description, sizeof entity.description) &&
            textFits(entity.dialogueGood, sizeof entity.dialogueGood) &&
@@ -86,6 +105,7 @@ bool entityIsSound(const Entity& entity, bool isPlayer)
 bool locationIsSound(const Location& location, int index)
 {
     if (location.id != index || !itemIsSound(location.item)) return false;
+    if (!numbersInRange({location.gold})) return false;
     for (int exit : location.exits)
         if (exit != -1 && !locationIdIsSound(exit, false)) return false;
     return textFits(location.name, sizeof location.name) &&
@@ -120,7 +140,13 @@ bool isSoundGameState(const GameState* state)
         if (state->items[i].id != i || !itemIsSound(state->items[i])) return false;
     for (int i = 0; i < NUM_ENTITIES; ++i)
         if (state->entities[i].id != i || !entityIsSound(state->entities[i], false)) return false;
-    return state->player.id == 0 && entityIsSound(state->player, true) &&
+    if (state->player.id != 0 || !entityIsSound(state->player, true)) return false;
+    // Hit points are kept between 1 and the maximum, so the maximum must be
+    // at least 1 once the worn accessory is counted.
+    Entity player = state->player;
+    recalculateStats(&player);
+    return player.maxHp >= 1 &&
+           numbersInRange({state->minutesPassed, state->lightTurns, state->faeState}) &&
            flagSound(state->turnTaken) && flagSound(state->blackQueenSlain) &&
            flagSound(state->soundOn) && flagSound(state->starGiftFallen);
 }
