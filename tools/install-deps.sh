@@ -5,7 +5,7 @@ set -euo pipefail
 
 play_packages=(cmake ninja-build g++ pkg-config zlib1g-dev libreadline-dev
                libvorbis-dev libogg-dev libao-dev)
-test_packages=(libgtest-dev tmux)
+test_packages=(libgtest-dev)
 check_packages=(clang libclang-rt-14-dev clang-tidy cppcheck)
 
 wanted=("${play_packages[@]}")
