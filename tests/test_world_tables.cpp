@@ -51,13 +51,6 @@ bool isKeyItem(const Item& item) { return item.type == ITEM_KEY; }
 
 // ---- The map ----------------------------------------------------------------------------------
 
-TEST(WorldTables, TheTableItselfHoldsNoItems)
-{
-    for (const Location& place : locations) {
-        EXPECT_TRUE(allZero(&place.item, sizeof(Item))) << place.name;
-    }
-}
-
 TEST(WorldTables, IdsEqualIndexes)
 {
     for (int i = 0; i < NUM_LOCATIONS; ++i)
@@ -184,32 +177,6 @@ TEST(WorldTables, LockedWaysNameAKeyThatExists)
     }
 }
 
-TEST(WorldTables, EveryTextFitsItsField)
-{
-    for (const Location& place : locations) {
-        EXPECT_TRUE(terminated(place.name)) << place.id;
-        EXPECT_TRUE(terminated(place.description)) << place.id;
-        EXPECT_NE(place.name[0], '\0') << place.id;
-        EXPECT_NE(place.description[0], '\0') << place.id;
-    }
-    for (const Item& item : items) {
-        EXPECT_TRUE(terminated(item.name)) << item.id;
-        EXPECT_TRUE(terminated(item.description)) << item.id;
-        EXPECT_NE(item.name[0], '\0') << item.id;
-    }
-    for (int i = 1; i < NUM_ENTITIES; ++i) {
-        const Entity& who = characterTemplates[i];
-        EXPECT_TRUE(terminated(who.name)) << i;
-        EXPECT_TRUE(terminated(who.species)) << i;
-        EXPECT_TRUE(terminated(who.description)) << i;
-        EXPECT_TRUE(terminated(who.dialogueGood)) << i;
-        EXPECT_TRUE(terminated(who.dialogueNeutral)) << i;
-        EXPECT_TRUE(terminated(who.dialogueBad)) << i;
-        EXPECT_NE(who.name[0], '\0') << i;
-        EXPECT_NE(who.species[0], '\0') << i;
-    }
-}
-
 // ---- The catalogue -----------------------------------------------------------------------------
 
 TEST(Catalogue, RowZeroIsTheEmptyRecord)
@@ -273,72 +240,6 @@ TEST(Catalogue, EquipmentSubtypesAreOnesTheRulesKnow)
         default: break;
         }
     }
-}
-
-TEST(Catalogue, KeysCarryTheirLockNumbers)
-{
-    struct {
-        int id;
-        const char* name;
-        int number;
-    } const keys[] = {
-        {9, "Tower Key", 1},    {18, "Cellar Key", 2}, {ITEM_MANSION_KEY, "Mansion Key", 3},
-        {22, "Pyramid Key", 4}, {28, "Ruins Key", 5},
-    };
-    int keyRows = 0;
-    for (const Item& item : items)
-        keyRows += isKeyItem(item) ? 1 : 0;
-    EXPECT_EQ(keyRows, 5);
-    for (const auto& key : keys) {
-        const Item& item = items[key.id];
-        EXPECT_STREQ(item.name, key.name);
-        EXPECT_EQ(item.type, ITEM_KEY) << key.name;
-        EXPECT_EQ(item.subtype, 0) << key.name;
-        EXPECT_EQ(item.power, key.number) << key.name;
-    }
-    // Hanbo's Mansion Key must open the way into the Scarlet Mansion.
-    EXPECT_EQ(locations[21].exits[N], LOC_SCARLET_MANSION);
-    EXPECT_EQ(locations[21].exitKeys[N], items[ITEM_MANSION_KEY].power);
-}
-
-TEST(Catalogue, LightsAndInstruments)
-{
-    const Item& candle = items[25];
-    EXPECT_STREQ(candle.name, "Candle");
-    EXPECT_EQ(candle.type, ITEM_LIGHT);
-    EXPECT_EQ(candle.subtype, 0);
-    EXPECT_EQ(candle.power, 10);
-    EXPECT_FALSE(candle.unbreakable);
-    EXPECT_EQ(candle.durability, 1);
-
-    const Item& lantern = items[26];
-    EXPECT_STREQ(lantern.name, "Lantern");
-    EXPECT_EQ(lantern.type, ITEM_LIGHT);
-    EXPECT_EQ(lantern.subtype, 1);
-    EXPECT_EQ(lantern.power, 100);
-    EXPECT_TRUE(lantern.unbreakable);
-
-    const Item& oil = items[34];
-    EXPECT_STREQ(oil.name, "Lamp Oil");
-    EXPECT_EQ(oil.type, ITEM_LIGHT);
-    EXPECT_EQ(oil.subtype, 2);
-    EXPECT_FALSE(oil.unbreakable);
-    EXPECT_EQ(oil.durability, 1);
-
-    int lights = 0;
-    for (const Item& item : items)
-        lights += item.type == ITEM_LIGHT ? 1 : 0;
-    EXPECT_EQ(lights, 3);
-
-    // An instrument's power is the one place where playing it does something.
-    EXPECT_STREQ(items[19].name, "Flute");
-    EXPECT_EQ(items[19].type, ITEM_INSTRUMENT);
-    EXPECT_EQ(items[19].subtype, 0);
-    EXPECT_EQ(items[19].power, LOC_MAGIC_FOREST);
-    EXPECT_STREQ(items[41].name, "Lyre");
-    EXPECT_EQ(items[41].type, ITEM_INSTRUMENT);
-    EXPECT_EQ(items[41].subtype, 1);
-    EXPECT_EQ(items[41].power, LOC_STARFALL_HILL);
 }
 
 TEST(Catalogue, NamedIdsPointAtTheRightRows)
