@@ -22,11 +22,6 @@ constexpr int N = DIR_NORTH, S = DIR_SOUTH, E = DIR_EAST, W = DIR_WEST, U = DIR_
 
 int opposite(int dir) { return dir ^ 1; } // north/south, east/west, up/down pair up
 
-template <std::size_t Width> bool terminated(const char (&text)[Width])
-{
-    return std::memchr(text, '\0', Width) != nullptr;
-}
-
 bool allZero(const void* data, std::size_t size)
 {
     const auto* bytes = static_cast<const unsigned char*>(data);
