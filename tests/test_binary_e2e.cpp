@@ -120,6 +120,20 @@ TEST(Binary, TypedPlayShowsThePromptAndRecallsHistoryWithTheUpArrow)
     ASSERT_TRUE(terminal.waitFor("You wait patiently for a minute...")) << terminal.screen;
     terminal.type("time\r");
     ASSERT_TRUE(terminal.waitFor("2 minute(s)")) << terminal.screen;
+    // The save prompts read plain lines between line-editor prompts.
+    terminal.type("save\r");
+    ASSERT_TRUE(terminal.waitFor("Enter a name for your save file: "));
+    terminal.type("typed\r");
+    ASSERT_TRUE(terminal.waitFor("Game saved to saves/typed.dat.gz successfully."));
+    terminal.type("save\r");
+    ASSERT_TRUE(terminal.waitFor("Enter a name for your save file: "));
+    terminal.type("typed\r");
+    ASSERT_TRUE(terminal.waitFor("Overwrite? (y/n): "));
+    terminal.type("n\r");
+    ASSERT_TRUE(terminal.waitFor("Save cancelled."));
+    // Three steps back in the history, past the two saves: "time".
+    terminal.type("\033[A\033[A\033[A\r");
+    ASSERT_TRUE(terminal.waitFor("2 minute(s)")) << terminal.screen;
     terminal.type("quit\r");
     ASSERT_TRUE(terminal.waitFor("Farewell, Rook!"));
 }
