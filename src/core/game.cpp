@@ -18,6 +18,7 @@
 #include "roomView.h"
 #include "saveLoad.h"
 #include "turnClock.h"
+#include "useFunc.h"
 #include "utils.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include "console.h"
 #include "entityFunc.h"
 #include "itemFunc.h"
+#include "useFunc.h"
 #include "utils.h"
 
 int lastNoticeTurn = -1;

@@ -1,5 +1,5 @@
-// What the player does with things: carrying, taking, dropping, wearing,
-// using and examining items.
+// What the player does with things: carrying, taking, dropping and wearing
+// items.
 #pragma once
 
 #include "gameState.h"
@@ -29,8 +29,3 @@ void dropItem(GameState* state, const char* noun);
 void equipItem(GameState* state, const char* noun);
 void removeItem(GameState* state, const char* noun);
 void recalculateStats(Entity* entity);
-
-// ---- Using and examining ----
-void useItem(GameState* state, const char* noun);
-void checkLight(GameState* state);
-void lookAtItem(const GameState* state, const char* noun);

@@ -1,13 +1,16 @@
+#include "useFunc.h"
+
+#include "useFunc.h"
 #include "audio.h"
 #include "console.h"
 #include "entities.h"
+
 #include "itemFunc.h"
 #include "items.h"
 #include "roomView.h"
 #include "utils.h"
 
 namespace {
-
 
 enum InstrumentSubtype { INSTRUMENT_FLUTE = 0, INSTRUMENT_LYRE = 1 };
 enum LightSubtype { LIGHT_CANDLE = 0, LIGHT_LANTERN = 1, LIGHT_LAMP_OIL = 2 };
