@@ -1,10 +1,8 @@
 #include "useFunc.h"
 
-#include "useFunc.h"
 #include "audio.h"
 #include "console.h"
 #include "entities.h"
-
 #include "itemFunc.h"
 #include "items.h"
 #include "roomView.h"
