@@ -130,6 +130,9 @@ bool startGame(GameState* state)
 
 void gameLoop(GameState* state)
 {
+    // Nothing to complete at the title menu; the line editor would offer
+    // file names.
+    setCompleter(nullptr);
     if (startGame(state)) return;
     setCompleter([state](const std::string& typed) {
         Completions found = completeInput(state, typed);
