@@ -147,7 +147,9 @@ LineSource& terminalLineSource()
 {
     static PipedLineSource piped;
     static ReadlineLineSource edited;
-    if (isatty(STDIN_FILENO)) return edited;
+    // Asked once: the answer cannot change while the game runs.
+    static const bool typed = isatty(STDIN_FILENO);
+    if (typed) return edited;
     return piped;
 }
 
