@@ -14,6 +14,5 @@ std::string findBrokenInvariant(const GameState& state)
     if (state.turnTaken && (player.hp < 1 || player.hp > player.maxHp))
         return "player hit points " + std::to_string(player.hp) + " outside 1.." +
                std::to_string(player.maxHp) + " after a turn";
-    if (state.lightTurns < 0) return "negative light";
     return "";
 }

@@ -64,17 +64,19 @@ bool flagSound(const bool& flag)
 // overflow.
 constexpr int32_t LARGEST_NUMBER = 100000000;
 
-bool numbersInRange(std::initializer_list<int32_t> numbers)
+// With headroom asked for, every number must lie within LARGEST_NUMBER.
+bool numbersInRange(bool headroom, std::initializer_list<int32_t> numbers)
 {
+    if (!headroom) return true;
     for (int32_t number : numbers)
         if (number < -LARGEST_NUMBER || number > LARGEST_NUMBER) return false;
     return true;
 }
 
-bool itemIsSound(const Item& item)
+bool itemIsSound(const Item& item, bool headroom)
 {
-    return numbersInRange({item.type, item.subtype, item.power, item.price, item.durability,
-                           item.maxDurability}) &&
+    return numbersInRange(headroom, {item.type, item.subtype, item.power, item.price,
+                                     item.durability, item.maxDurability}) &&
            textFits(item.name, sizeof item.name) &&
            textFits(item.description, sizeof item.description) && flagSound(item.unbreakable) &&
            item.id >= 0 && item.id < NUM_ITEMS;
@@ -85,11 +87,12 @@ bool locationIdIsSound(int id, bool mayBeNowhere)
     return (id >= 0 && id < NUM_LOCATIONS) || (mayBeNowhere && id == -1);
 }
 
-bool entityIsSound(const Entity& entity, bool isPlayer)
+bool entityIsSound(const Entity& entity, bool isPlayer, bool headroom)
 {
     for (const Item& item : entity.inventory)
-        if (!itemIsSound(item)) return false;
-    return numbersInRange({entity.sex, entity.baseMaxHp, entity.maxHp, entity.hp, entity.baseAtk,
+        if (!itemIsSound(item, headroom)) return false;
+    return numbersInRange(headroom,
+                          {entity.sex, entity.baseMaxHp, entity.maxHp, entity.hp, entity.baseAtk,
                            entity.atk, entity.baseDef, entity.def, entity.gold, entity.kind,
                            entity.favouriteItemId, entity.trust, entity.cooldown}) &&
            textFits(entity.name, sizeof entity.name) &&
@@ -102,10 +105,10 @@ bool entityIsSound(const Entity& entity, bool isPlayer)
            locationIdIsSound(entity.locationId, !isPlayer);
 }
 
-bool locationIsSound(const Location& location, int index)
+bool locationIsSound(const Location& location, int index, bool headroom)
 {
-    if (location.id != index || !itemIsSound(location.item)) return false;
-    if (!numbersInRange({location.gold})) return false;
+    if (location.id != index || !itemIsSound(location.item, headroom)) return false;
+    if (!numbersInRange(headroom, {location.gold})) return false;
     for (int exit : location.exits)
         if (exit != -1 && !locationIdIsSound(exit, false)) return false;
     return textFits(location.name, sizeof location.name) &&
@@ -132,24 +135,33 @@ bool fileExists(const char* path)
     return true;
 }
 
-bool isSoundGameState(const GameState* state)
+namespace {
+
+// The record's structure (indexes, texts, flags, hit points to keep) and,
+// with headroom, the margin every number of a loaded record must keep.
+bool recordIsSound(const GameState* state, bool headroom)
 {
     for (int i = 0; i < NUM_LOCATIONS; ++i)
-        if (!locationIsSound(state->locations[i], i)) return false;
+        if (!locationIsSound(state->locations[i], i, headroom)) return false;
     for (int i = 0; i < NUM_ITEMS; ++i)
-        if (state->items[i].id != i || !itemIsSound(state->items[i])) return false;
+        if (state->items[i].id != i || !itemIsSound(state->items[i], headroom)) return false;
     for (int i = 0; i < NUM_ENTITIES; ++i)
-        if (state->entities[i].id != i || !entityIsSound(state->entities[i], false)) return false;
-    if (state->player.id != 0 || !entityIsSound(state->player, true)) return false;
+        if (state->entities[i].id != i || !entityIsSound(state->entities[i], false, headroom))
+            return false;
+    if (state->player.id != 0 || !entityIsSound(state->player, true, headroom)) return false;
     // Hit points are kept between 1 and the maximum, so the maximum must be
     // at least 1 once the worn accessory is counted.
     Entity player = state->player;
     recalculateStats(&player);
     return player.maxHp >= 1 &&
-           numbersInRange({state->minutesPassed, state->lightTurns, state->faeState}) &&
+           numbersInRange(headroom, {state->minutesPassed, state->lightTurns, state->faeState}) &&
            flagSound(state->turnTaken) && flagSound(state->blackQueenSlain) &&
            flagSound(state->soundOn) && flagSound(state->starGiftFallen);
 }
+
+} // namespace
+
+bool isSoundGameState(const GameState* state) { return recordIsSound(state, false); }
 
 SaveResult writeSaveFile(const char* path, const GameState* state)
 {
@@ -184,7 +196,7 @@ LoadResult readSaveFile(const char* path, GameState* into)
     if (file == nullptr) return LoadResult::NotFound;
     int count = gzread(file, into, RECORD_SIZE);
     gzclose(file);
-    if (count != static_cast<int>(RECORD_SIZE) || !isSoundGameState(into))
+    if (count != static_cast<int>(RECORD_SIZE) || !recordIsSound(into, true))
         return LoadResult::Corrupted;
     return LoadResult::Loaded;
 }

@@ -19,5 +19,6 @@ enum class LoadResult { Loaded, NotFound, Corrupted };
 // Reads and checks a save without touching any running game.
 LoadResult readSaveFile(const char* path, GameState* into);
 
-// True when every index and text field of the record is safe to use.
+// True when every index, text field and flag of the record is safe to use.
+// A loaded record must also keep every number well inside the 32-bit range.
 bool isSoundGameState(const GameState* state);
