@@ -1,12 +1,16 @@
 // Faults from outside the game: a save killed part-way through, quitting
-// while sounds play, and a sound folder that is missing or full of junk.
+// while sounds play, a sound folder that is missing or full of junk, bursts
+// of sounds, hostile names, endless lines, lost output, and a terminal
+// where lines are typed ahead or input ends at a prompt.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -15,9 +19,11 @@
 #include <thread>
 #include <utility>
 
+#include "audio.h"
 #include "gameHarness.h"
 #include "programRunner.h"
 #include "saveLoad.h"
+#include "terminalDriver.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -113,6 +119,26 @@ TEST(Faults, AMissingOrBrokenSoundFolderStaysSilent)
     std::string out = slurp("out.txt");
     EXPECT_EQ(out.substr(out.find("--> Inventory:")),
               expected.substr(expected.find("--> Inventory:")));
+}
+
+TEST(Faults, ABurstOfSoundsPlaysOnlyAFewAtOnce)
+{
+    // Played for real, into libao's null driver.
+    TempDir home;
+    std::ofstream(".libao") << "default_driver=null\n";
+    std::string realHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("HOME", home.path().c_str(), 1);
+    initAudio();
+    std::string path = std::string(SOURCE_DIR) + "/sound/pray.ogg";
+    int most = 0;
+    for (int i = 0; i < 200; ++i) {
+        playSoundAsync(path.c_str());
+        most = std::max(most, playingSoundCount());
+    }
+    cleanupAudio();
+    setenv("HOME", realHome.c_str(), 1);
+    EXPECT_GE(most, 1);
+    EXPECT_LE(most, 4);
 }
 
 } // namespace
