@@ -141,4 +141,15 @@ TEST(Faults, ABurstOfSoundsPlaysOnlyAFewAtOnce)
     EXPECT_LE(most, 4);
 }
 
+TEST(Faults, ATypedNameKeepsOnlyWhatPrintsAsText)
+{
+    GameHarness h;
+    std::string text = h.playFromTitle({"1", "\033]0;Moss\007\033[2JZo\xc3\xab\xc2\x9b", "m"});
+    EXPECT_STREQ(h.player().name, "]0;Moss[2JZo\xc3\xab");
+    EXPECT_NE(text.find("So be it, ]0;Moss[2JZo\xc3\xab. May"), std::string::npos);
+    GameHarness other;
+    other.playFromTitle({"1", "\t\033\177", "m"});
+    EXPECT_STREQ(other.player().name, "Arlen");
+}
+
 } // namespace
