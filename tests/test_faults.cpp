@@ -152,4 +152,32 @@ TEST(Faults, ATypedNameKeepsOnlyWhatPrintsAsText)
     EXPECT_STREQ(other.player().name, "Arlen");
 }
 
+TEST(Faults, ALineWithoutEndIsCutAndMemoryStaysFlat)
+{
+    TempDir dir;
+    long usualKb = 0;
+    waitForExit(startProgram({"--no-audio"}, newJourney() + "stats\nquit\n"), &usualKb);
+    // Written piece by piece: a child starts out as big as this test is.
+    std::ofstream input("input.txt", std::ios::binary);
+    input << newJourney();
+    std::string piece(1 << 20, 'x');
+    for (int i = 0; i < 64; ++i)
+        input << piece;
+    input << "\nstats\nquit\n";
+    input.close();
+    long peakKb = 0;
+    EXPECT_EQ(waitForExit(launchProgram({"--no-audio"}), &peakKb), 0);
+    EXPECT_NE(slurp("out.txt").find("--> Invalid command!\n--> Name: Moss\n"), std::string::npos);
+    EXPECT_LT(peakKb, usualKb + 8 * 1024);
+}
+
+TEST(Faults, LostOutputEndsTheGameWithAFailure)
+{
+    TempDir dir;
+    int status =
+        waitForExit(startProgram({"--no-audio"}, newJourney() + "look\nquit\n", "/dev/full"));
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(slurp("err.txt"), "Could not write to standard output: No space left on device\n");
+}
+
 } // namespace

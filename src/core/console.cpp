@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -13,16 +14,33 @@
 
 namespace {
 
+// The player can no longer see what the game says; going on would be
+// playing blind. (A closed pipe has already ended the game by its signal.)
+[[noreturn]] void endOnLostOutput()
+{
+    std::fprintf(stderr, "Could not write to standard output: %s\n", std::strerror(errno));
+    std::_Exit(1);
+}
+
 class StdioSink : public OutputSink {
 public:
-    void write(const char* data, std::size_t size) override { std::fwrite(data, 1, size, stdout); }
+    void write(const char* data, std::size_t size) override
+    {
+        if (std::fwrite(data, 1, size, stdout) != size) endOnLostOutput();
+    }
     void writeError(const char* data, std::size_t size) override
     {
-        std::fflush(stdout);
+        flush();
         std::fwrite(data, 1, size, stderr);
     }
-    void flush() override { std::fflush(stdout); }
+    void flush() override
+    {
+        if (std::fflush(stdout) != 0) endOnLostOutput();
+    }
 };
+
+// No line a player means is longer; the rest of a longer one is discarded.
+constexpr std::size_t LONGEST_LINE = 4096;
 
 // Reads a whole line from stdin into line; false at end of input.
 bool readStdinLine(std::string& line)
@@ -30,7 +48,7 @@ bool readStdinLine(std::string& line)
     line.clear();
     int c;
     while ((c = std::getc(stdin)) != EOF && c != '\n')
-        line.push_back(static_cast<char>(c));
+        if (line.size() < LONGEST_LINE) line.push_back(static_cast<char>(c));
     if (c == EOF && line.empty()) return false;
     // A script written on another system may end its lines with CR LF.
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -122,7 +140,8 @@ void vwrite(bool toError, const char* format, va_list args)
     va_list copy;
     va_copy(copy, args);
     // The analyzer does not follow va_copy from a parameter; the list is set.
-    int length = std::vsnprintf(small, sizeof small, format, copy);  // NOLINT(clang-analyzer-valist.Uninitialized)
+    // NOLINTNEXTLINE(clang-analyzer-valist.Uninitialized)
+    int length = std::vsnprintf(small, sizeof small, format, copy);
     va_end(copy);
     if (length < 0) return;
     const char* data = small;
@@ -131,7 +150,8 @@ void vwrite(bool toError, const char* format, va_list args)
         large.resize(static_cast<std::size_t>(length) + 1);
         va_list again;
         va_copy(again, args);
-        std::vsnprintf(large.data(), large.size(), format, again);  // NOLINT(clang-analyzer-valist.Uninitialized)
+        // NOLINTNEXTLINE(clang-analyzer-valist.Uninitialized)
+        std::vsnprintf(large.data(), large.size(), format, again);
         va_end(again);
         data = large.data();
     }
