@@ -180,4 +180,54 @@ TEST(Faults, LostOutputEndsTheGameWithAFailure)
     EXPECT_EQ(slurp("err.txt"), "Could not write to standard output: No space left on device\n");
 }
 
+// A new journey in a pseudo-terminal, with Fern at the village.
+struct TypedJourney : TempDir {
+    Terminal terminal;
+    TypedJourney()
+    {
+        terminal.waitFor("--> ");
+        terminal.type("1\rFern\rf\r");
+        terminal.waitFor("You are at the Peaceful Village.");
+    }
+};
+
+TEST(Faults, LinesTypedOrPastedAheadAnswerThePromptsThatAskForThem)
+{
+    TypedJourney play;
+    play.terminal.type("save\rahead\rstats\r");
+    ASSERT_TRUE(play.terminal.waitFor("Game saved to saves/ahead.dat.gz successfully."))
+        << play.terminal.screen;
+    ASSERT_TRUE(play.terminal.waitFor("Name: Fern"));
+    // The game never asks the terminal to mark pastes, which would hand a
+    // pasted block over as one line.
+    EXPECT_EQ(play.terminal.screen.find("\033[?2004h"), std::string::npos);
+    play.terminal.type("save\rahead\ry\rtime\r");
+    ASSERT_TRUE(play.terminal.waitFor("Overwrite? (y/n): ")) << play.terminal.screen;
+    ASSERT_TRUE(play.terminal.waitFor("Game saved to saves/ahead.dat.gz successfully."));
+    ASSERT_TRUE(play.terminal.waitFor("minute(s)"));
+}
+
+TEST(Faults, EndOfInputAtATypedPromptCancelsOnlyThatPrompt)
+{
+    TypedJourney play;
+    play.terminal.type("save\r");
+    ASSERT_TRUE(play.terminal.waitFor("Enter a name for your save file: "));
+    play.terminal.waitForEditor();
+    play.terminal.type("\004");
+    ASSERT_TRUE(play.terminal.waitFor("Save cancelled.")) << play.terminal.screen;
+    play.terminal.type("save\r");
+    ASSERT_TRUE(play.terminal.waitFor("Enter a name for your save file: "));
+    play.terminal.type("kept\r");
+    ASSERT_TRUE(play.terminal.waitFor("Game saved to saves/kept.dat.gz successfully."))
+        << play.terminal.screen;
+    play.terminal.type("load\r");
+    ASSERT_TRUE(play.terminal.waitFor("load: "));
+    play.terminal.waitForEditor();
+    play.terminal.type("\004");
+    ASSERT_TRUE(play.terminal.waitFor("not found.")) << play.terminal.screen;
+    play.terminal.type("load\rkept\r");
+    ASSERT_TRUE(play.terminal.waitFor("Game loaded from saves/kept.dat.gz successfully."))
+        << play.terminal.screen;
+}
+
 } // namespace

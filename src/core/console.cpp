@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -27,6 +28,12 @@ public:
     void write(const char* data, std::size_t size) override
     {
         if (std::fwrite(data, 1, size, stdout) != size) endOnLostOutput();
+        std::string_view text(data, size);
+        std::size_t lineEnd = text.rfind('\n');
+        if (lineEnd == std::string_view::npos)
+            unfinished.append(text);
+        else
+            unfinished.assign(text.substr(lineEnd + 1));
     }
     void writeError(const char* data, std::size_t size) override
     {
@@ -37,7 +44,15 @@ public:
     {
         if (std::fflush(stdout) != 0) endOnLostOutput();
     }
+    // What was printed since the last line ended: the question being asked.
+    const std::string& unfinishedLine() const { return unfinished; }
+    void lineAnswered() { unfinished.clear(); }
+
+private:
+    std::string unfinished;
 };
+
+StdioSink stdioSink;
 
 // No line a player means is longer; the rest of a longer one is discarded.
 constexpr std::size_t LONGEST_LINE = 4096;
@@ -73,13 +88,41 @@ public:
     }
 };
 
-// A person at a terminal: GNU readline for the command prompt.
+// A person at a terminal: every line goes through GNU readline, so lines
+// typed or pasted ahead wait their turn in the terminal, one per question,
+// and an end of input (Ctrl-D) ends only the question it answers.
 class ReadlineLineSource : public LineSource {
 public:
     bool readLine(const char* prompt, std::string& line) override
     {
+        prepareEditor();
+        return edit(prompt, line);
+    }
+    // The game has printed the question itself: the editor takes it as its
+    // prompt, already on the screen, so it is neither printed again nor
+    // redrawn over what the line before held. No completion: a save name is
+    // free text.
+    bool readPlainLine(std::string& line) override
+    {
+        prepareEditor();
+        std::string question = stdioSink.unfinishedLine();
+        rl_set_prompt(question.c_str());
+        rl_on_new_line_with_prompt();
+        rl_redisplay();
+        rl_already_prompted = 1;
+        rl_inhibit_completion = 1;
+        bool gotLine = edit(question.c_str(), line);
+        rl_already_prompted = 0;
+        rl_inhibit_completion = 0;
+        return gotLine;
+    }
+
+private:
+    static bool edit(const char* prompt, std::string& line)
+    {
         outFlush();
         char* typed = readline(prompt);
+        stdioSink.lineAnswered();
         if (typed == nullptr) {
             line.clear();
             return false;
@@ -88,10 +131,15 @@ public:
         std::free(typed);
         return true;
     }
-    bool readPlainLine(std::string& line) override
+    // A pasted block would otherwise arrive as one line holding all its
+    // lines. Set after the player's own settings are read, so it holds.
+    static void prepareEditor()
     {
-        outFlush();
-        return readStdinLine(line);
+        static bool prepared = false;
+        if (prepared) return;
+        prepared = true;
+        rl_initialize();
+        rl_variable_bind("enable-bracketed-paste", "off");
     }
 };
 
@@ -129,7 +177,6 @@ char** completeLine(const char* text, int start, int end)
     return rl_completion_matches(text, nextMatch);
 }
 
-StdioSink stdioSink;
 OutputSink* sink = &stdioSink;
 LineSource* source = nullptr;
 std::function<int()> randomSource;
