@@ -105,7 +105,7 @@ public:
     bool readPlainLine(std::string& line) override
     {
         prepareEditor();
-        std::string question = stdioSink.unfinishedLine();
+        const std::string& question = stdioSink.unfinishedLine();
         rl_set_prompt(question.c_str());
         rl_on_new_line_with_prompt();
         rl_redisplay();
