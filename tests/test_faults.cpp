@@ -1,12 +1,16 @@
 // Faults from outside the game: a save killed part-way through, quitting
-// while sounds play, and a sound folder that is missing or full of junk.
+// while sounds play, a sound folder that is missing or full of junk, bursts
+// of sounds, hostile names, endless lines, lost output, and a terminal
+// where lines are typed ahead or input ends at a prompt.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -15,9 +19,11 @@
 #include <thread>
 #include <utility>
 
+#include "audio.h"
 #include "gameHarness.h"
 #include "programRunner.h"
 #include "saveLoad.h"
+#include "terminalDriver.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -113,6 +119,109 @@ TEST(Faults, AMissingOrBrokenSoundFolderStaysSilent)
     std::string out = slurp("out.txt");
     EXPECT_EQ(out.substr(out.find("--> Inventory:")),
               expected.substr(expected.find("--> Inventory:")));
+}
+
+TEST(Faults, ABurstOfSoundsPlaysOnlyAFewAtOnce)
+{
+    // Played for real, into libao's null driver.
+    TempDir home;
+    std::ofstream(".libao") << "default_driver=null\n";
+    std::string realHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("HOME", home.path().c_str(), 1);
+    initAudio();
+    std::string path = std::string(SOURCE_DIR) + "/sound/pray.ogg";
+    int most = 0;
+    for (int i = 0; i < 200; ++i) {
+        playSoundAsync(path.c_str());
+        most = std::max(most, playingSoundCount());
+    }
+    cleanupAudio();
+    setenv("HOME", realHome.c_str(), 1);
+    EXPECT_GE(most, 1);
+    EXPECT_LE(most, 4);
+}
+
+TEST(Faults, ATypedNameKeepsOnlyWhatPrintsAsText)
+{
+    GameHarness h;
+    std::string text = h.playFromTitle({"1", "\033]0;Moss\007\033[2JZo\xc3\xab\xc2\x9b", "m"});
+    EXPECT_STREQ(h.player().name, "]0;Moss[2JZo\xc3\xab");
+    EXPECT_NE(text.find("So be it, ]0;Moss[2JZo\xc3\xab. May"), std::string::npos);
+    GameHarness other;
+    other.playFromTitle({"1", "\t\033\177", "m"});
+    EXPECT_STREQ(other.player().name, "Arlen");
+}
+
+TEST(Faults, ALineWithoutEndIsCutAndMemoryStaysFlat)
+{
+    TempDir dir;
+    long usualKb = 0;
+    waitForExit(startProgram({"--no-audio"}, newJourney() + "stats\nquit\n"), &usualKb);
+    // Written piece by piece: a child starts out as big as this test is.
+    std::ofstream input("input.txt", std::ios::binary);
+    input << newJourney();
+    std::string piece(1 << 20, 'x');
+    for (int i = 0; i < 64; ++i)
+        input << piece;
+    input << "\nstats\nquit\n";
+    input.close();
+    long peakKb = 0;
+    EXPECT_EQ(waitForExit(launchProgram({"--no-audio"}), &peakKb), 0);
+    EXPECT_NE(slurp("out.txt").find("--> Invalid command!\n--> Name: Moss\n"), std::string::npos);
+    EXPECT_LT(peakKb, usualKb + 8 * 1024);
+}
+
+TEST(Faults, LostOutputEndsTheGameWithAFailure)
+{
+    TempDir dir;
+    int status =
+        waitForExit(startProgram({"--no-audio"}, newJourney() + "look\nquit\n", "/dev/full"));
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(slurp("err.txt"), "Could not write to standard output: No space left on device\n");
+}
+
+// A new journey in a pseudo-terminal, with Fern at the village.
+struct TypedJourney : TempDir {
+    Terminal terminal;
+    TypedJourney()
+    {
+        terminal.waitFor("--> ");
+        terminal.type("1\rFern\rf\r");
+        terminal.waitFor("You are at the Peaceful Village.");
+    }
+};
+
+TEST(Faults, LinesTypedOrPastedAheadAnswerThePromptsThatAskForThem)
+{
+    TypedJourney play;
+    play.terminal.type("save\rahead\rstats\r");
+    ASSERT_TRUE(play.terminal.waitFor("Game saved to saves/ahead.dat.gz successfully."))
+        << play.terminal.screen;
+    ASSERT_TRUE(play.terminal.waitFor("Name: Fern"));
+    // The game never asks the terminal to mark pastes, which would hand a
+    // pasted block over as one line.
+    EXPECT_EQ(play.terminal.screen.find("\033[?2004h"), std::string::npos);
+    play.terminal.type("save\rahead\ry\rtime\r");
+    ASSERT_TRUE(play.terminal.waitFor("Overwrite? (y/n): ")) << play.terminal.screen;
+    ASSERT_TRUE(play.terminal.waitFor("Game saved to saves/ahead.dat.gz successfully."));
+    ASSERT_TRUE(play.terminal.waitFor("minute(s)"));
+}
+
+TEST(Faults, EndOfInputAtATypedPromptCancelsOnlyThatPrompt)
+{
+    TypedJourney play;
+    Terminal& terminal = play.terminal;
+    for (auto [command, cancelled] : {std::pair{"save\r", "Save cancelled."},
+                                      std::pair{"load\r", "Save file '.dat.gz' not found."}}) {
+        terminal.type(command);
+        ASSERT_TRUE(terminal.waitFor("Enter "));
+        terminal.waitForEditor();
+        terminal.type("\004");
+        ASSERT_TRUE(terminal.waitFor(cancelled)) << terminal.screen;
+        // The next time the same question is asked, it is answered.
+        terminal.type(std::string(command) + "kept\r");
+        ASSERT_TRUE(terminal.waitFor("saves/kept.dat.gz successfully.")) << terminal.screen;
+    }
 }
 
 } // namespace

@@ -32,6 +32,9 @@ std::atomic<int> playingSounds{0};
 std::atomic<SoundListener> soundListener{nullptr};
 
 constexpr auto SHUTDOWN_GRACE = std::chrono::milliseconds(250);
+// Effects are short and overlap only briefly; a burst beyond this many would
+// cost a thread, a decoder and an output device each and add nothing to hear.
+constexpr int MOST_PLAYING = 4;
 
 void quietAlsaHandler(const char*, int, const char*, int, const char*, ...) {}
 
@@ -107,11 +110,13 @@ void playSoundAsync(const char* path)
         return;
     }
     if (!libraryStarted || stopping) return;
+    if (playingSounds.fetch_add(1) >= MOST_PLAYING) {
+        playingSounds.fetch_sub(1);
+        return;
+    }
     char* copy = strdup(path);
-    if (copy == nullptr) return;
-    playingSounds.fetch_add(1);
     pthread_t thread;
-    if (pthread_create(&thread, nullptr, soundThread, copy) != 0) {
+    if (copy == nullptr || pthread_create(&thread, nullptr, soundThread, copy) != 0) {
         playingSounds.fetch_sub(1);
         std::free(copy);
         return;

@@ -1,4 +1,5 @@
-// Sound effects, each decoded and played on a detached thread of its own.
+// Sound effects, each decoded and played on a detached thread of its own,
+// a few at a time.
 #pragma once
 
 #include "gameState.h"

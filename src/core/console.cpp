@@ -5,24 +5,57 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 namespace {
 
+// The player can no longer see what the game says; going on would be
+// playing blind. (A closed pipe has already ended the game by its signal.)
+[[noreturn]] void endOnLostOutput()
+{
+    std::fprintf(stderr, "Could not write to standard output: %s\n", std::strerror(errno));
+    std::_Exit(1);
+}
+
 class StdioSink : public OutputSink {
 public:
-    void write(const char* data, std::size_t size) override { std::fwrite(data, 1, size, stdout); }
+    void write(const char* data, std::size_t size) override
+    {
+        if (std::fwrite(data, 1, size, stdout) != size) endOnLostOutput();
+        std::string_view text(data, size);
+        std::size_t lineEnd = text.rfind('\n');
+        if (lineEnd == std::string_view::npos)
+            unfinished.append(text);
+        else
+            unfinished.assign(text.substr(lineEnd + 1));
+    }
     void writeError(const char* data, std::size_t size) override
     {
-        std::fflush(stdout);
+        flush();
         std::fwrite(data, 1, size, stderr);
     }
-    void flush() override { std::fflush(stdout); }
+    void flush() override
+    {
+        if (std::fflush(stdout) != 0) endOnLostOutput();
+    }
+    // What was printed since the last line ended: the question being asked.
+    const std::string& unfinishedLine() const { return unfinished; }
+    void lineAnswered() { unfinished.clear(); }
+
+private:
+    std::string unfinished;
 };
+
+StdioSink stdioSink;
+
+// No line a player means is longer; the rest of a longer one is discarded.
+constexpr std::size_t LONGEST_LINE = 4096;
 
 // Reads a whole line from stdin into line; false at end of input.
 bool readStdinLine(std::string& line)
@@ -30,7 +63,7 @@ bool readStdinLine(std::string& line)
     line.clear();
     int c;
     while ((c = std::getc(stdin)) != EOF && c != '\n')
-        line.push_back(static_cast<char>(c));
+        if (line.size() < LONGEST_LINE) line.push_back(static_cast<char>(c));
     if (c == EOF && line.empty()) return false;
     // A script written on another system may end its lines with CR LF.
     if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -55,13 +88,41 @@ public:
     }
 };
 
-// A person at a terminal: GNU readline for the command prompt.
+// A person at a terminal: every line goes through GNU readline, so lines
+// typed or pasted ahead wait their turn in the terminal, one per question,
+// and an end of input (Ctrl-D) ends only the question it answers.
 class ReadlineLineSource : public LineSource {
 public:
     bool readLine(const char* prompt, std::string& line) override
     {
+        prepareEditor();
+        return edit(prompt, line);
+    }
+    // The game has printed the question itself: the editor takes it as its
+    // prompt, already on the screen, so it is neither printed again nor
+    // redrawn over what the line before held. No completion: a save name is
+    // free text.
+    bool readPlainLine(std::string& line) override
+    {
+        prepareEditor();
+        const std::string& question = stdioSink.unfinishedLine();
+        rl_set_prompt(question.c_str());
+        rl_on_new_line_with_prompt();
+        rl_redisplay();
+        rl_already_prompted = 1;
+        rl_inhibit_completion = 1;
+        bool gotLine = edit(question.c_str(), line);
+        rl_already_prompted = 0;
+        rl_inhibit_completion = 0;
+        return gotLine;
+    }
+
+private:
+    static bool edit(const char* prompt, std::string& line)
+    {
         outFlush();
         char* typed = readline(prompt);
+        stdioSink.lineAnswered();
         if (typed == nullptr) {
             line.clear();
             return false;
@@ -70,10 +131,15 @@ public:
         std::free(typed);
         return true;
     }
-    bool readPlainLine(std::string& line) override
+    // A pasted block would otherwise arrive as one line holding all its
+    // lines. Set after the player's own settings are read, so it holds.
+    static void prepareEditor()
     {
-        outFlush();
-        return readStdinLine(line);
+        static bool prepared = false;
+        if (prepared) return;
+        prepared = true;
+        rl_initialize();
+        rl_variable_bind("enable-bracketed-paste", "off");
     }
 };
 
@@ -111,7 +177,6 @@ char** completeLine(const char* text, int start, int end)
     return rl_completion_matches(text, nextMatch);
 }
 
-StdioSink stdioSink;
 OutputSink* sink = &stdioSink;
 LineSource* source = nullptr;
 std::function<int()> randomSource;
@@ -122,7 +187,8 @@ void vwrite(bool toError, const char* format, va_list args)
     va_list copy;
     va_copy(copy, args);
     // The analyzer does not follow va_copy from a parameter; the list is set.
-    int length = std::vsnprintf(small, sizeof small, format, copy);  // NOLINT(clang-analyzer-valist.Uninitialized)
+    // NOLINTNEXTLINE(clang-analyzer-valist.Uninitialized)
+    int length = std::vsnprintf(small, sizeof small, format, copy);
     va_end(copy);
     if (length < 0) return;
     const char* data = small;
@@ -131,7 +197,8 @@ void vwrite(bool toError, const char* format, va_list args)
         large.resize(static_cast<std::size_t>(length) + 1);
         va_list again;
         va_copy(again, args);
-        std::vsnprintf(large.data(), large.size(), format, again);  // NOLINT(clang-analyzer-valist.Uninitialized)
+        // NOLINTNEXTLINE(clang-analyzer-valist.Uninitialized)
+        std::vsnprintf(large.data(), large.size(), format, again);
         va_end(again);
         data = large.data();
     }

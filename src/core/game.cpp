@@ -57,6 +57,8 @@ void beginJourney(GameState* state)
     Entity* player = &state->player;
     out("What is your name, wanderer?\n");
     getInput(player->name, sizeof player->name);
+    // The name is shown again and again; it must not steer the terminal.
+    keepPrintable(player->name);
     if (player->name[0] == '\0') copyText(player->name, sizeof player->name, "Arlen");
     out("So be it, %s. May your path be remembered.\n", player->name);
     out("Are you man or woman? Or...?\n");

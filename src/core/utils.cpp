@@ -26,7 +26,8 @@ int strcmpi(const char* a, const char* b)
         if (la != lb) return la - lb;
     }
     // Where one word ends, the bytes are compared as signed characters.
-    return static_cast<signed char>(*a) - static_cast<signed char>(*b);  // NOLINT(bugprone-signed-char-misuse)
+    // NOLINTNEXTLINE(bugprone-signed-char-misuse)
+    return static_cast<signed char>(*a) - static_cast<signed char>(*b);
 }
 
 bool isOneOf(const char* word, std::initializer_list<const char*> words)
@@ -59,6 +60,21 @@ void clearScreen()
 {
     // Erase the screen and the scrollback, then home the cursor.
     out("\033[2J\033[3J\033[H");
+}
+
+void keepPrintable(char* text)
+{
+    char* kept = text;
+    for (const char* c = text; *c != '\0'; ++c) {
+        auto byte = static_cast<unsigned char>(*c);
+        auto next = static_cast<unsigned char>(c[1]);
+        if (byte == 0xC2 && next >= 0x80 && next < 0xA0) {
+            ++c;
+            continue;
+        }
+        if (byte >= 0x20 && byte != 0x7F) *kept++ = *c;
+    }
+    *kept = '\0';
 }
 
 void copyText(char* field, int width, const char* text)

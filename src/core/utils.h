@@ -30,6 +30,10 @@ void caseComparison(const char* text);
 
 void clearScreen();
 
+// Drops, in place, what a terminal would obey rather than show: control
+// characters, the C1 ones written as UTF-8 included.
+void keepPrintable(char* text);
+
 // Copies text into a fixed field, cutting it to fit and always terminating.
 void copyText(char* field, int width, const char* text);
 
