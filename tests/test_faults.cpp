@@ -1,5 +1,6 @@
-// Faults from outside the game: a save killed part-way through, quitting
-// while sounds play, and a sound folder that is missing or full of junk.
+// Faults from outside the game: a save killed part-way through, numbers
+// pushed to their ceilings, quitting while sounds play, and a sound folder
+// that is missing or full of junk.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -15,12 +16,16 @@
 #include <thread>
 #include <utility>
 
+#include "entities.h"
 #include "gameHarness.h"
 #include "programRunner.h"
+#include "recordLimits.h"
 #include "saveLoad.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+
+constexpr int TOWN_MARKET = 11;
 
 namespace {
 
@@ -44,6 +49,27 @@ TEST(Faults, ASaveKilledPartWayLeavesThePreviousSaveLoadable)
         ASSERT_EQ(readSaveFile("saves/slot.dat.gz", loaded.get()), LoadResult::Loaded)
             << "round " << round;
     }
+}
+
+TEST(Faults, NumbersStopAtTheirCeilingsHoweverOftenPlayAddsToThem)
+{
+    GameHarness h;
+    h.moveTo(TOWN_MARKET);
+    // Greedo sells his own favourite for nothing and pays for it each time.
+    Entity& greedo = h.entity(ENTITY_GREEDO);
+    greedo.inventory[0] = h.game().items[greedo.favouriteItemId];
+    greedo.inventory[0].price = 0;
+    std::string gift = greedo.inventory[0].name;
+    h.player().gold = LARGEST_NUMBER - 1500;
+    for (Entity& character : h.game().entities)
+        character.trust = LARGEST_PART - 30;
+    for (int round = 0; round < 3; ++round)
+        h.play({"talk Greedo", "buy", gift, "no", "give " + gift});
+    EXPECT_EQ(h.player().gold, LARGEST_NUMBER);
+    EXPECT_EQ(greedo.trust, LARGEST_PART);
+    EXPECT_TRUE(isSoundGameState(&h.game()));
+    // Every character at the ceiling still adds up to the highest standing.
+    EXPECT_NE(h.play({"stats"}).find("Honoured Wanderer"), std::string::npos);
 }
 
 // Starts the game with sound, types `first`, waits, then types "quit";

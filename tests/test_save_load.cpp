@@ -143,7 +143,7 @@ TEST(SaveLoad, ARefusedLoadLeavesTheRunningGameExactlyAsItWas)
     }
 }
 
-TEST(SaveLoad, RecordsWithUnsafeIndexesOrTextsAreRefused)
+TEST(SaveLoad, RecordsWithUnsafeIndexesTextsOrNumbersAreRefused)
 {
     TempDir dir;
     GameHarness h;
@@ -168,6 +168,28 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesOrTextsAreRefused)
               refused);
     EXPECT_EQ(tamper("frail", [](GameState& s) { s.player.baseMaxHp = 0; }), refused);
     EXPECT_EQ(tamper("rich", [](GameState& s) { s.entities[1].gold = 2147483647; }), refused);
+    // Each is harmless alone; summed in the standing they overflow.
+    EXPECT_EQ(tamper("trust",
+                     [](GameState& s) {
+                         for (Entity& character : s.entities)
+                             character.trust = 100000000;
+                     }),
+              refused);
+    // Every purchase would pay the buyer.
+    EXPECT_EQ(tamper("price", [](GameState& s) { s.entities[1].inventory[0].price = -1000; }),
+              refused);
+    // Control characters would reach the terminal through look, stats or the farewell.
+    EXPECT_EQ(tamper("escape",
+                     [](GameState& s) { std::strcpy(s.entities[4].description, "\033]0;Hi\007"); }),
+              refused);
+    EXPECT_EQ(tamper("tab", [](GameState& s) { std::strcpy(s.player.name, "Mo\tss"); }), refused);
+    // What lies behind a text's end means nothing.
+    EXPECT_NE(tamper("behind",
+                     [](GameState& s) {
+                         std::strcpy(s.player.name, "Moss");
+                         s.player.name[6] = '\033';
+                     }),
+              refused);
     // A character gone from the world is fine.
     EXPECT_NE(tamper("gone", [](GameState& s) { s.entities[7].locationId = -1; }), refused);
 }

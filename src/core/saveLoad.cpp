@@ -9,12 +9,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <initializer_list>
 #include <memory>
 #include <string>
 
 #include "console.h"
 #include "itemFunc.h"
+#include "recordLimits.h"
 
 namespace {
 
@@ -47,9 +47,16 @@ bool confirmOverwrite(const char* name)
     return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
 }
 
-bool textFits(const char* field, std::size_t width)
+// A text must end inside its field and hold nothing a terminal would act on:
+// none of the game's own texts has a control character before its end.
+bool textIsSound(const char* field, std::size_t width)
 {
-    return std::memchr(field, '\0', width) != nullptr;
+    for (std::size_t i = 0; i < width; ++i) {
+        auto byte = static_cast<unsigned char>(field[i]);
+        if (byte == '\0') return true;
+        if (byte < 0x20 || byte == 0x7f) return false;
+    }
+    return false;
 }
 
 bool flagSound(const bool& flag)
@@ -59,26 +66,10 @@ bool flagSound(const bool& flag)
     return byte <= 1;
 }
 
-// No number a real game reaches comes near this; keeping every number of a
-// loaded record within it means no sum or difference the rules take can
-// overflow.
-constexpr int32_t LARGEST_NUMBER = 100000000;
-
-// With headroom asked for, every number must lie within LARGEST_NUMBER.
-bool numbersInRange(bool headroom, std::initializer_list<int32_t> numbers)
+bool itemIsSound(const Item& item)
 {
-    if (!headroom) return true;
-    for (int32_t number : numbers)
-        if (number < -LARGEST_NUMBER || number > LARGEST_NUMBER) return false;
-    return true;
-}
-
-bool itemIsSound(const Item& item, bool headroom)
-{
-    return numbersInRange(headroom, {item.type, item.subtype, item.power, item.price,
-                                     item.durability, item.maxDurability}) &&
-           textFits(item.name, sizeof item.name) &&
-           textFits(item.description, sizeof item.description) && flagSound(item.unbreakable) &&
+    return textIsSound(item.name, sizeof item.name) &&
+           textIsSound(item.description, sizeof item.description) && flagSound(item.unbreakable) &&
            item.id >= 0 && item.id < NUM_ITEMS;
 }
 
@@ -87,32 +78,27 @@ bool locationIdIsSound(int id, bool mayBeNowhere)
     return (id >= 0 && id < NUM_LOCATIONS) || (mayBeNowhere && id == -1);
 }
 
-bool entityIsSound(const Entity& entity, bool isPlayer, bool headroom)
+bool entityIsSound(const Entity& entity, bool isPlayer)
 {
     for (const Item& item : entity.inventory)
-        if (!itemIsSound(item, headroom)) return false;
-    return numbersInRange(headroom,
-                          {entity.sex, entity.baseMaxHp, entity.maxHp, entity.hp, entity.baseAtk,
-                           entity.atk, entity.baseDef, entity.def, entity.gold, entity.kind,
-                           entity.favouriteItemId, entity.trust, entity.cooldown}) &&
-           textFits(entity.name, sizeof entity.name) &&
-           textFits(entity.species, sizeof entity.species) &&
-           textFits(entity.description, sizeof entity.description) &&
-           textFits(entity.dialogueGood, sizeof entity.dialogueGood) &&
-           textFits(entity.dialogueNeutral, sizeof entity.dialogueNeutral) &&
-           textFits(entity.dialogueBad, sizeof entity.dialogueBad) && flagSound(entity.hostile) &&
-           flagSound(entity.alive) && flagSound(entity.huggable) &&
+        if (!itemIsSound(item)) return false;
+    return textIsSound(entity.name, sizeof entity.name) &&
+           textIsSound(entity.species, sizeof entity.species) &&
+           textIsSound(entity.description, sizeof entity.description) &&
+           textIsSound(entity.dialogueGood, sizeof entity.dialogueGood) &&
+           textIsSound(entity.dialogueNeutral, sizeof entity.dialogueNeutral) &&
+           textIsSound(entity.dialogueBad, sizeof entity.dialogueBad) &&
+           flagSound(entity.hostile) && flagSound(entity.alive) && flagSound(entity.huggable) &&
            locationIdIsSound(entity.locationId, !isPlayer);
 }
 
-bool locationIsSound(const Location& location, int index, bool headroom)
+bool locationIsSound(const Location& location, int index)
 {
-    if (location.id != index || !itemIsSound(location.item, headroom)) return false;
-    if (!numbersInRange(headroom, {location.gold})) return false;
+    if (location.id != index || !itemIsSound(location.item)) return false;
     for (int exit : location.exits)
         if (exit != -1 && !locationIdIsSound(exit, false)) return false;
-    return textFits(location.name, sizeof location.name) &&
-           textFits(location.description, sizeof location.description) &&
+    return textIsSound(location.name, sizeof location.name) &&
+           textIsSound(location.description, sizeof location.description) &&
            flagSound(location.isDark) && flagSound(location.isLit);
 }
 
@@ -135,33 +121,23 @@ bool fileExists(const char* path)
     return true;
 }
 
-namespace {
-
-// The record's structure (indexes, texts, flags, hit points to keep) and,
-// with headroom, the margin every number of a loaded record must keep.
-bool recordIsSound(const GameState* state, bool headroom)
+bool isSoundGameState(const GameState* state)
 {
     for (int i = 0; i < NUM_LOCATIONS; ++i)
-        if (!locationIsSound(state->locations[i], i, headroom)) return false;
+        if (!locationIsSound(state->locations[i], i)) return false;
     for (int i = 0; i < NUM_ITEMS; ++i)
-        if (state->items[i].id != i || !itemIsSound(state->items[i], headroom)) return false;
+        if (state->items[i].id != i || !itemIsSound(state->items[i])) return false;
     for (int i = 0; i < NUM_ENTITIES; ++i)
-        if (state->entities[i].id != i || !entityIsSound(state->entities[i], false, headroom))
-            return false;
-    if (state->player.id != 0 || !entityIsSound(state->player, true, headroom)) return false;
+        if (state->entities[i].id != i || !entityIsSound(state->entities[i], false)) return false;
+    if (state->player.id != 0 || !entityIsSound(state->player, true)) return false;
+    if (!numbersInRange(state)) return false;
     // Hit points are kept between 1 and the maximum, so the maximum must be
     // at least 1 once the worn accessory is counted.
     Entity player = state->player;
     recalculateStats(&player);
-    return player.maxHp >= 1 &&
-           numbersInRange(headroom, {state->minutesPassed, state->lightTurns, state->faeState}) &&
-           flagSound(state->turnTaken) && flagSound(state->blackQueenSlain) &&
+    return player.maxHp >= 1 && flagSound(state->turnTaken) && flagSound(state->blackQueenSlain) &&
            flagSound(state->soundOn) && flagSound(state->starGiftFallen);
 }
-
-} // namespace
-
-bool isSoundGameState(const GameState* state) { return recordIsSound(state, false); }
 
 SaveResult writeSaveFile(const char* path, const GameState* state)
 {
@@ -196,7 +172,7 @@ LoadResult readSaveFile(const char* path, GameState* into)
     if (file == nullptr) return LoadResult::NotFound;
     int count = gzread(file, into, RECORD_SIZE);
     gzclose(file);
-    if (count != static_cast<int>(RECORD_SIZE) || !recordIsSound(into, true))
+    if (count != static_cast<int>(RECORD_SIZE) || !isSoundGameState(into))
         return LoadResult::Corrupted;
     return LoadResult::Loaded;
 }
