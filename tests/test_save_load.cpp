@@ -1,8 +1,10 @@
 // Saved games: names, overwriting, refusals that leave the game untouched,
 // and writes that never destroy the previous save.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -11,10 +13,12 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "gameHarness.h"
 #include "initFunc.h"
+#include "programRunner.h"
 #include "saveLoad.h"
 
 namespace fs = std::filesystem;
@@ -192,6 +196,63 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesTextsOrNumbersAreRefused)
               refused);
     // A character gone from the world is fine.
     EXPECT_NE(tamper("gone", [](GameState& s) { s.entities[7].locationId = -1; }), refused);
+}
+
+TEST(SaveLoad, ASaveThatIsNoPlainFileIsRefusedAndNeverWaitedOn)
+{
+    TempDir dir;
+    ASSERT_EQ(mkfifo("saves/pipe.dat.gz", 0644), 0);
+    // Nothing ever writes into the FIFO: a game that waited on it would hang
+    // until the alarm ends the test.
+    alarm(20);
+    const std::string refused = "Failed to load save file (corrupted or incompatible).\n";
+    {
+        GameHarness h;
+        EXPECT_TRUE(endsWith(h.playFromTitle({"2", "pipe"}), LOAD_PROMPT + refused));
+        EXPECT_TRUE(h.ended);
+    }
+    GameHarness h;
+    EXPECT_EQ(h.play({"load", "pipe"}), PROMPT + LOAD_PROMPT + refused);
+    EXPECT_EQ(h.play({"save", "pipe", "y"}),
+              PROMPT + SAVE_PROMPT +
+                  "A save file named 'pipe' already exists. Overwrite? (y/n): "
+                  "Game saved to saves/pipe.dat.gz successfully.\n");
+    alarm(0);
+    EXPECT_TRUE(fs::is_regular_file("saves/pipe.dat.gz"));
+}
+
+// True when body holds in a child process run as the unprivileged user
+// "nobody": root reads every file, so only another user meets a save it may
+// not read.
+bool holdsForAnotherUser(const std::function<bool()>& body)
+{
+    const passwd* nobody = getpwnam("nobody");
+    pid_t child = fork();
+    if (child == 0) {
+        bool dropped = geteuid() != 0 || (nobody != nullptr && setgid(nobody->pw_gid) == 0 &&
+                                          setuid(nobody->pw_uid) == 0);
+        _exit(dropped && body() ? 0 : 1);
+    }
+    return waitForExit(child) == 0;
+}
+
+TEST(SaveLoad, ASaveNobodyMayReadIsNotOverwrittenUnasked)
+{
+    if (geteuid() == 0 && getpwnam("nobody") == nullptr) GTEST_SKIP() << "no unprivileged user";
+    TempDir dir;
+    fs::permissions(".", fs::perms::all);
+    fs::permissions("saves", fs::perms::all);
+    GameHarness h;
+    h.play({"save", "noperm"});
+    fs::permissions("saves/noperm.dat.gz", fs::perms::none);
+    std::string old = readFile("saves/noperm.dat.gz");
+    EXPECT_TRUE(holdsForAnotherUser([&h] {
+        return h.play({"save", "noperm", "n"}) ==
+               PROMPT + SAVE_PROMPT +
+                   "A save file named 'noperm' already exists. Overwrite? (y/n): "
+                   "Save cancelled.\n";
+    }));
+    EXPECT_EQ(readFile("saves/noperm.dat.gz"), old);
 }
 
 TEST(SaveLoad, AFailedWriteIsReportedAndKeepsTheOldSave)

@@ -115,10 +115,10 @@ void sanitizeFilename(char* name)
 
 bool fileExists(const char* path)
 {
-    std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) return false;
-    std::fclose(file);
-    return true;
+    // Asked of the folder, not the file: a save nobody may read, or one that
+    // is no plain file, still exists, and asking never waits on it.
+    struct stat status;
+    return lstat(path, &status) == 0;
 }
 
 bool isSoundGameState(const GameState* state)
@@ -168,8 +168,17 @@ SaveResult writeSaveFile(const char* path, const GameState* state)
 
 LoadResult readSaveFile(const char* path, GameState* into)
 {
-    gzFile file = gzopen(path, "rb");
-    if (file == nullptr) return LoadResult::NotFound;
+    // Opened without waiting: a FIFO or a device in the saves folder would
+    // otherwise hang the game, and only a plain file can hold a save.
+    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return LoadResult::NotFound;
+    struct stat status;
+    gzFile file = nullptr;
+    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) file = gzdopen(fd, "rb");
+    if (file == nullptr) {
+        close(fd);
+        return LoadResult::Corrupted;
+    }
     int count = gzread(file, into, RECORD_SIZE);
     gzclose(file);
     if (count != static_cast<int>(RECORD_SIZE) || !isSoundGameState(into))
