@@ -221,6 +221,22 @@ TEST(SaveLoad, ASaveThatIsNoPlainFileIsRefusedAndNeverWaitedOn)
     EXPECT_TRUE(fs::is_regular_file("saves/pipe.dat.gz"));
 }
 
+TEST(SaveLoad, ALongNameIsCutOnceAndShownAsWritten)
+{
+    TempDir dir;
+    GameHarness h;
+    const std::string kept(240, 'a');
+    EXPECT_EQ(h.play({"save", kept + std::string(60, 'b')}),
+              PROMPT + SAVE_PROMPT + "Game saved to saves/" + kept + ".dat.gz successfully.\n");
+    EXPECT_TRUE(fs::exists("saves/" + kept + ".dat.gz"));
+    // Any name beginning the same way is that save, and says so.
+    EXPECT_EQ(h.play({"save", kept + "c", "n"}),
+              PROMPT + SAVE_PROMPT + "A save file named '" + kept +
+                  "' already exists. Overwrite? (y/n): Save cancelled.\n");
+    EXPECT_EQ(h.play({"load", kept + "d"}),
+              PROMPT + LOAD_PROMPT + "Game loaded from saves/" + kept + ".dat.gz successfully.\n");
+}
+
 // True when body holds in a child process run as the unprivileged user
 // "nobody": root reads every file, so only another user meets a save it may
 // not read.

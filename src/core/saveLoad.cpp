@@ -18,7 +18,9 @@
 
 namespace {
 
-constexpr std::size_t NAME_SIZE = 256;
+// A longer name is cut to 240 characters once, before it is shown or used,
+// so that "saves/", the name and ".dat.gz" fit the path and a file name.
+constexpr std::size_t NAME_SIZE = 241;
 constexpr int PATH_SIZE = 256;
 constexpr unsigned RECORD_SIZE = sizeof(GameState);
 
@@ -36,7 +38,7 @@ bool askSaveName(const char* prompt, char* name)
 
 void buildSavePath(char* path, const char* name)
 {
-    std::snprintf(path, PATH_SIZE, "saves/%.240s.dat.gz", name);
+    std::snprintf(path, PATH_SIZE, "saves/%s.dat.gz", name);
 }
 
 bool confirmOverwrite(const char* name)
