@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,6 +50,28 @@ TEST(Faults, ASaveKilledPartWayLeavesThePreviousSaveLoadable)
         ASSERT_EQ(readSaveFile("saves/slot.dat.gz", loaded.get()), LoadResult::Loaded)
             << "round " << round;
     }
+}
+
+TEST(Faults, ASaveCutShortLeavesNothingBehind)
+{
+    TempDir dir;
+    GameHarness h;
+    h.play({"save", "slot"});
+    std::string old = slurp("saves/slot.dat.gz");
+    pid_t child = fork();
+    if (child == 0) {
+        // The file-size limit stops the save part-way, as a kill would.
+        struct rlimit noCore = {0, 0};
+        struct rlimit tiny = {64, RLIM_INFINITY};
+        setrlimit(RLIMIT_CORE, &noCore);
+        setrlimit(RLIMIT_FSIZE, &tiny);
+        signal(SIGXFSZ, SIG_DFL);
+        h.play({"wait", "save", "slot", "y"});
+        _exit(0);
+    }
+    ASSERT_EQ(waitForExit(child), 128 + SIGXFSZ);
+    EXPECT_EQ(slurp("saves/slot.dat.gz"), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator("saves"), fs::directory_iterator()), 1);
 }
 
 TEST(Faults, NumbersStopAtTheirCeilingsHoweverOftenPlayAddsToThem)

@@ -141,10 +141,44 @@ bool isSoundGameState(const GameState* state)
            flagSound(state->soundOn) && flagSound(state->starGiftFallen);
 }
 
-SaveResult writeSaveFile(const char* path, const GameState* state)
+namespace {
+
+// Compresses the record into the open file and waits until it is on disk.
+bool writeRecord(int fd, const GameState* state)
 {
-    // Write beside the old save and rename over it only once the new one is
-    // whole, so a crash or a full disk never costs the player a saved game.
+    errno = 0;
+    bool written = false;
+    if (gzFile file = gzdopen(dup(fd), "wb")) {
+        written = gzwrite(file, state, RECORD_SIZE) == static_cast<int>(RECORD_SIZE);
+        written = gzclose(file) == Z_OK && written;
+    }
+    return written && fsync(fd) == 0;
+}
+
+// Where the file system allows, the new save is a file without a name until
+// it is whole, so a save killed part-way leaves nothing behind. False when
+// that is not possible here or anything on the way fails.
+bool saveThroughUnnamedFile(const char* path, const GameState* state)
+{
+    const char* slash = std::strrchr(path, '/');
+    std::string folder = slash ? std::string(path, slash) : std::string(".");
+    int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    bool saved = writeRecord(fd, state);
+    // A name of its own first, as only a rename may replace the old save.
+    std::string self = "/proc/self/fd/" + std::to_string(fd);
+    std::string temporary = std::string(path) + "." + std::to_string(getpid());
+    saved = saved &&
+            linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    close(fd);
+    if (saved && std::rename(temporary.c_str(), path) == 0) return true;
+    if (saved) std::remove(temporary.c_str());
+    return false;
+}
+
+// Elsewhere the new save is written under a temporary name beside the old.
+SaveResult saveThroughNamedFile(const char* path, const GameState* state)
+{
     std::string temporary = std::string(path) + ".XXXXXX";
     int fd = mkstemp(temporary.data());
     if (fd < 0) return SaveResult::OpenFailed;
@@ -152,13 +186,7 @@ SaveResult writeSaveFile(const char* path, const GameState* state)
     umask(mask);
     fchmod(fd, 0666 & ~mask);
 
-    errno = 0;
-    bool written = false;
-    if (gzFile file = gzdopen(dup(fd), "wb")) {
-        written = gzwrite(file, state, RECORD_SIZE) == static_cast<int>(RECORD_SIZE);
-        written = gzclose(file) == Z_OK && written;
-    }
-    written = written && fsync(fd) == 0;
+    bool written = writeRecord(fd, state);
     written = close(fd) == 0 && written;
     written = written && std::rename(temporary.c_str(), path) == 0;
     if (written) return SaveResult::Saved;
@@ -166,6 +194,16 @@ SaveResult writeSaveFile(const char* path, const GameState* state)
     std::remove(temporary.c_str());
     errno = reason;
     return SaveResult::WriteFailed;
+}
+
+} // namespace
+
+SaveResult writeSaveFile(const char* path, const GameState* state)
+{
+    // Either way the new save replaces the old one only once it is whole, so
+    // a crash or a full disk never costs the player a saved game.
+    if (saveThroughUnnamedFile(path, state)) return SaveResult::Saved;
+    return saveThroughNamedFile(path, state);
 }
 
 LoadResult readSaveFile(const char* path, GameState* into)
