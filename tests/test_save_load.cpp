@@ -187,6 +187,10 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesTextsOrNumbersAreRefused)
                      [](GameState& s) { std::strcpy(s.entities[4].description, "\033]0;Hi\007"); }),
               refused);
     EXPECT_EQ(tamper("tab", [](GameState& s) { std::strcpy(s.player.name, "Mo\tss"); }), refused);
+    EXPECT_EQ(tamper("csi", [](GameState& s) { std::strcpy(s.player.name, "Mo\xc2\x9bss"); }),
+              refused);
+    EXPECT_NE(tamper("accent", [](GameState& s) { std::strcpy(s.player.name, "Mo\xc3\xabss"); }),
+              refused);
     // What lies behind a text's end means nothing.
     EXPECT_NE(tamper("behind",
                      [](GameState& s) {

@@ -49,14 +49,17 @@ bool confirmOverwrite(const char* name)
     return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
 }
 
-// A text must end inside its field and hold nothing a terminal would act on:
-// none of the game's own texts has a control character before its end.
+// A text must end inside its field and hold nothing a terminal would act on
+// (control characters, the C1 ones written as UTF-8 included): none of the
+// game's own texts has one before its end.
 bool textIsSound(const char* field, std::size_t width)
 {
     for (std::size_t i = 0; i < width; ++i) {
         auto byte = static_cast<unsigned char>(field[i]);
         if (byte == '\0') return true;
         if (byte < 0x20 || byte == 0x7f) return false;
+        auto next = i + 1 < width ? static_cast<unsigned char>(field[i + 1]) : 0;
+        if (byte == 0xc2 && next >= 0x80 && next < 0xa0) return false;
     }
     return false;
 }
