@@ -1,10 +1,11 @@
-// Faults from outside the game: a save killed part-way through, quitting
-// while sounds play, a sound folder that is missing or full of junk, bursts
-// of sounds, hostile names, endless lines, lost output, and a terminal
-// where lines are typed ahead or input ends at a prompt.
+// Faults from outside the game: a save killed part-way through, numbers
+// pushed to their ceilings, quitting while sounds play, a sound folder that is
+// missing or full of junk, bursts of sounds, hostile names, endless lines, lost
+// output, and a terminal where lines are typed ahead or input ends at a prompt.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,13 +21,17 @@
 #include <utility>
 
 #include "audio.h"
+#include "entities.h"
 #include "gameHarness.h"
 #include "programRunner.h"
+#include "recordLimits.h"
 #include "saveLoad.h"
 #include "terminalDriver.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+
+constexpr int TOWN_MARKET = 11;
 
 namespace {
 
@@ -50,6 +55,49 @@ TEST(Faults, ASaveKilledPartWayLeavesThePreviousSaveLoadable)
         ASSERT_EQ(readSaveFile("saves/slot.dat.gz", loaded.get()), LoadResult::Loaded)
             << "round " << round;
     }
+}
+
+TEST(Faults, ASaveCutShortLeavesNothingBehind)
+{
+    TempDir dir;
+    GameHarness h;
+    h.play({"save", "slot"});
+    std::string old = slurp("saves/slot.dat.gz");
+    pid_t child = fork();
+    if (child == 0) {
+        // The file-size limit stops the save part-way, as a kill would.
+        struct rlimit noCore = {0, 0};
+        struct rlimit tiny = {64, RLIM_INFINITY};
+        setrlimit(RLIMIT_CORE, &noCore);
+        setrlimit(RLIMIT_FSIZE, &tiny);
+        signal(SIGXFSZ, SIG_DFL);
+        h.play({"wait", "save", "slot", "y"});
+        _exit(0);
+    }
+    ASSERT_EQ(waitForExit(child), 128 + SIGXFSZ);
+    EXPECT_EQ(slurp("saves/slot.dat.gz"), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator("saves"), fs::directory_iterator()), 1);
+}
+
+TEST(Faults, NumbersStopAtTheirCeilingsHoweverOftenPlayAddsToThem)
+{
+    GameHarness h;
+    h.moveTo(TOWN_MARKET);
+    // Greedo sells his own favourite for nothing and pays for it each time.
+    Entity& greedo = h.entity(ENTITY_GREEDO);
+    greedo.inventory[0] = h.game().items[greedo.favouriteItemId];
+    greedo.inventory[0].price = 0;
+    std::string gift = greedo.inventory[0].name;
+    h.player().gold = LARGEST_NUMBER - 1500;
+    for (Entity& character : h.game().entities)
+        character.trust = LARGEST_PART - 30;
+    for (int round = 0; round < 3; ++round)
+        h.play({"talk Greedo", "buy", gift, "no", "give " + gift});
+    EXPECT_EQ(h.player().gold, LARGEST_NUMBER);
+    EXPECT_EQ(greedo.trust, LARGEST_PART);
+    EXPECT_TRUE(isSoundGameState(&h.game()));
+    // Every character at the ceiling still adds up to the highest standing.
+    EXPECT_NE(h.play({"stats"}).find("Honoured Wanderer"), std::string::npos);
 }
 
 // Starts the game with sound, types `first`, waits, then types "quit";

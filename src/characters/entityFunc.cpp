@@ -6,6 +6,7 @@
 #include "console.h"
 #include "itemFunc.h"
 #include "merchantFunc.h"
+#include "recordLimits.h"
 #include "roomView.h"
 #include "utils.h"
 
@@ -24,7 +25,7 @@ bool isHere(const GameState* state, const Entity& entity)
 {
     return entity.id != state->player.id && entity.locationId == state->player.locationId;
 }
-}  // namespace
+} // namespace
 
 int findEntityHere(const GameState* state, const char* noun)
 {
@@ -62,7 +63,7 @@ void entityCooldown(GameState* state)
 
 namespace {
 
-constexpr int NAME_PRICE_IN_TRUST = 5;  // what each soul thinks less of a nameless player
+constexpr int NAME_PRICE_IN_TRUST = 5; // what each soul thinks less of a nameless player
 constexpr int FAE_GIFT_GOLD = 25;
 constexpr int QUEEN_NEVER_CALMS = 999;
 
@@ -176,7 +177,7 @@ void faeOpening(StandingBand band)
 void surrenderName(GameState* state)
 {
     for (Entity& entity : state->entities)
-        if (entity.kind != KIND_STATUE) entity.trust -= NAME_PRICE_IN_TRUST;
+        if (entity.kind != KIND_STATUE) changeTrust(&entity, -NAME_PRICE_IN_TRUST);
     copyText(state->player.name, sizeof state->player.name, "Nameless");
     state->faeState = FAE_TOOK_NAME;
 }
@@ -197,7 +198,7 @@ void faeHearsOtherwise(GameState* state, const Entity* fae, StandingBand band)
     case BAND_GOOD:
         out("\"Names are precious. I ask not for yours. But...I do offer this.\"\n");
         out("The %s reaches out and hands you some gold...\n", fae->species);
-        state->player.gold += FAE_GIFT_GOLD;
+        addGold(state->player.gold, FAE_GIFT_GOLD);
         state->faeState = FAE_GAVE_GOLD;
         break;
     case BAND_NEUTRAL: out("\"Mm. Perhaps another time, traveller...\"\n"); break;
@@ -276,7 +277,7 @@ void offerRepairs(GameState* state, Entity* player, Entity* smith)
     item.durability = item.maxDurability;
     player->gold -= price;
     out("%s repaired your %s for %d gold.\n", smith->name, item.name, price);
-    smith->trust++;
+    changeTrust(smith, 1);
     playEffect(state, "sound/anvil.ogg");
 }
 
@@ -307,7 +308,7 @@ void hugDevil(const GameState* state)
         out("The Devil turns a brighter shade of red, somehow. \"Wh-what are you doing...?!\"\n");
 }
 
-}  // namespace
+} // namespace
 
 void talkToEntity(GameState* state, const char* noun)
 {

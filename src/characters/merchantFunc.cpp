@@ -10,6 +10,7 @@
 #include "console.h"
 #include "itemFunc.h"
 #include "items.h"
+#include "recordLimits.h"
 #include "utils.h"
 
 namespace {
@@ -104,10 +105,10 @@ void handOverPrize(GameState* state, Entity* player, Entity* merchant, int prize
     }
     player->inventory[slot] = state->items[prizeId];
     out("Got the %s.\n", state->items[prizeId].name);
-    merchant->trust++;
+    changeTrust(merchant, 1);
 }
 
-}  // namespace
+} // namespace
 
 bool traderKnowsPlayer(const Entity* trader) { return trader->trust >= FIRST_NAME_TRUST; }
 
@@ -168,7 +169,7 @@ void buyFromMerchant(GameState* state, Entity* player, Entity* merchant)
     player->inventory[freeSlot] = ware;
     out("Got the %s.\n", ware.name);
     player->gold -= ware.price;
-    merchant->trust++;
+    changeTrust(merchant, 1);
     playEffect(state, "sound/purchase.ogg");
 }
 
@@ -201,9 +202,9 @@ void sellToMerchant(GameState* state, Entity* player, Entity* merchant)
     out("\"One %s! That'll be %d gold!\"\n", item.name, price);
     out("Sold the %s.\n", item.name);
     emptySlot(state, &item);
-    player->gold += price;
+    addGold(player->gold, price);
     playEffect(state, "sound/purchase.ogg");
-    merchant->trust++;
+    changeTrust(merchant, 1);
 }
 
 void examineMerchant(const Entity* player, const Entity* merchant)

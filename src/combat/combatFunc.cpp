@@ -5,6 +5,7 @@
 #include "entityFunc.h"
 #include "game.h"
 #include "itemFunc.h"
+#include "recordLimits.h"
 #include "utils.h"
 
 namespace {
@@ -49,11 +50,11 @@ void turnHostile(Entity* defender, int standing)
 {
     defender->hostile = true;
     if (standing > 249)
-        defender->trust -= 20;
+        changeTrust(defender, -20);
     else if (defender->trust > 124)
-        defender->trust -= 15;
+        changeTrust(defender, -15);
     else
-        defender->trust -= 10;
+        changeTrust(defender, -10);
 
     if (defender->trust < -74)
         defender->cooldown = 20;
@@ -86,8 +87,8 @@ bool playerStrikes(GameState* state, Entity* attacker, Entity* defender)
         return false;
     }
     int damage = rollDamage(attacker, defender);
-    defender->hp -= damage;
-    defender->cooldown += WOUND_COOLDOWN;
+    defender->hp = boundedSum(defender->hp, -damage);
+    defender->cooldown = boundedSum(defender->cooldown, WOUND_COOLDOWN);
     out("%d damage!\n", damage);
     wearOut(state, weapon);
     return defender->hp <= 0;
@@ -100,7 +101,7 @@ void dropLoot(GameState* state, Entity* defender)
         int dropped = gameRandom() % defender->gold;
         if (dropped > 0) {
             out("Dropped %d gold!\n", dropped);
-            place->gold += dropped;
+            addGold(place->gold, dropped);
         }
     }
     Item* carried = &defender->inventory[gameRandom() % NUM_CARRIED];
@@ -154,7 +155,7 @@ void counterBlow(GameState* state, Entity* attacker, Entity* defender, int stand
         return;
     }
     int damage = rollDamage(defender, attacker);
-    attacker->hp -= damage;
+    attacker->hp = boundedSum(attacker->hp, -damage);
     out("%d damage!\n", damage);
     wearOut(state, &attacker->inventory[SLOT_ARMOUR]);
     if (attacker->hp <= 0) playerDeath(state, attacker, defender, standing);

@@ -9,16 +9,18 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <initializer_list>
 #include <memory>
 #include <string>
 
 #include "console.h"
 #include "itemFunc.h"
+#include "recordLimits.h"
 
 namespace {
 
-constexpr std::size_t NAME_SIZE = 256;
+// A longer name is cut to 240 characters once, before it is shown or used,
+// so that "saves/", the name and ".dat.gz" fit the path and a file name.
+constexpr std::size_t NAME_SIZE = 241;
 constexpr int PATH_SIZE = 256;
 constexpr unsigned RECORD_SIZE = sizeof(GameState);
 
@@ -36,7 +38,7 @@ bool askSaveName(const char* prompt, char* name)
 
 void buildSavePath(char* path, const char* name)
 {
-    std::snprintf(path, PATH_SIZE, "saves/%.240s.dat.gz", name);
+    std::snprintf(path, PATH_SIZE, "saves/%s.dat.gz", name);
 }
 
 bool confirmOverwrite(const char* name)
@@ -47,9 +49,19 @@ bool confirmOverwrite(const char* name)
     return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
 }
 
-bool textFits(const char* field, std::size_t width)
+// A text must end inside its field and hold nothing a terminal would act on
+// (control characters, the C1 ones written as UTF-8 included): none of the
+// game's own texts has one before its end.
+bool textIsSound(const char* field, std::size_t width)
 {
-    return std::memchr(field, '\0', width) != nullptr;
+    for (std::size_t i = 0; i < width; ++i) {
+        auto byte = static_cast<unsigned char>(field[i]);
+        if (byte == '\0') return true;
+        if (byte < 0x20 || byte == 0x7f) return false;
+        auto next = i + 1 < width ? static_cast<unsigned char>(field[i + 1]) : 0;
+        if (byte == 0xc2 && next >= 0x80 && next < 0xa0) return false;
+    }
+    return false;
 }
 
 bool flagSound(const bool& flag)
@@ -59,26 +71,10 @@ bool flagSound(const bool& flag)
     return byte <= 1;
 }
 
-// No number a real game reaches comes near this; keeping every number of a
-// loaded record within it means no sum or difference the rules take can
-// overflow.
-constexpr int32_t LARGEST_NUMBER = 100000000;
-
-// With headroom asked for, every number must lie within LARGEST_NUMBER.
-bool numbersInRange(bool headroom, std::initializer_list<int32_t> numbers)
+bool itemIsSound(const Item& item)
 {
-    if (!headroom) return true;
-    for (int32_t number : numbers)
-        if (number < -LARGEST_NUMBER || number > LARGEST_NUMBER) return false;
-    return true;
-}
-
-bool itemIsSound(const Item& item, bool headroom)
-{
-    return numbersInRange(headroom, {item.type, item.subtype, item.power, item.price,
-                                     item.durability, item.maxDurability}) &&
-           textFits(item.name, sizeof item.name) &&
-           textFits(item.description, sizeof item.description) && flagSound(item.unbreakable) &&
+    return textIsSound(item.name, sizeof item.name) &&
+           textIsSound(item.description, sizeof item.description) && flagSound(item.unbreakable) &&
            item.id >= 0 && item.id < NUM_ITEMS;
 }
 
@@ -87,32 +83,27 @@ bool locationIdIsSound(int id, bool mayBeNowhere)
     return (id >= 0 && id < NUM_LOCATIONS) || (mayBeNowhere && id == -1);
 }
 
-bool entityIsSound(const Entity& entity, bool isPlayer, bool headroom)
+bool entityIsSound(const Entity& entity, bool isPlayer)
 {
     for (const Item& item : entity.inventory)
-        if (!itemIsSound(item, headroom)) return false;
-    return numbersInRange(headroom,
-                          {entity.sex, entity.baseMaxHp, entity.maxHp, entity.hp, entity.baseAtk,
-                           entity.atk, entity.baseDef, entity.def, entity.gold, entity.kind,
-                           entity.favouriteItemId, entity.trust, entity.cooldown}) &&
-           textFits(entity.name, sizeof entity.name) &&
-           textFits(entity.species, sizeof entity.species) &&
-           textFits(entity.description, sizeof entity.description) &&
-           textFits(entity.dialogueGood, sizeof entity.dialogueGood) &&
-           textFits(entity.dialogueNeutral, sizeof entity.dialogueNeutral) &&
-           textFits(entity.dialogueBad, sizeof entity.dialogueBad) && flagSound(entity.hostile) &&
-           flagSound(entity.alive) && flagSound(entity.huggable) &&
+        if (!itemIsSound(item)) return false;
+    return textIsSound(entity.name, sizeof entity.name) &&
+           textIsSound(entity.species, sizeof entity.species) &&
+           textIsSound(entity.description, sizeof entity.description) &&
+           textIsSound(entity.dialogueGood, sizeof entity.dialogueGood) &&
+           textIsSound(entity.dialogueNeutral, sizeof entity.dialogueNeutral) &&
+           textIsSound(entity.dialogueBad, sizeof entity.dialogueBad) &&
+           flagSound(entity.hostile) && flagSound(entity.alive) && flagSound(entity.huggable) &&
            locationIdIsSound(entity.locationId, !isPlayer);
 }
 
-bool locationIsSound(const Location& location, int index, bool headroom)
+bool locationIsSound(const Location& location, int index)
 {
-    if (location.id != index || !itemIsSound(location.item, headroom)) return false;
-    if (!numbersInRange(headroom, {location.gold})) return false;
+    if (location.id != index || !itemIsSound(location.item)) return false;
     for (int exit : location.exits)
         if (exit != -1 && !locationIdIsSound(exit, false)) return false;
-    return textFits(location.name, sizeof location.name) &&
-           textFits(location.description, sizeof location.description) &&
+    return textIsSound(location.name, sizeof location.name) &&
+           textIsSound(location.description, sizeof location.description) &&
            flagSound(location.isDark) && flagSound(location.isLit);
 }
 
@@ -129,44 +120,68 @@ void sanitizeFilename(char* name)
 
 bool fileExists(const char* path)
 {
-    std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) return false;
-    std::fclose(file);
-    return true;
+    // Asked of the folder, not the file: a save nobody may read, or one that
+    // is no plain file, still exists, and asking never waits on it.
+    struct stat status;
+    return lstat(path, &status) == 0;
 }
 
-namespace {
-
-// The record's structure (indexes, texts, flags, hit points to keep) and,
-// with headroom, the margin every number of a loaded record must keep.
-bool recordIsSound(const GameState* state, bool headroom)
+bool isSoundGameState(const GameState* state)
 {
     for (int i = 0; i < NUM_LOCATIONS; ++i)
-        if (!locationIsSound(state->locations[i], i, headroom)) return false;
+        if (!locationIsSound(state->locations[i], i)) return false;
     for (int i = 0; i < NUM_ITEMS; ++i)
-        if (state->items[i].id != i || !itemIsSound(state->items[i], headroom)) return false;
+        if (state->items[i].id != i || !itemIsSound(state->items[i])) return false;
     for (int i = 0; i < NUM_ENTITIES; ++i)
-        if (state->entities[i].id != i || !entityIsSound(state->entities[i], false, headroom))
-            return false;
-    if (state->player.id != 0 || !entityIsSound(state->player, true, headroom)) return false;
+        if (state->entities[i].id != i || !entityIsSound(state->entities[i], false)) return false;
+    if (state->player.id != 0 || !entityIsSound(state->player, true)) return false;
+    if (!numbersInRange(state)) return false;
     // Hit points are kept between 1 and the maximum, so the maximum must be
     // at least 1 once the worn accessory is counted.
     Entity player = state->player;
     recalculateStats(&player);
-    return player.maxHp >= 1 &&
-           numbersInRange(headroom, {state->minutesPassed, state->lightTurns, state->faeState}) &&
-           flagSound(state->turnTaken) && flagSound(state->blackQueenSlain) &&
+    return player.maxHp >= 1 && flagSound(state->turnTaken) && flagSound(state->blackQueenSlain) &&
            flagSound(state->soundOn) && flagSound(state->starGiftFallen);
 }
 
-} // namespace
+namespace {
 
-bool isSoundGameState(const GameState* state) { return recordIsSound(state, false); }
-
-SaveResult writeSaveFile(const char* path, const GameState* state)
+// Compresses the record into the open file and waits until it is on disk.
+bool writeRecord(int fd, const GameState* state)
 {
-    // Write beside the old save and rename over it only once the new one is
-    // whole, so a crash or a full disk never costs the player a saved game.
+    errno = 0;
+    bool written = false;
+    if (gzFile file = gzdopen(dup(fd), "wb")) {
+        written = gzwrite(file, state, RECORD_SIZE) == static_cast<int>(RECORD_SIZE);
+        written = gzclose(file) == Z_OK && written;
+    }
+    return written && fsync(fd) == 0;
+}
+
+// Where the file system allows, the new save is a file without a name until
+// it is whole, so a save killed part-way leaves nothing behind. False when
+// that is not possible here or anything on the way fails.
+bool saveThroughUnnamedFile(const char* path, const GameState* state)
+{
+    const char* slash = std::strrchr(path, '/');
+    std::string folder = slash ? std::string(path, slash) : std::string(".");
+    int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    bool saved = writeRecord(fd, state);
+    // A name of its own first, as only a rename may replace the old save.
+    std::string self = "/proc/self/fd/" + std::to_string(fd);
+    std::string temporary = std::string(path) + "." + std::to_string(getpid());
+    saved = saved &&
+            linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    close(fd);
+    if (saved && std::rename(temporary.c_str(), path) == 0) return true;
+    if (saved) std::remove(temporary.c_str());
+    return false;
+}
+
+// Elsewhere the new save is written under a temporary name beside the old.
+SaveResult saveThroughNamedFile(const char* path, const GameState* state)
+{
     std::string temporary = std::string(path) + ".XXXXXX";
     int fd = mkstemp(temporary.data());
     if (fd < 0) return SaveResult::OpenFailed;
@@ -174,13 +189,7 @@ SaveResult writeSaveFile(const char* path, const GameState* state)
     umask(mask);
     fchmod(fd, 0666 & ~mask);
 
-    errno = 0;
-    bool written = false;
-    if (gzFile file = gzdopen(dup(fd), "wb")) {
-        written = gzwrite(file, state, RECORD_SIZE) == static_cast<int>(RECORD_SIZE);
-        written = gzclose(file) == Z_OK && written;
-    }
-    written = written && fsync(fd) == 0;
+    bool written = writeRecord(fd, state);
     written = close(fd) == 0 && written;
     written = written && std::rename(temporary.c_str(), path) == 0;
     if (written) return SaveResult::Saved;
@@ -190,13 +199,32 @@ SaveResult writeSaveFile(const char* path, const GameState* state)
     return SaveResult::WriteFailed;
 }
 
+} // namespace
+
+SaveResult writeSaveFile(const char* path, const GameState* state)
+{
+    // Either way the new save replaces the old one only once it is whole, so
+    // a crash or a full disk never costs the player a saved game.
+    if (saveThroughUnnamedFile(path, state)) return SaveResult::Saved;
+    return saveThroughNamedFile(path, state);
+}
+
 LoadResult readSaveFile(const char* path, GameState* into)
 {
-    gzFile file = gzopen(path, "rb");
-    if (file == nullptr) return LoadResult::NotFound;
+    // Opened without waiting: a FIFO or a device in the saves folder would
+    // otherwise hang the game, and only a plain file can hold a save.
+    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return LoadResult::NotFound;
+    struct stat status;
+    gzFile file = nullptr;
+    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) file = gzdopen(fd, "rb");
+    if (file == nullptr) {
+        close(fd);
+        return LoadResult::Corrupted;
+    }
     int count = gzread(file, into, RECORD_SIZE);
     gzclose(file);
-    if (count != static_cast<int>(RECORD_SIZE) || !recordIsSound(into, true))
+    if (count != static_cast<int>(RECORD_SIZE) || !isSoundGameState(into))
         return LoadResult::Corrupted;
     return LoadResult::Loaded;
 }

@@ -19,6 +19,6 @@ enum class LoadResult { Loaded, NotFound, Corrupted };
 // Reads and checks a save without touching any running game.
 LoadResult readSaveFile(const char* path, GameState* into);
 
-// True when every index, text field and flag of the record is safe to use.
-// A loaded record must also keep every number well inside the 32-bit range.
+// True when every index, text, flag and number of the record is safe to use:
+// what a save must hold to be loaded, and what play keeps true.
 bool isSoundGameState(const GameState* state);

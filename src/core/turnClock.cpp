@@ -3,6 +3,7 @@
 #include "console.h"
 #include "entityFunc.h"
 #include "itemFunc.h"
+#include "recordLimits.h"
 #include "useFunc.h"
 #include "utils.h"
 
@@ -17,7 +18,7 @@ constexpr const char* RESET = "\033[0m";
 
 void applyTurnEffects(GameState* state)
 {
-    state->minutesPassed++;
+    state->minutesPassed = boundedSum(state->minutesPassed, 1);
     recalculateStats(&state->player);
     for (Entity& entity : state->entities)
         recalculateStats(&entity);

@@ -8,10 +8,10 @@
 #include "game.h"
 #include "itemFunc.h"
 #include "items.h"
+#include "recordLimits.h"
 #include "utils.h"
 
 namespace {
-
 
 // What a recipient hands back for its favourite.
 enum class Reward {
@@ -178,7 +178,7 @@ void handOver(GameState* state, const Reaction& reaction, Entity* recipient, Ite
               const Item& reward)
 {
     switch (reaction.reward) {
-    case Reward::Gold: state->player.gold += reaction.amount; break;
+    case Reward::Gold: addGold(state->player.gold, reaction.amount); break;
     case Reward::CarriedFirst:
         *freedSlot = reward;
         emptySlot(state, &recipient->inventory[0]);
@@ -206,7 +206,7 @@ void react(GameState* state, const Reaction& reaction, Entity* recipient, Item* 
         printReactionLine(line, recipient, reward, reaction.amount);
     }
     handOver(state, reaction, recipient, freedSlot, reward);
-    recipient->trust += reaction.trust;
+    changeTrust(recipient, reaction.trust);
     if (reaction.sound != nullptr) playEffect(state, reaction.sound);
     if (reaction.leavesWorld) recipient->locationId = -1;
 }

@@ -3,6 +3,7 @@
 #include "audio.h"
 #include "console.h"
 #include "items.h"
+#include "recordLimits.h"
 #include "utils.h"
 
 namespace {
@@ -136,7 +137,7 @@ void getGold(GameState* state)
         return;
     }
     out("Picked up %d gold.\n", here.gold);
-    state->player.gold += here.gold;
+    addGold(state->player.gold, here.gold);
     here.gold = 0;
     playEffect(state, "sound/gold.ogg");
 }

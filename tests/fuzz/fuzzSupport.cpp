@@ -9,6 +9,7 @@
 #include "audio.h"
 #include "game.h"
 #include "gameInvariants.h"
+#include "recordLimits.h"
 #include "turnClock.h"
 
 namespace {
@@ -81,8 +82,9 @@ void requirePlayerSound(const GameState& state)
     const Entity& player = state.player;
     bool placed = player.locationId >= 0 && player.locationId < NUM_LOCATIONS;
     bool alive = !state.turnTaken || (player.hp >= 1 && player.hp <= player.maxHp);
-    if (placed && alive) return;
-    std::fprintf(stderr, "broken player after a command: place %d, hp %d of %d\n",
-                 player.locationId, player.hp, player.maxHp);
+    bool bounded = numbersInRange(&state);
+    if (placed && alive && bounded) return;
+    std::fprintf(stderr, "broken record after a command: place %d, hp %d of %d, numbers %s\n",
+                 player.locationId, player.hp, player.maxHp, bounded ? "in range" : "out of range");
     std::abort();
 }
