@@ -16,6 +16,7 @@
 #include "gameHarness.h"
 #include "initFunc.h"
 #include "saveLoad.h"
+#include "worldIds.h"
 
 namespace fs = std::filesystem;
 
@@ -98,7 +99,7 @@ TEST(SaveLoad, ARoundTripRestoresEveryByte)
     GameHarness h;
     h.play({"wait", "sound off", "go north"});
     h.game().lightTurns = 7;
-    h.entity(3).trust = -40;
+    h.entity(ENTITY_GOBLIN).trust = -40;
     std::string before = recordBytes(h.game());
     h.play({"save", "trip"});
     h.play({"go south", "wait", "sound on"});
@@ -155,21 +156,31 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesOrTextsAreRefused)
         writeFile(std::string("saves/") + name + ".dat.gz", gzipBytes(recordBytes(copy)));
         return h.play({"load", name});
     };
-    EXPECT_EQ(tamper("exit", [](GameState& s) { s.locations[3].exits[1] = 45; }), refused);
-    EXPECT_EQ(tamper("where", [](GameState& s) { s.player.locationId = -1; }), refused);
-    EXPECT_EQ(tamper("who", [](GameState& s) { s.entities[7].locationId = 99; }), refused);
-    EXPECT_EQ(tamper("id", [](GameState& s) { s.items[5].id = 6; }), refused);
-    EXPECT_EQ(tamper("name", [](GameState& s) { std::memset(s.player.name, 'A', 20); }), refused);
     EXPECT_EQ(
-        tamper("text",
-               [](GameState& s) { std::memset(s.entities[4].inventory[0].description, 'B', 100); }),
+        tamper("exit",
+               [](GameState& s) { s.locations[LOC_QUIET_BEACH].exits[DIR_SOUTH] = NUM_LOCATIONS; }),
         refused);
-    EXPECT_EQ(tamper("flag", [](GameState& s) { std::memset(&s.entities[2].alive, 7, 1); }),
+    EXPECT_EQ(tamper("where", [](GameState& s) { s.player.locationId = LOC_NOWHERE; }), refused);
+    EXPECT_EQ(tamper("who", [](GameState& s) { s.entities[ENTITY_WERUH].locationId = 99; }),
               refused);
+    EXPECT_EQ(tamper("id", [](GameState& s) { s.items[ITEM_GOBLET].id = ITEM_BATTLEAXE; }),
+              refused);
+    EXPECT_EQ(tamper("name", [](GameState& s) { std::memset(s.player.name, 'A', 20); }), refused);
+    EXPECT_EQ(tamper("text",
+                     [](GameState& s) {
+                         std::memset(s.entities[ENTITY_CLARA].inventory[0].description, 'B', 100);
+                     }),
+              refused);
+    EXPECT_EQ(
+        tamper("flag", [](GameState& s) { std::memset(&s.entities[ENTITY_HANBO].alive, 7, 1); }),
+        refused);
     EXPECT_EQ(tamper("frail", [](GameState& s) { s.player.baseMaxHp = 0; }), refused);
-    EXPECT_EQ(tamper("rich", [](GameState& s) { s.entities[1].gold = 2147483647; }), refused);
+    EXPECT_EQ(tamper("rich", [](GameState& s) { s.entities[ENTITY_GREEDO].gold = 2147483647; }),
+              refused);
     // A character gone from the world is fine.
-    EXPECT_NE(tamper("gone", [](GameState& s) { s.entities[7].locationId = -1; }), refused);
+    EXPECT_NE(
+        tamper("gone", [](GameState& s) { s.entities[ENTITY_WERUH].locationId = LOC_NOWHERE; }),
+        refused);
 }
 
 TEST(SaveLoad, AFailedWriteIsReportedAndKeepsTheOldSave)

@@ -8,6 +8,7 @@
 #include "merchantFunc.h"
 #include "roomView.h"
 #include "utils.h"
+#include "worldIds.h"
 
 // ---- Trust and standing ----
 
@@ -24,7 +25,7 @@ bool isHere(const GameState* state, const Entity& entity)
 {
     return entity.id != state->player.id && entity.locationId == state->player.locationId;
 }
-}  // namespace
+} // namespace
 
 int findEntityHere(const GameState* state, const char* noun)
 {
@@ -62,7 +63,7 @@ void entityCooldown(GameState* state)
 
 namespace {
 
-constexpr int NAME_PRICE_IN_TRUST = 5;  // what each soul thinks less of a nameless player
+constexpr int NAME_PRICE_IN_TRUST = 5; // what each soul thinks less of a nameless player
 constexpr int FAE_GIFT_GOLD = 25;
 constexpr int QUEEN_NEVER_CALMS = 999;
 
@@ -307,7 +308,7 @@ void hugDevil(const GameState* state)
         out("The Devil turns a brighter shade of red, somehow. \"Wh-what are you doing...?!\"\n");
 }
 
-}  // namespace
+} // namespace
 
 void talkToEntity(GameState* state, const char* noun)
 {
@@ -362,7 +363,7 @@ void talkToFae(GameState* state, Entity* player, Entity* fae, int standing)
     // Once it has had its way, one way or another, the fae is gone for good.
     if (state->faeState > FAE_SUMMONED) {
         out("The %s suddenly vanishes without a trace...\n", fae->species);
-        fae->locationId = -1;
+        fae->locationId = LOC_NOWHERE;
         playEffect(state, "sound/whispers.ogg");
     }
 }

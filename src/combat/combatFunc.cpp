@@ -6,6 +6,7 @@
 #include "game.h"
 #include "itemFunc.h"
 #include "utils.h"
+#include "worldIds.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ void dropLoot(GameState* state, Entity* defender)
 void vanquishBlackQueen(GameState* state, Entity* queen)
 {
     out("You have vanquished the Black Queen! You are victorious...?\n");
-    queen->locationId = -1;
+    queen->locationId = LOC_NOWHERE;
     out("The corpse of the Black Queen vanishes...!\n");
     state->blackQueenSlain = true;
     out("You swear you hear a faint laughter echoing...\n");

@@ -5,6 +5,7 @@
 #include "itemFunc.h"
 #include "useFunc.h"
 #include "utils.h"
+#include "worldIds.h"
 
 int lastNoticeTurn = -1;
 
