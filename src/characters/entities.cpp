@@ -294,20 +294,21 @@ static_assert(startingItemsAreSound(), "a starting item names no real owner or i
 constexpr Entity toTemplate(const CharacterRow& row)
 {
     Entity who{};
-    who.id = row.id;
     setText(who.name, row.name);
+    setText(who.species, row.species);
+    setText(who.description, row.description);
+    setText(who.dialogueGood, row.good);
+    setText(who.dialogueNeutral, row.neutral);
+    setText(who.dialogueBad, row.bad);
+    who.id = row.id;
     who.sex = row.sex;
+    // Start-up does not recalculate, so the current numbers equal the base ones.
     who.baseMaxHp = who.maxHp = who.hp = row.hp;
     who.baseAtk = who.atk = row.atk;
     who.baseDef = who.def = row.def;
     who.gold = row.gold;
     who.locationId = row.at;
     who.kind = row.kind;
-    setText(who.species, row.species);
-    setText(who.description, row.description);
-    setText(who.dialogueGood, row.good);
-    setText(who.dialogueNeutral, row.neutral);
-    setText(who.dialogueBad, row.bad);
     who.favouriteItemId = row.favourite;
     who.hostile = row.hostile;
     who.trust = row.trust;

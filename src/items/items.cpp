@@ -208,16 +208,17 @@ static_assert(nothingIsBornBroken(), "an item that wears must have uses to lose"
 
 constexpr Item toItem(const ItemRow& row)
 {
-    Item item{};
-    item.id = row.id;
+    Item item{.id = row.id,
+              .name = {},
+              .type = row.type,
+              .subtype = row.subtype,
+              .power = row.power,
+              .price = row.price,
+              .unbreakable = row.unbreakable,
+              .durability = row.durability,
+              .maxDurability = row.durability, // a new one is unworn
+              .description = {}};
     setText(item.name, row.name);
-    item.type = row.type;
-    item.subtype = row.subtype;
-    item.power = row.power;
-    item.price = row.price;
-    item.unbreakable = row.unbreakable;
-    item.durability = row.durability;
-    item.maxDurability = row.durability;
     setText(item.description, row.description);
     return item;
 }
