@@ -14,11 +14,6 @@
 namespace {
 
 const std::string PROMPT = "--> ";
-constexpr int LOC_SMALL_CAVE = 7;
-constexpr int LOC_ASHEN_DEPTHS = 35;
-constexpr int ITEM_GOBLET = 5;
-constexpr int ITEM_CRYSTAL_HEART = 44;
-constexpr int ITEM_EXCALIBUR = 47;
 
 // The goblin in his cave, already spoiling for a fight (no question asked).
 Entity& angryGoblin(GameHarness& h)
@@ -136,8 +131,8 @@ TEST(Combat, RefusalsAndDeclinedAttacksChangeNothing)
               PROMPT + "Hey, watch it! Don't go attacking me, Arlen!\n");
     EXPECT_EQ(h.play({"attack statue"}), PROMPT + "You can't attack a statue!\n");
     // Two merchants side by side: the first in the roster answers.
-    h.moveTo(11);
-    h.entity(ENTITY_HANBO).locationId = 11;
+    h.moveTo(LOC_TOWN_MARKET);
+    h.entity(ENTITY_HANBO).locationId = LOC_TOWN_MARKET;
     Entity& greedo = h.entity(ENTITY_GREEDO);
     EXPECT_EQ(h.play({"attack merchant", "maybe"}),
               PROMPT + "Greedo is not hostile! Attack anyway?\n" + PROMPT +
@@ -198,7 +193,7 @@ TEST(Combat, SlayingTheBlackQueenOpensTheWayToThePaleGarden)
                   "You swear you hear a faint laughter echoing...\n");
     EXPECT_EQ(h.randomsDrawn, 3);
     EXPECT_EQ(h.takeSounds(), std::vector<std::string>{"sound/bqlaugh.ogg"});
-    EXPECT_EQ(queen.locationId, -1);
+    EXPECT_EQ(queen.locationId, LOC_NOWHERE);
     EXPECT_TRUE(h.game().blackQueenSlain);
     h.moveTo(LOC_OLD_CASTLE);
     h.play({"go east"});
@@ -234,7 +229,7 @@ TEST(Death, EquipmentIsLostCarriedThingsStayAndGoldIsHalved)
         GameHarness h;
         angryGoblin(h);
         h.player().gold = before;
-        h.player().inventory[SLOT_ACCESSORY] = h.game().items[4]; // Blue Ring
+        h.player().inventory[SLOT_ACCESSORY] = h.game().items[ITEM_BLUE_RING];
         h.giveItem(ITEM_BLACK_ROSE);
         h.player().hp = 1;
         h.queueRandom({0, 1, 0});

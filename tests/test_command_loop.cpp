@@ -5,6 +5,7 @@
 #include "commandTable.h"
 #include "game.h"
 #include "gameHarness.h"
+#include "worldIds.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ TEST(CommandLoop, AliasesExpandWholeLinesOnlyAndHistoryKeepsTheExpansion)
     std::string listing = h.play({"history"});
     EXPECT_EQ(listing, std::string(PROMPT) +
                            "Recent command history:\n- go north\n- go south\n- go n\n- n \n");
-    EXPECT_EQ(h.player().locationId, 0); // north then south again
+    EXPECT_EQ(h.player().locationId, LOC_VILLAGE); // north then south again
 }
 
 TEST(CommandLoop, LookWithOnlyBlanksNamesNothing)
@@ -132,7 +133,7 @@ TEST(CommandLoop, SplitCutsVerbAndRestToTheirWidths)
 TEST(CommandLoop, DarknessRefusesLightNeedingCommandsWithoutATurn)
 {
     GameHarness h;
-    h.moveTo(9); // Castle Dungeon, unlit
+    h.moveTo(LOC_CASTLE_DUNGEON); // unlit
     for (const char* line : {"wait", "talk", "hug x", "listen", "get gold", "drop x", "give x",
                              "equip x", "remove x", "attack x"}) {
         EXPECT_EQ(h.play({line}), std::string(PROMPT) + "It's too dark to do that!\n") << line;

@@ -13,14 +13,6 @@ namespace {
 
 const std::string PROMPT = "--> ";
 
-constexpr int MAGIC_FOREST = 1;
-constexpr int OLD_CASTLE = 2;
-constexpr int QUIET_BEACH = 3;
-constexpr int LIBRARY = 10;
-constexpr int PALACE = 27;
-constexpr int FORGE = 34;
-constexpr int BLUE_RING = 4;
-
 // Sets the standing to exactly the wanted value through a bystander's trust.
 void setStanding(GameHarness& h, int standing)
 {
@@ -51,7 +43,7 @@ TEST(StandingBands, TitlesAndColoursAtEveryEdge)
 TEST(StandingBands, FriendsSpeakByBandAtItsEdges)
 {
     GameHarness h;
-    h.moveTo(LIBRARY);
+    h.moveTo(LOC_MYSTERIOUS_LIBRARY);
     const Entity& clara = h.entity(ENTITY_CLARA);
     const std::pair<int, std::string> cases[] = {
         {250, "happily greets you and says:\n\"" + std::string(clara.dialogueGood)},
@@ -88,8 +80,8 @@ TEST(StandingCooldown, FriendsCalmOnTheTenthTurnMonstersNever)
 TEST(TalkFinding, WhoAnswersANoun)
 {
     GameHarness h;
-    h.moveTo(OLD_CASTLE);
-    h.entity(ENTITY_CLARA).locationId = OLD_CASTLE;
+    h.moveTo(LOC_OLD_CASTLE);
+    h.entity(ENTITY_CLARA).locationId = LOC_OLD_CASTLE;
     h.entity(ENTITY_CLARA).alive = false;
     EXPECT_EQ(h.play({"talk", "talk myself", "look clara", "look myself", "look nobody"}),
               PROMPT + "The corpse of Clara the librarian is unresponsive...\n" + PROMPT +
@@ -97,22 +89,22 @@ TEST(TalkFinding, WhoAnswersANoun)
                   PROMPT + "You take a long, hard look at yourself.\n" + PROMPT +
                   "You can't look at that!\n");
     EXPECT_TRUE(has(say(h, "talk treasure hunter"), "Weruh the treasure hunter greets you"));
-    h.moveTo(QUIET_BEACH);
+    h.moveTo(LOC_QUIET_BEACH);
     EXPECT_EQ(say(h, "talk"), PROMPT + "There is nobody here!\n");
 }
 
 TEST(TalkKinds, MonstersAnimalsStatuesAndTheHostile)
 {
     GameHarness h;
-    h.moveTo(7); // the goblin's cave
+    h.moveTo(LOC_SMALL_CAVE);
     EXPECT_EQ(say(h, "talk harfam"), PROMPT + "Harfam the goblin grumbles and says:\n\"" +
                                          h.entity(ENTITY_GOBLIN).dialogueNeutral + "\"\n");
-    h.moveTo(MAGIC_FOREST);
+    h.moveTo(LOC_MAGIC_FOREST);
     EXPECT_EQ(say(h, "talk wolf"), PROMPT + h.entity(ENTITY_WOLF).dialogueNeutral + "\n");
     h.moveTo(LOC_VILLAGE);
     EXPECT_EQ(say(h, "talk statue"), PROMPT + "You can't talk to a statue!\n");
 
-    h.moveTo(LIBRARY);
+    h.moveTo(LOC_MYSTERIOUS_LIBRARY);
     h.entity(ENTITY_CLARA).hostile = true;
     h.entity(ENTITY_CLARA).cooldown = 5;
     EXPECT_EQ(h.play({"talk clara", "hug clara", "look clara"}),
@@ -124,7 +116,7 @@ TEST(TalkKinds, MonstersAnimalsStatuesAndTheHostile)
 TEST(TalkQueens, TheWhiteQueenHealsFromAStandingOfZero)
 {
     GameHarness h;
-    h.moveTo(PALACE);
+    h.moveTo(LOC_PRISMATIC_PALACE);
     h.player().hp = 10;
     setStanding(h, -1);
     EXPECT_TRUE(has(say(h, "talk white queen"), "\"I have nothing to say to the likes of you"));
@@ -170,7 +162,7 @@ TEST(TalkRevival, GodRestoresInFullTheDevilHalf)
 TEST(TalkBlacksmith, RepairsAndTheTrustTheyEarn)
 {
     GameHarness h;
-    h.moveTo(FORGE);
+    h.moveTo(LOC_BLACKSMITHS_FORGE);
     h.emptyPack();
     const std::string hello = PROMPT + "Durrek the blacksmith greets you!\n\"Alright, ";
     const std::string bye = "\"Come again!\"\n";
@@ -182,7 +174,7 @@ TEST(TalkBlacksmith, RepairsAndTheTrustTheyEarn)
 
     h.player().sex = 1;
     h.giveItem(ITEM_SMALL_POTION);
-    h.giveItem(BLUE_RING);                            // 0 of 0: nothing to mend
+    h.giveItem(ITEM_BLUE_RING);                       // 0 of 0: nothing to mend
     h.player().inventory[SLOT_WEAPON].durability = 3; // worn gear is not offered
     EXPECT_TRUE(has(say(h, "talk blacksmith"), "\"Hey, wait! Looks like you don't need"));
 
@@ -282,12 +274,12 @@ TEST(TalkFae, OtherAnswersInTheLowerBands)
 TEST(HugReactions, ByKindStandingAndFlag)
 {
     GameHarness h;
-    h.moveTo(LIBRARY);
+    h.moveTo(LOC_MYSTERIOUS_LIBRARY);
     EXPECT_EQ(h.play({"hug", "clara", "hug", ""}),
               PROMPT + "Who do you want to do that to?\n" + PROMPT +
                   "Clara the librarian smiles warmly and returns the gesture.\n" + PROMPT +
                   "Who do you want to do that to?\n" + PROMPT + "There is nobody here!\n");
-    h.moveTo(OLD_CASTLE);
+    h.moveTo(LOC_OLD_CASTLE);
     EXPECT_EQ(say(h, "hug weruh"),
               PROMPT + "I don't think Weruh the treasure hunter would agree with you.\n");
 

@@ -13,16 +13,6 @@ namespace {
 
 const std::string PROMPT = "--> ";
 
-// clang-format off
-enum : int {
-    BLUE_RING = 4, GOBLET = 5, SEASHELL = 7, SPELLBOOK = 8, TALISMAN = 11, LILY = 13,
-    COOKBOOK = 14, RUSTY_DAGGER = 15, AMETHYST = 16, ORNATE_COIN = 17, CELLAR_KEY = 18,
-    FLUTE = 19, VIOLET = 20, PYRAMID_KEY = 22, FISH = 23, MUSHROOM = 24, BONE = 30,
-    TURTLE_SHELL = 31, LYRE = 41, FROSTED_LEAF = 42, CRYSTAL_HEART = 44, UMBER_SCYTHE = 45,
-    CUCUMBER = 46,
-};
-// clang-format on
-
 // Stands the player, lit and calm, before a character with the Small Potion in
 // slot 0 and the gift in slot 1.
 void meet(GameHarness& h, int entityId, int giftId)
@@ -49,24 +39,24 @@ TEST(Give, EveryFavouriteIsWelcomedWithTrustSoundAndReward)
         int rewardId, goldGain;
     };
     const Row rows[] = {
-        {ENTITY_GREEDO, RUSTY_DAGGER, 25, "sound/gold.ogg", 0, 1000},
-        {ENTITY_HANBO, ORNATE_COIN, 20, "", ITEM_MANSION_KEY, 0},
-        {ENTITY_GOBLIN, TALISMAN, 15, "", RUSTY_DAGGER, 0},
-        {ENTITY_CLARA, LILY, 10, "", COOKBOOK, 0},
-        {ENTITY_EVELYN, COOKBOOK, 10, "", CELLAR_KEY, 0},
-        {ENTITY_FREDDIE, SEASHELL, 15, "", FLUTE, 0},
-        {ENTITY_WERUH, AMETHYST, 20, "", ORNATE_COIN, 0},
-        {ENTITY_GOD, VIOLET, 50, "sound/giggle.ogg", 0, 0},
-        {ENTITY_NURNIC, MUSHROOM, 10, "", FISH, 0},
-        {ENTITY_TUX, FISH, 20, "", PYRAMID_KEY, 0},
-        {ENTITY_MUKIRI, TURTLE_SHELL, 15, "", LYRE, 0},
-        {ENTITY_WOLF, BONE, 20, "sound/bark.ogg", 0, 0},
-        {ENTITY_DRAGON, GOBLET, 15, "sound/gold.ogg", 0, 150},
-        {ENTITY_WIZARD, SPELLBOOK, 10, "", BLUE_RING, 0},
-        {ENTITY_SKELETON, ITEM_MOONS_TEAR, 15, "", CRYSTAL_HEART, 0},
-        {ENTITY_GOLEM, CRYSTAL_HEART, 15, "", UMBER_SCYTHE, 0},
-        {ENTITY_MARY_LOU, FROSTED_LEAF, 10, "sound/gold.ogg", 0, 100},
-        {ENTITY_KAPPA, CUCUMBER, 15, "sound/gold.ogg", 0, 50},
+        {ENTITY_GREEDO, ITEM_RUSTY_DAGGER, 25, "sound/gold.ogg", ITEM_EMPTY, 1000},
+        {ENTITY_HANBO, ITEM_ORNATE_COIN, 20, "", ITEM_MANSION_KEY, 0},
+        {ENTITY_GOBLIN, ITEM_TALISMAN, 15, "", ITEM_RUSTY_DAGGER, 0},
+        {ENTITY_CLARA, ITEM_LILY, 10, "", ITEM_COOKBOOK, 0},
+        {ENTITY_EVELYN, ITEM_COOKBOOK, 10, "", ITEM_CELLAR_KEY, 0},
+        {ENTITY_FREDDIE, ITEM_SEASHELL, 15, "", ITEM_FLUTE, 0},
+        {ENTITY_WERUH, ITEM_AMETHYST, 20, "", ITEM_ORNATE_COIN, 0},
+        {ENTITY_GOD, ITEM_VIOLET, 50, "sound/giggle.ogg", ITEM_EMPTY, 0},
+        {ENTITY_NURNIC, ITEM_MUSHROOM, 10, "", ITEM_FISH, 0},
+        {ENTITY_TUX, ITEM_FISH, 20, "", ITEM_PYRAMID_KEY, 0},
+        {ENTITY_MUKIRI, ITEM_TURTLE_SHELL, 15, "", ITEM_LYRE, 0},
+        {ENTITY_WOLF, ITEM_BONE, 20, "sound/bark.ogg", ITEM_EMPTY, 0},
+        {ENTITY_DRAGON, ITEM_GOBLET, 15, "sound/gold.ogg", ITEM_EMPTY, 150},
+        {ENTITY_WIZARD, ITEM_SPELLBOOK, 10, "", ITEM_BLUE_RING, 0},
+        {ENTITY_SKELETON, ITEM_MOONS_TEAR, 15, "", ITEM_CRYSTAL_HEART, 0},
+        {ENTITY_GOLEM, ITEM_CRYSTAL_HEART, 15, "", ITEM_UMBER_SCYTHE, 0},
+        {ENTITY_MARY_LOU, ITEM_FROSTED_LEAF, 10, "sound/gold.ogg", ITEM_EMPTY, 100},
+        {ENTITY_KAPPA, ITEM_CUCUMBER, 15, "sound/gold.ogg", ITEM_EMPTY, 50},
     };
     for (const Row& row : rows) {
         GameHarness h;
@@ -90,33 +80,33 @@ TEST(Give, EveryFavouriteIsWelcomedWithTrustSoundAndReward)
 TEST(Give, TranscriptsOfEachKindOfThanks)
 {
     GameHarness h;
-    meet(h, ENTITY_GREEDO, RUSTY_DAGGER);
+    meet(h, ENTITY_GREEDO, ITEM_RUSTY_DAGGER);
     EXPECT_EQ(h.play({"give rusty dagger"}),
               PROMPT + "You give the Rusty Dagger to Greedo.\n" +
                   "Greedo's eyes widen. \"That's my old...! Thank you kindly!\"\n" +
                   "Greedo gives you 1000 gold as thanks!\n");
-    meet(h, ENTITY_HANBO, ORNATE_COIN);
-    EXPECT_EQ(give(h, ORNATE_COIN), PROMPT + "You give the Ornate Coin to Hanbo.\n" +
-                                        "Hanbo's eyes gleam. \"Ohoho...!\"\n" +
-                                        "Hanbo hands you the Mansion Key in exchange...\n");
+    meet(h, ENTITY_HANBO, ITEM_ORNATE_COIN);
+    EXPECT_EQ(give(h, ITEM_ORNATE_COIN), PROMPT + "You give the Ornate Coin to Hanbo.\n" +
+                                             "Hanbo's eyes gleam. \"Ohoho...!\"\n" +
+                                             "Hanbo hands you the Mansion Key in exchange...\n");
     EXPECT_EQ(h.entity(ENTITY_HANBO).inventory[0].name, std::string("Sword")); // stock untouched
-    meet(h, ENTITY_CLARA, LILY);
-    EXPECT_EQ(give(h, LILY), PROMPT + "You give the Lily to Clara.\n" +
-                                 "Clara smiles happily. \"Thank you...!\"\n" +
-                                 "Clara gives you the Cookbook as a token of appreciation.\n");
+    meet(h, ENTITY_CLARA, ITEM_LILY);
+    EXPECT_EQ(give(h, ITEM_LILY), PROMPT + "You give the Lily to Clara.\n" +
+                                      "Clara smiles happily. \"Thank you...!\"\n" +
+                                      "Clara gives you the Cookbook as a token of appreciation.\n");
     EXPECT_EQ(h.entity(ENTITY_CLARA).inventory[0].name, std::string("Empty"));
-    meet(h, ENTITY_WOLF, BONE);
-    EXPECT_EQ(give(h, BONE), PROMPT + "You give the Bone to Koridai.\n" +
-                                 "Koridai the wolf barks happily and wags its tail!\n" +
-                                 "Koridai cuddles up to you in a friendly manner. Aww...!\n");
-    meet(h, ENTITY_WIZARD, SPELLBOOK);
-    std::string wizard = give(h, SPELLBOOK);
+    meet(h, ENTITY_WOLF, ITEM_BONE);
+    EXPECT_EQ(give(h, ITEM_BONE), PROMPT + "You give the Bone to Koridai.\n" +
+                                      "Koridai the wolf barks happily and wags its tail!\n" +
+                                      "Koridai cuddles up to you in a friendly manner. Aww...!\n");
+    meet(h, ENTITY_WIZARD, ITEM_SPELLBOOK);
+    std::string wizard = give(h, ITEM_SPELLBOOK);
     EXPECT_NE(wizard.find("Gerard hands you the Blue Ring...then vanishes in a puff of smoke!\n"),
               std::string::npos);
-    EXPECT_EQ(h.entity(ENTITY_WIZARD).locationId, -1);
+    EXPECT_EQ(h.entity(ENTITY_WIZARD).locationId, LOC_NOWHERE);
     // The ogre's song is one quoted line of its own.
-    meet(h, ENTITY_FREDDIE, SEASHELL);
-    std::string text = give(h, SEASHELL);
+    meet(h, ENTITY_FREDDIE, ITEM_SEASHELL);
+    std::string text = give(h, ITEM_SEASHELL);
     std::string opening = PROMPT + "You give the Seashell to Freddie.\n" +
                           "Freddie smiles warmly and starts to sing!\n\"";
     std::string closing = "\"\nFreddie gives you the Flute as thanks...!\n";
@@ -130,16 +120,16 @@ TEST(Give, TranscriptsOfEachKindOfThanks)
 TEST(Give, TheGoblinTradesHisDaggerOnceAndThenHasNothingLeft)
 {
     GameHarness h;
-    meet(h, ENTITY_GOBLIN, TALISMAN);
-    h.giveItem(TALISMAN);
+    meet(h, ENTITY_GOBLIN, ITEM_TALISMAN);
+    h.giveItem(ITEM_TALISMAN);
     Entity& goblin = h.entity(ENTITY_GOBLIN);
     const std::string grin =
         PROMPT + "You give the Talisman to Harfam.\n" + "The goblin grins. \"Shiny...for me?\"\n";
     const std::string cheated = "(You feel a bit cheated, somehow...)\n";
-    EXPECT_EQ(give(h, TALISMAN),
+    EXPECT_EQ(give(h, ITEM_TALISMAN),
               grin + "The goblin hands you a Rusty Dagger in exchange.\n" + cheated);
-    EXPECT_EQ(goblin.atk, goblin.baseAtk);        // the dagger's bonus is gone by the turn's end
-    EXPECT_EQ(give(h, TALISMAN), grin + cheated); // no line handing over "Empty"
+    EXPECT_EQ(goblin.atk, goblin.baseAtk); // the dagger's bonus is gone by the turn's end
+    EXPECT_EQ(give(h, ITEM_TALISMAN), grin + cheated); // no line handing over "Empty"
     EXPECT_EQ(h.player().inventory[2].name, std::string("Empty"));
     EXPECT_EQ(goblin.trust, 30);
 }
@@ -150,11 +140,11 @@ TEST(Give, ChainsOfTradesEndInKeysGoldAndTheScythe)
         int first, gift, second, finalItem, goldGain;
     };
     const Chain chains[] = {
-        {ENTITY_CLARA, LILY, ENTITY_EVELYN, CELLAR_KEY, 0},
-        {ENTITY_WERUH, AMETHYST, ENTITY_HANBO, ITEM_MANSION_KEY, 0},
-        {ENTITY_NURNIC, MUSHROOM, ENTITY_TUX, PYRAMID_KEY, 0},
-        {ENTITY_GOBLIN, TALISMAN, ENTITY_GREEDO, ITEM_EMPTY, 1000},
-        {ENTITY_SKELETON, ITEM_MOONS_TEAR, ENTITY_GOLEM, UMBER_SCYTHE, 0},
+        {ENTITY_CLARA, ITEM_LILY, ENTITY_EVELYN, ITEM_CELLAR_KEY, 0},
+        {ENTITY_WERUH, ITEM_AMETHYST, ENTITY_HANBO, ITEM_MANSION_KEY, 0},
+        {ENTITY_NURNIC, ITEM_MUSHROOM, ENTITY_TUX, ITEM_PYRAMID_KEY, 0},
+        {ENTITY_GOBLIN, ITEM_TALISMAN, ENTITY_GREEDO, ITEM_EMPTY, 1000},
+        {ENTITY_SKELETON, ITEM_MOONS_TEAR, ENTITY_GOLEM, ITEM_UMBER_SCYTHE, 0},
     };
     for (const Chain& c : chains) {
         GameHarness h;
@@ -174,13 +164,13 @@ TEST(Give, ChainsOfTradesEndInKeysGoldAndTheScythe)
 TEST(Give, Refusals)
 {
     GameHarness h;
-    meet(h, ENTITY_CLARA, SEASHELL);
-    EXPECT_EQ(give(h, SEASHELL), PROMPT + "Clara doesn't want that!\n");
+    meet(h, ENTITY_CLARA, ITEM_SEASHELL);
+    EXPECT_EQ(give(h, ITEM_SEASHELL), PROMPT + "Clara doesn't want that!\n");
     EXPECT_EQ(h.play({"give Sword"}), PROMPT + "Invalid item name!\n"); // worn, not carried
     EXPECT_EQ(h.play({"give Seashell to Clara"}), PROMPT + "Invalid item name!\n");
     EXPECT_EQ(h.play({"give"}), PROMPT + "Give which item?\n" + PROMPT + "Invalid item name!\n");
     h.entity(ENTITY_CLARA).alive = false; // the dead take no gifts
-    EXPECT_EQ(give(h, SEASHELL), PROMPT + "There is nobody here!\n");
+    EXPECT_EQ(give(h, ITEM_SEASHELL), PROMPT + "There is nobody here!\n");
     meet(h, ENTITY_SKELETON, ITEM_MOONS_TEAR);
     h.entity(ENTITY_SKELETON).hostile = true;
     EXPECT_EQ(give(h, ITEM_MOONS_TEAR), PROMPT + "Bones isn't in the mood for that!\n");

@@ -14,9 +14,6 @@ const std::string WEAPON = itemMark("\033[31m", '!');
 const std::string ARMOUR = itemMark("\033[34m", 'M');
 const std::string LIGHT = itemMark("\033[1;33m", '^');
 
-constexpr int TOWN_MARKET = 11;
-constexpr int TOWER_ROOF = 12;
-
 const std::string GREEDO_STOCK = POTION + "Small Potion (25G)\n" + POTION +
                                  "Large Potion (100G)\n" + WEAPON + "Battleaxe (80G)\n" + ARMOUR +
                                  "Cuirass (100G)\n" + LIGHT + "Candle (15G)\n" + LIGHT +
@@ -27,7 +24,7 @@ std::string quoted(const char* line) { return "\"" + std::string(line) + "\"\n";
 TEST(MerchantVisit, ShoppingUntilThePurseIsEmpty)
 {
     GameHarness h;
-    h.moveTo(TOWN_MARKET);
+    h.moveTo(LOC_TOWN_MARKET);
     h.player().sex = 2;
     const Entity& greedo = h.entity(ENTITY_GREEDO);
     h.queueRandom({7, 8});
@@ -75,7 +72,7 @@ TEST(MerchantVisit, ShoppingUntilThePurseIsEmpty)
 TEST(MerchantVisit, FirstPurchaseAtTrust25TurnsTheFarewellPersonal)
 {
     GameHarness h;
-    h.moveTo(TOWER_ROOF);
+    h.moveTo(LOC_TOWER_ROOF);
     h.player().sex = 1;
     h.entity(ENTITY_HANBO).trust = 25;
     std::string text =
@@ -91,7 +88,7 @@ TEST(MerchantVisit, FirstPurchaseAtTrust25TurnsTheFarewellPersonal)
 TEST(MerchantVisit, AnswersThatBuyNothing)
 {
     GameHarness h;
-    h.moveTo(TOWN_MARKET);
+    h.moveTo(LOC_TOWN_MARKET);
     h.player().gold = 24;
     h.giveItem(ITEM_MANSION_KEY);
     std::string text = h.play({"talk greedo", "buy", "no", "buy", "", "buy", "Small Potion", "sell",
@@ -112,7 +109,7 @@ TEST(MerchantVisit, AnswersThatBuyNothing)
 TEST(MerchantVisit, FullAndEmptyPacks)
 {
     GameHarness h;
-    h.moveTo(TOWN_MARKET);
+    h.moveTo(LOC_TOWN_MARKET);
     for (int i = 0; i < 9; ++i)
         h.giveItem(ITEM_SMALL_POTION);
     h.player().gold = 20;
@@ -138,7 +135,7 @@ TEST(MerchantVisit, FullAndEmptyPacks)
 TEST(MerchantVisit, RunningOutOfInputEndsTheVisit)
 {
     GameHarness h;
-    h.moveTo(TOWN_MARKET);
+    h.moveTo(LOC_TOWN_MARKET);
     std::string text = h.play({"talk greedo", "buy"});
     EXPECT_TRUE(text.ends_with("\"The silent type, eh...?\"\n\"Anything else?\"\n" + PROMPT +
                                "\"See you later, then!\"\n"));

@@ -20,6 +20,7 @@
 #include "initFunc.h"
 #include "programRunner.h"
 #include "saveLoad.h"
+#include "worldIds.h"
 
 namespace fs = std::filesystem;
 
@@ -102,7 +103,7 @@ TEST(SaveLoad, ARoundTripRestoresEveryByte)
     GameHarness h;
     h.play({"wait", "sound off", "go north"});
     h.game().lightTurns = 7;
-    h.entity(3).trust = -40;
+    h.entity(ENTITY_GOBLIN).trust = -40;
     std::string before = recordBytes(h.game());
     h.play({"save", "trip"});
     h.play({"go south", "wait", "sound on"});
@@ -159,19 +160,26 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesTextsOrNumbersAreRefused)
         writeFile(std::string("saves/") + name + ".dat.gz", gzipBytes(recordBytes(copy)));
         return h.play({"load", name});
     };
-    EXPECT_EQ(tamper("exit", [](GameState& s) { s.locations[3].exits[1] = 45; }), refused);
-    EXPECT_EQ(tamper("where", [](GameState& s) { s.player.locationId = -1; }), refused);
-    EXPECT_EQ(tamper("who", [](GameState& s) { s.entities[7].locationId = 99; }), refused);
-    EXPECT_EQ(tamper("id", [](GameState& s) { s.items[5].id = 6; }), refused);
-    EXPECT_EQ(tamper("name", [](GameState& s) { std::memset(s.player.name, 'A', 20); }), refused);
     EXPECT_EQ(
-        tamper("text",
-               [](GameState& s) { std::memset(s.entities[4].inventory[0].description, 'B', 100); }),
+        tamper("exit",
+               [](GameState& s) { s.locations[LOC_QUIET_BEACH].exits[DIR_SOUTH] = NUM_LOCATIONS; }),
         refused);
-    EXPECT_EQ(tamper("flag", [](GameState& s) { std::memset(&s.entities[2].alive, 7, 1); }),
+    EXPECT_EQ(tamper("where", [](GameState& s) { s.player.locationId = LOC_NOWHERE; }), refused);
+    EXPECT_EQ(tamper("who", [](GameState& s) { s.entities[ENTITY_WERUH].locationId = 99; }),
               refused);
+    EXPECT_EQ(tamper("id", [](GameState& s) { s.items[ITEM_GOBLET].id = ITEM_BATTLEAXE; }),
+              refused);
+    EXPECT_EQ(tamper("name", [](GameState& s) { std::memset(s.player.name, 'A', 20); }), refused);
+    EXPECT_EQ(tamper("text",
+                     [](GameState& s) {
+                         std::memset(s.entities[ENTITY_CLARA].inventory[0].description, 'B', 100);
+                     }),
+              refused);
+    EXPECT_EQ(
+        tamper("flag", [](GameState& s) { std::memset(&s.entities[ENTITY_HANBO].alive, 7, 1); }),
+        refused);
     EXPECT_EQ(tamper("frail", [](GameState& s) { s.player.baseMaxHp = 0; }), refused);
-    EXPECT_EQ(tamper("rich", [](GameState& s) { s.entities[1].gold = 2147483647; }), refused);
+    EXPECT_EQ(tamper("rich", [](GameState& s) { s.entities[ENTITY_GREEDO].gold = 2147483647; }), refused);
     // Each is harmless alone; summed in the standing they overflow.
     EXPECT_EQ(tamper("trust",
                      [](GameState& s) {
@@ -180,11 +188,11 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesTextsOrNumbersAreRefused)
                      }),
               refused);
     // Every purchase would pay the buyer.
-    EXPECT_EQ(tamper("price", [](GameState& s) { s.entities[1].inventory[0].price = -1000; }),
+    EXPECT_EQ(tamper("price", [](GameState& s) { s.entities[ENTITY_GREEDO].inventory[0].price = -1000; }),
               refused);
     // Control characters would reach the terminal through look, stats or the farewell.
     EXPECT_EQ(tamper("escape",
-                     [](GameState& s) { std::strcpy(s.entities[4].description, "\033]0;Hi\007"); }),
+                     [](GameState& s) { std::strcpy(s.entities[ENTITY_CLARA].description, "\033]0;Hi\007"); }),
               refused);
     EXPECT_EQ(tamper("tab", [](GameState& s) { std::strcpy(s.player.name, "Mo\tss"); }), refused);
     EXPECT_EQ(tamper("csi", [](GameState& s) { std::strcpy(s.player.name, "Mo\xc2\x9bss"); }),
@@ -199,7 +207,9 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesTextsOrNumbersAreRefused)
                      }),
               refused);
     // A character gone from the world is fine.
-    EXPECT_NE(tamper("gone", [](GameState& s) { s.entities[7].locationId = -1; }), refused);
+    EXPECT_NE(
+        tamper("gone", [](GameState& s) { s.entities[ENTITY_WERUH].locationId = LOC_NOWHERE; }),
+        refused);
 }
 
 TEST(SaveLoad, ASaveThatIsNoPlainFileIsRefusedAndNeverWaitedOn)

@@ -103,7 +103,7 @@ TEST(FreshGame, ThePlayerStartsAsTheRulesSay)
     EXPECT_EQ(p.inventory[SLOT_ARMOUR].id, ITEM_TUNIC);
     EXPECT_EQ(p.inventory[SLOT_ACCESSORY].id, 0);
     EXPECT_STREQ(p.inventory[1].name, "Empty");
-    EXPECT_EQ(p.favouriteItemId, -1);
+    EXPECT_EQ(p.favouriteItemId, ITEM_NONE);
     EXPECT_TRUE(p.alive);
     EXPECT_TRUE(h.game().soundOn);
     // The blank first character stays all zero.
@@ -144,22 +144,22 @@ TEST(RecordLayout, AFreshSaveIsTheRecordByteForByteToAnIndependentReader)
     };
     auto text = [&](std::size_t offset) { return std::string(bytes.data() + offset); };
     EXPECT_EQ(text(4), "Peaceful Village");
-    EXPECT_EQ(i32(36), 1);                           // the village's way north
-    EXPECT_EQ(text(368 * 9 + 108 + 4), "Tower Key"); // lying in the dungeon
-    EXPECT_EQ(i32(368 * 15 + 260), 250);             // the cellar's gold
-    EXPECT_EQ(bytes[368 * 9 + 264], 1);              // the dungeon is dark
-    EXPECT_EQ(text(16560 + 152 * 47 + 4), "Excalibur");
-    EXPECT_EQ(i32(16560 + 152 * 47 + 44), 999);
-    const std::size_t goblin = 23856 + 2488 * 3;
+    EXPECT_EQ(i32(36), LOC_MAGIC_FOREST); // the village's way north
+    EXPECT_EQ(text(368 * LOC_CASTLE_DUNGEON + 108 + 4), "Tower Key");
+    EXPECT_EQ(i32(368 * LOC_OLD_CELLAR + 260), 250);
+    EXPECT_EQ(bytes[368 * LOC_CASTLE_DUNGEON + 264], 1); // dark
+    EXPECT_EQ(text(16560 + 152 * ITEM_EXCALIBUR + 4), "Excalibur");
+    EXPECT_EQ(i32(16560 + 152 * ITEM_EXCALIBUR + 44), 999);
+    const std::size_t goblin = 23856 + 2488 * ENTITY_GOBLIN;
     EXPECT_EQ(text(goblin + 4), "Harfam");
     EXPECT_EQ(text(goblin + 60 + 152 * 10 + 4), "Rusty Dagger");
-    EXPECT_EQ(i32(goblin + 2036), 7);
+    EXPECT_EQ(i32(goblin + 2036), LOC_SMALL_CAVE);
     EXPECT_EQ(text(goblin + 2044), "goblin");
-    EXPECT_EQ(i32(goblin + 2464), 11);
-    EXPECT_EQ(i32(23856 + 2488 * 5 + 2472), 10);   // Evelyn's trust
-    EXPECT_EQ(bytes[23856 + 2488 * 24 + 2468], 1); // the skeleton is hostile
+    EXPECT_EQ(i32(goblin + 2464), ITEM_TALISMAN);
+    EXPECT_EQ(i32(23856 + 2488 * ENTITY_EVELYN + 2472), 10);    // trust
+    EXPECT_EQ(bytes[23856 + 2488 * ENTITY_SKELETON + 2468], 1); // hostile
     EXPECT_EQ(text(96008 + 4), "Arlen");
-    EXPECT_EQ(i32(96008 + 2036), 0);
+    EXPECT_EQ(i32(96008 + 2036), LOC_VILLAGE);
     EXPECT_EQ(bytes[98509], 1); // sound on
     EXPECT_EQ(i32(98500), 0);
 }
@@ -229,7 +229,7 @@ TEST(Clock, NoNoticeInTheScarletMansionNorTwiceForAnHourNorAfterTheQueenFalls)
 TEST(Clock, EachTurnRecomputesStatsThenClampsHitPoints)
 {
     GameHarness h;
-    h.player().inventory[SLOT_ACCESSORY] = h.game().items[38]; // Green Amulet, +20 HP
+    h.player().inventory[SLOT_ACCESSORY] = h.game().items[ITEM_GREEN_AMULET]; // +20 HP
     h.play({"wait"});
     EXPECT_EQ(h.player().maxHp, 70);
     h.player().hp = 70;
@@ -239,7 +239,7 @@ TEST(Clock, EachTurnRecomputesStatsThenClampsHitPoints)
     h.player().hp = -4;
     h.play({"wait"});
     EXPECT_EQ(h.player().hp, 1);
-    EXPECT_EQ(h.entity(3).atk, 8); // the goblin's dagger counts from the first turn
+    EXPECT_EQ(h.entity(ENTITY_GOBLIN).atk, 8); // the goblin's dagger counts from the first turn
 }
 
 // ---- Status and help ----
@@ -260,11 +260,11 @@ TEST(StatusSheet, EquipmentChangesShowAfterTheTurn)
 {
     GameHarness h;
     h.player().sex = 2;
-    h.player().inventory[SLOT_WEAPON] = h.game().items[47];    // Excalibur never wears
-    h.player().inventory[SLOT_ARMOUR] = h.game().items[0];     // nothing worn
-    h.player().inventory[SLOT_ACCESSORY] = h.game().items[33]; // Green Ring
+    h.player().inventory[SLOT_WEAPON] = h.game().items[ITEM_EXCALIBUR]; // never wears
+    h.player().inventory[SLOT_ARMOUR] = h.game().items[ITEM_EMPTY];     // nothing worn
+    h.player().inventory[SLOT_ACCESSORY] = h.game().items[ITEM_GREEN_RING];
     h.player().inventory[SLOT_WEAPON].durability = 3;
-    h.entity(8).trust = 300;
+    h.entity(ENTITY_GOD).trust = 300;
     h.play({"wait"});
     EXPECT_EQ(h.play({"stats"}),
               std::string(PROMPT) +
@@ -306,9 +306,9 @@ TEST(TextHelpers, CaseInsensitiveEqualityAndArticles)
     caseComparison("obsidian golem");
     setOutputSink(nullptr);
     EXPECT_EQ(captured.text, "an Amethysta Swordan obsidian golem");
-    EXPECT_STREQ(getLocationNameByID(-1), "Unknown");
-    EXPECT_STREQ(getLocationNameByID(45), "Unknown");
-    EXPECT_STREQ(getLocationNameByID(44), "Undergrowth");
+    EXPECT_STREQ(getLocationNameByID(LOC_NOWHERE), "Unknown");
+    EXPECT_STREQ(getLocationNameByID(NUM_LOCATIONS), "Unknown");
+    EXPECT_STREQ(getLocationNameByID(LOC_UNDERGROWTH), "Undergrowth");
 }
 
 } // namespace

@@ -14,11 +14,6 @@ namespace {
 
 using Sounds = std::vector<std::string>;
 
-constexpr int LILY = 13, TOWER_KEY = 9, CELLAR_KEY = 18, FLUTE = 19, LYRE = 41, SPELLBOOK = 8;
-constexpr int CANDLE = 25, LANTERN = 26, LAMP_OIL = 34, GOBLET = 5, BLUE_RING = 4;
-constexpr int RED_RING = 32, BROADSWORD = 39, CHAINMAIL = 40;
-constexpr int TOWER = 6, CASTLE_DUNGEON = 9, STARRY_CAVE = 43, ASHEN_DEPTHS = 35;
-
 const std::string DARK = "It is pitch black. You are likely to be eaten by a grue.\n";
 const std::string DUNGEON = "You are at the Castle Dungeon.\n"
                             "A deep, dark, dank dungeon...cobwebs are scattered about...\n"
@@ -43,7 +38,7 @@ void lightHere(GameHarness& h)
 void fillPack(GameHarness& h)
 {
     while (h.player().inventory[NUM_CARRIED - 1].id == 0)
-        h.giveItem(LILY);
+        h.giveItem(ITEM_LILY);
 }
 
 // ---- Moving ---------------------------------------------------------------------------------
@@ -62,7 +57,7 @@ TEST(WorldMove, WaysOpenLockedBlockedAndNone)
     EXPECT_EQ(h.play({"go", "go n", "go north ", "go up"}),
               said({"Please specify somewhere to go to.\n", "You can't go to \"n\"!\n",
                     "You can't go to \"north \"!\n", "You can't go that way!\n"}));
-    h.moveTo(TOWER);
+    h.moveTo(LOC_TWISTED_TOWER);
     EXPECT_EQ(h.play({"e"}), said({"That way is locked!\n"}));
     h.moveTo(LOC_OLD_CASTLE);
     EXPECT_EQ(h.play({"e"}), said({"That way is blocked!\n"}));
@@ -115,17 +110,17 @@ TEST(WorldLook, TheFullView)
     EXPECT_EQ(
         h.play({"look", "look AROUND"}),
         said({castle + "* A tattered banner flutters mournfully above.\n" + rest, castle + rest}));
-    h.moveTo(TOWER);
+    h.moveTo(LOC_TWISTED_TOWER);
     EXPECT_NE(h.play({"look"}).find("South: Deep Valley\nEast: (Locked)\nUp: Tower Roof\n"),
               std::string::npos);
 
-    h.moveTo(18); // Crystal Mines
+    h.moveTo(LOC_CRYSTAL_MINES);
     lightHere(h);
     h.here().gold = 7;
     EXPECT_NE(h.play({"look"}).find("There is an Amethyst here.\nThere is 7 gold here.\n"),
               std::string::npos);
 
-    const int ridge = 40; // Sunset Ridge, where Mary-Lou waits
+    const int ridge = LOC_SUNSET_RIDGE; // where Mary-Lou waits
     h.moveTo(ridge);
     for (int id : {ENTITY_GOBLIN, ENTITY_GOD, ENTITY_BLACK_QUEEN, ENTITY_DEVIL, ENTITY_WHITE_QUEEN})
         h.entity(id).locationId = ridge;
@@ -142,7 +137,7 @@ TEST(WorldLook, TheFullView)
 TEST(WorldLook, DarknessShowsOnlyTheName)
 {
     GameHarness h;
-    h.moveTo(CASTLE_DUNGEON);
+    h.moveTo(LOC_CASTLE_DUNGEON);
     EXPECT_EQ(
         h.play({"look", "look Small Potion", "look Tower Key"}),
         said({"You are at the Castle Dungeon.\n" + DARK, "It's too dark!\n", "It's too dark!\n"}));
@@ -159,7 +154,7 @@ TEST(WorldListen, WhatPlacesMurmur)
               said({listening + "...and yet, you hear nothing of interest.\n"}));
     EXPECT_EQ(h.randomsDrawn, 1);
 
-    h.moveTo(STARRY_CAVE);
+    h.moveTo(LOC_STARRY_CAVE);
     EXPECT_EQ(h.play({"listen"}), said({"It's too dark to do that!\n"}));
     lightHere(h);
     h.queueRandom({12345});
@@ -176,7 +171,7 @@ TEST(WorldListen, WhatPlacesMurmur)
 TEST(ItemsGet, EveryWayOfTaking)
 {
     GameHarness h;
-    h.moveTo(TOWER);
+    h.moveTo(LOC_TWISTED_TOWER);
     EXPECT_EQ(
         h.play({"get", "get sword", "get small potion", "get item", "take Empty"}),
         said({"You must specify something to get!\n", "You can't get that!\n",
@@ -184,7 +179,7 @@ TEST(ItemsGet, EveryWayOfTaking)
     EXPECT_EQ(h.player().inventory[1].id, ITEM_SMALL_POTION);
     EXPECT_EQ(h.takeSounds(), Sounds{"sound/jingle.ogg"});
 
-    h.moveTo(CASTLE_DUNGEON);
+    h.moveTo(LOC_CASTLE_DUNGEON);
     lightHere(h);
     fillPack(h);
     EXPECT_EQ(h.play({"get all", "get both"}),
@@ -201,7 +196,7 @@ TEST(ItemsGet, EveryWayOfTaking)
 TEST(ItemsDrop, EveryWayOfDropping)
 {
     GameHarness h;
-    h.giveItem(LILY);
+    h.giveItem(ITEM_LILY);
     EXPECT_EQ(h.play({"drop", "", "drop", "small potion", "drop Lily", "drop Sword"}),
               said({"Drop which item?\n", "Invalid item name!\n", "Drop which item?\n",
                     "Dropped the Small Potion.\n", "There's already something here!\n",
@@ -222,11 +217,11 @@ TEST(ItemsInventory, TheListingAndItsMarks)
     GameHarness h;
     EXPECT_EQ(h.play({"inventory"}), said({"Inventory:\n\033[32mi\033[0m Small Potion\n"}));
     EXPECT_EQ(h.takeSounds(), Sounds{"sound/inventory.ogg"});
-    h.giveItem(TOWER_KEY);
-    h.giveItem(CANDLE);
+    h.giveItem(ITEM_TOWER_KEY);
+    h.giveItem(ITEM_CANDLE);
     h.play({"drop Small Potion"});
-    h.giveItem(LILY);
-    h.moveTo(CASTLE_DUNGEON); // no light needed, and no turn passes
+    h.giveItem(ITEM_LILY);
+    h.moveTo(LOC_CASTLE_DUNGEON); // no light needed, and no turn passes
     EXPECT_EQ(h.play({"inv"}), said({"Inventory:\n" + itemMark("\033[90m", '*') + "Lily\n" +
                                      itemMark("\033[33m", 'q') + "Tower Key\n" +
                                      itemMark("\033[1;33m", '^') + "Candle\n"}));
@@ -242,7 +237,7 @@ TEST(ItemsInventory, TheListingAndItsMarks)
 TEST(ItemsEquip, WearingAndItsRefusals)
 {
     GameHarness h;
-    for (int id : {BLUE_RING, RED_RING, BROADSWORD, CHAINMAIL})
+    for (int id : {ITEM_BLUE_RING, ITEM_RED_RING, ITEM_BROADSWORD, ITEM_CHAINMAIL})
         h.giveItem(id);
     EXPECT_EQ(h.play({"equip Small Potion", "equip Blue Ring", "equip red ring", "equip Broadsword",
                       "equip Chainmail", "equip Sword", "equip", ""}),
@@ -252,7 +247,7 @@ TEST(ItemsEquip, WearingAndItsRefusals)
                     "Invalid item name!\n", "Equip which item?\n", "Invalid item name!\n"}));
     EXPECT_EQ(h.player().def, 5 + 2 + 5);
     EXPECT_EQ(h.player().inventory[1].id, ITEM_EMPTY);
-    EXPECT_EQ(h.player().inventory[2].id, RED_RING);
+    EXPECT_EQ(h.player().inventory[2].id, ITEM_RED_RING);
 
     EXPECT_EQ(h.play({"remove Tunic", "equip", "chainmail"}),
               said({"Removed the Tunic.\n", "Equip which item?\n", "Equipped the Chainmail.\n"}));
@@ -283,7 +278,7 @@ TEST(UseItem, PotionsAndWhatCannotBeUsed)
     GameHarness h;
     h.giveItem(ITEM_LARGE_POTION);
     h.giveItem(ITEM_SWORD);
-    h.giveItem(SPELLBOOK);
+    h.giveItem(ITEM_SPELLBOOK);
     h.player().hp = 3;
     EXPECT_EQ(
         h.play(
@@ -306,11 +301,11 @@ TEST(UseKey, OnlyTheFirstLockedDoorIsTried)
 {
     GameHarness h;
     h.moveTo(LOC_OLD_CASTLE); // its only closed way is blocked, which no key opens
-    h.giveItem(TOWER_KEY);
-    h.giveItem(CELLAR_KEY);
+    h.giveItem(ITEM_TOWER_KEY);
+    h.giveItem(ITEM_CELLAR_KEY);
     EXPECT_EQ(h.play({"use Tower Key"}), said({"No locked doors here!\n"}));
 
-    h.moveTo(TOWER);
+    h.moveTo(LOC_TWISTED_TOWER);
     h.here().exitLocks[DIR_NORTH] = WAY_LOCKED; // a cellar door before the east one
     h.here().exitKeys[DIR_NORTH] = 2;
     EXPECT_EQ(
@@ -320,13 +315,13 @@ TEST(UseKey, OnlyTheFirstLockedDoorIsTried)
     EXPECT_EQ(h.takeSounds(), (Sounds{"sound/unlock.ogg", "sound/unlock.ogg"}));
     EXPECT_NE(h.play({"look"}).find("East: Mysterious Library\n"), std::string::npos);
     h.play({"e"});
-    EXPECT_EQ(h.player().locationId, 10);
+    EXPECT_EQ(h.player().locationId, LOC_MYSTERIOUS_LIBRARY);
 }
 
 TEST(UseInstrument, TheFluteCallsTheFaeOnce)
 {
     GameHarness h;
-    h.giveItem(FLUTE);
+    h.giveItem(ITEM_FLUTE);
     EXPECT_EQ(h.play({"use Flute"}), said({"You play the Flute...\n...nothing happens.\n"}));
     EXPECT_EQ(h.takeSounds(), Sounds{"sound/flute.ogg"});
     EXPECT_EQ(h.game().faeState, FAE_UNMET);
@@ -338,10 +333,10 @@ TEST(UseInstrument, TheFluteCallsTheFaeOnce)
     EXPECT_EQ(h.takeSounds(), (Sounds{"sound/flute.ogg", "sound/laughter.ogg"}));
     EXPECT_EQ(h.game().faeState, FAE_SUMMONED);
     EXPECT_EQ(h.entity(ENTITY_FAE).locationId, LOC_CAVERNOUS_DEPTHS);
-    h.entity(ENTITY_FAE).locationId = -1; // gone again, after the meeting
+    h.entity(ENTITY_FAE).locationId = LOC_NOWHERE; // gone again, after the meeting
     h.game().faeState = FAE_TOOK_NAME;
     EXPECT_EQ(h.play({"use flute"}), laughter);
-    EXPECT_EQ(h.entity(ENTITY_FAE).locationId, -1);
+    EXPECT_EQ(h.entity(ENTITY_FAE).locationId, LOC_NOWHERE);
     EXPECT_EQ(h.game().faeState, FAE_TOOK_NAME);
 }
 
@@ -349,7 +344,7 @@ TEST(UseInstrument, TheLyreDropsTheMoonsTearOnceIntoAnEmptyPlace)
 {
     GameHarness h;
     h.moveTo(LOC_STARFALL_HILL);
-    h.giveItem(LYRE);
+    h.giveItem(ITEM_LYRE);
     const std::string twinkle = "You play the Lyre...\n...the stars above twinkle beautifully.\n";
     EXPECT_EQ(
         h.play({"drop Small Potion", "use Lyre", "get item", "use Lyre", "get item", "use Lyre"}),
@@ -363,9 +358,9 @@ TEST(UseInstrument, TheLyreDropsTheMoonsTearOnceIntoAnEmptyPlace)
 TEST(UseInstrument, TheLyreCalmsTheFirstLivingHostileMonster)
 {
     GameHarness h;
-    h.moveTo(ASHEN_DEPTHS); // dark, but playing needs no light
-    h.giveItem(LYRE);
-    h.entity(ENTITY_GOLEM).locationId = ASHEN_DEPTHS;
+    h.moveTo(LOC_ASHEN_DEPTHS); // dark, but playing needs no light
+    h.giveItem(ITEM_LYRE);
+    h.entity(ENTITY_GOLEM).locationId = LOC_ASHEN_DEPTHS;
     const std::string calm = "You play the Lyre...\nThe sound of the Lyre seems to calm ";
     EXPECT_EQ(h.play({"use Lyre"}), said({calm + "Bones the skeleton down...!\n"}));
     EXPECT_EQ(h.takeSounds(), Sounds{"sound/lyre.ogg"});
@@ -387,13 +382,13 @@ TEST(UseLight, RefusalsAndTheLanternsOil)
 {
     GameHarness h;
     h.emptyPack();
-    h.giveItem(CANDLE);
-    h.giveItem(LANTERN);
+    h.giveItem(ITEM_CANDLE);
+    h.giveItem(ITEM_LANTERN);
     EXPECT_EQ(h.play({"use Candle"}), said({"This area is already lit!\n"}));
-    h.moveTo(CASTLE_DUNGEON);
+    h.moveTo(LOC_CASTLE_DUNGEON);
     EXPECT_EQ(h.play({"use Lantern"}), said({"Your Lantern is empty...!\n"}));
-    h.giveItem(LAMP_OIL);
-    h.giveItem(LAMP_OIL);
+    h.giveItem(ITEM_LAMP_OIL);
+    h.giveItem(ITEM_LAMP_OIL);
     EXPECT_EQ(h.play({"use Lamp Oil", "use Lantern"}),
               said({"You must pour this into a Lantern first!\n",
                     "You pour the Lamp Oil into the Lantern.\n"
@@ -401,16 +396,16 @@ TEST(UseLight, RefusalsAndTheLanternsOil)
                         DUNGEON_FULL}));
     EXPECT_EQ(h.takeSounds(), Sounds{"sound/light.ogg"});
     EXPECT_EQ(h.player().inventory[2].id, ITEM_EMPTY); // the lower flask was poured
-    EXPECT_EQ(h.player().inventory[3].id, LAMP_OIL);
-    EXPECT_EQ(h.player().inventory[0].id, CANDLE);
+    EXPECT_EQ(h.player().inventory[3].id, ITEM_LAMP_OIL);
+    EXPECT_EQ(h.player().inventory[0].id, ITEM_CANDLE);
     EXPECT_EQ(h.game().lightTurns, 99);
 }
 
 TEST(UseLight, ACandleBurnsNineTurnsAfterTheOneThatLitIt)
 {
     GameHarness h;
-    h.giveItem(CANDLE);
-    h.moveTo(CASTLE_DUNGEON);
+    h.giveItem(ITEM_CANDLE);
+    h.moveTo(LOC_CASTLE_DUNGEON);
     EXPECT_EQ(h.play({"use Candle"}),
               said({"You light the Candle, and the area comes into view...\n" + DUNGEON_FULL}));
     EXPECT_EQ(h.player().inventory[1].id, ITEM_EMPTY); // a candle lights once
@@ -426,8 +421,8 @@ TEST(UseLight, ACandleBurnsNineTurnsAfterTheOneThatLitIt)
 TEST(UseLight, APlaceLeftLitIsSeenOnceMoreWhenThePlayerComesBackWithoutALight)
 {
     GameHarness h;
-    h.giveItem(CANDLE);
-    h.moveTo(CASTLE_DUNGEON);
+    h.giveItem(ITEM_CANDLE);
+    h.moveTo(LOC_CASTLE_DUNGEON);
     h.play({"use Candle", "get all", "u", "d", "wait", "wait", "wait", "wait", "wait"});
     EXPECT_EQ(h.game().lightTurns, 1);
     EXPECT_EQ(h.play({"u"}).find("The light"), std::string::npos); // out, in a bright place
@@ -441,7 +436,7 @@ TEST(UseExamine, WhatLiesHereBeforeWhatIsCarried)
 {
     GameHarness h;
     h.moveTo(LOC_OLD_CASTLE);
-    h.giveItem(GOBLET);
+    h.giveItem(ITEM_GOBLET);
     std::snprintf(h.player().inventory[1].description, TEXT_LEN, "A dented goblet.");
     EXPECT_EQ(h.play({"look goblet", "get all", "look GOBLET"}),
               said({"You examine the Goblet...\nA rather ordinary-looking bronze goblet.\n",

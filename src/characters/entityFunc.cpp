@@ -9,6 +9,7 @@
 #include "recordLimits.h"
 #include "roomView.h"
 #include "utils.h"
+#include "worldIds.h"
 
 // ---- Trust and standing ----
 
@@ -363,7 +364,7 @@ void talkToFae(GameState* state, Entity* player, Entity* fae, int standing)
     // Once it has had its way, one way or another, the fae is gone for good.
     if (state->faeState > FAE_SUMMONED) {
         out("The %s suddenly vanishes without a trace...\n", fae->species);
-        fae->locationId = -1;
+        fae->locationId = LOC_NOWHERE;
         playEffect(state, "sound/whispers.ogg");
     }
 }

@@ -7,6 +7,7 @@
 #include "itemFunc.h"
 #include "recordLimits.h"
 #include "utils.h"
+#include "worldIds.h"
 
 namespace {
 
@@ -117,7 +118,7 @@ void dropLoot(GameState* state, Entity* defender)
 void vanquishBlackQueen(GameState* state, Entity* queen)
 {
     out("You have vanquished the Black Queen! You are victorious...?\n");
-    queen->locationId = -1;
+    queen->locationId = LOC_NOWHERE;
     out("The corpse of the Black Queen vanishes...!\n");
     state->blackQueenSlain = true;
     out("You swear you hear a faint laughter echoing...\n");

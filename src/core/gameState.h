@@ -49,20 +49,6 @@ enum EntityKind : int32_t {
     KIND_WHITE_QUEEN = 11,
 };
 
-// Locations the rules name by number.
-enum LocationId : int32_t {
-    LOC_VILLAGE = 0,
-    LOC_MAGIC_FOREST = 1,
-    LOC_OLD_CASTLE = 2,
-    LOC_HEAVEN = 20,
-    LOC_SCARLET_MANSION = 22,
-    LOC_HELL = 25,
-    LOC_PALE_GARDEN = 28,
-    LOC_CAVERNOUS_DEPTHS = 30,
-    LOC_STARFALL_HILL = 42,
-    LOC_UNDERGROWTH = 44,
-};
-
 enum Direction : int { DIR_NORTH, DIR_SOUTH, DIR_EAST, DIR_WEST, DIR_UP, DIR_DOWN };
 
 enum LockState : int32_t { WAY_OPEN = 0, WAY_LOCKED = 1, WAY_BLOCKED = 2 };

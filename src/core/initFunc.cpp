@@ -12,8 +12,8 @@
 
 void initGameState(GameState* state)
 {
-    std::memcpy(state->locations, locations, sizeof state->locations);
-    std::memcpy(state->items, items, sizeof state->items);
+    std::memcpy(state->locations, locations.data(), sizeof state->locations);
+    std::memcpy(state->items, items.data(), sizeof state->items);
     std::memcpy(state->entities, entities, sizeof state->entities);
     state->minutesPassed = 0;
     state->lightTurns = 0;
@@ -46,7 +46,7 @@ void initPlayer(GameState* state, Entity* player)
     player->dialogueGood[0] = '\0';
     player->dialogueNeutral[0] = '\0';
     player->dialogueBad[0] = '\0';
-    player->favouriteItemId = -1;
+    player->favouriteItemId = ITEM_NONE;
     player->trust = 0;
     player->alive = true;
     player->cooldown = 0;
@@ -57,10 +57,7 @@ void initEntities(GameState* state, Entity* player)
     initPlayer(state, player);
     for (int slot = 1; slot < NUM_ENTITIES; ++slot)
         state->entities[slot] = characterTemplates[slot];
-    for (int i = 0; i < NUM_STARTING_ITEMS; ++i) {
-        const StartingItem& start = startingItems[i];
-        state->entities[start.entityId].inventory[start.slot] = state->items[start.itemId];
-    }
+    handOutStartingItems(state);
 }
 
 void buildFreshGame(GameState* state)

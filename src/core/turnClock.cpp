@@ -6,6 +6,7 @@
 #include "recordLimits.h"
 #include "useFunc.h"
 #include "utils.h"
+#include "worldIds.h"
 
 int lastNoticeTurn = -1;
 

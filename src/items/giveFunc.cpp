@@ -41,7 +41,7 @@ struct ReactionLine {
 constexpr int MAX_REACTION_LINES = 4;
 
 struct Reaction {
-    int recipientId;
+    EntityId recipientId;
     Reward reward;
     int amount;
     int trust;
@@ -52,7 +52,7 @@ struct Reaction {
 
 // Every character who wants something, and how they thank the player for it.
 // clang-format off
-const Reaction REACTIONS[] = {
+constexpr Reaction REACTIONS[] = {
     {ENTITY_GREEDO, Reward::Gold, 1000, 25, "sound/gold.ogg", false,
      {{"%s's eyes widen. \"That's my old...! Thank you kindly!\"\n", Fill::Name},
       {"%s gives you %d gold as thanks!\n", Fill::NameAndGold}}},
@@ -123,6 +123,19 @@ const Reaction REACTIONS[] = {
       {"%s gives you %d gold as thanks!\n", Fill::NameAndGold}}},
 };
 // clang-format on
+
+// Each reaction belongs to one real character, and what it hands out fresh is a real item.
+constexpr bool reactionsAreSound()
+{
+    for (const Reaction& one : REACTIONS) {
+        if (!isCharacter(one.recipientId)) return false;
+        if (one.reward == Reward::FreshItem && !isRealItem(one.amount)) return false;
+        for (const Reaction& other : REACTIONS)
+            if (&one != &other && one.recipientId == other.recipientId) return false;
+    }
+    return true;
+}
+static_assert(reactionsAreSound(), "a reaction names no real character or item");
 
 const Reaction* findReaction(int recipientId)
 {
@@ -208,7 +221,7 @@ void react(GameState* state, const Reaction& reaction, Entity* recipient, Item* 
     handOver(state, reaction, recipient, freedSlot, reward);
     changeTrust(recipient, reaction.trust);
     if (reaction.sound != nullptr) playEffect(state, reaction.sound);
-    if (reaction.leavesWorld) recipient->locationId = -1;
+    if (reaction.leavesWorld) recipient->locationId = LOC_NOWHERE;
 }
 
 // ---- The Black Rose ----

@@ -4,8 +4,8 @@
 constexpr int AMBIENCE_LINES = 5;
 
 struct AmbienceRow {
-    int locationId;  // -1 ends the table
-    const char* lines[AMBIENCE_LINES];  // ends at the first null
+    int locationId;                    // LOC_NOWHERE ends the table
+    const char* lines[AMBIENCE_LINES]; // ends at the first null
 };
 
 extern const AmbienceRow ambienceTable[];

@@ -3,6 +3,7 @@
 #include "ambience.h"
 #include "console.h"
 #include "utils.h"
+#include "worldIds.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ constexpr const char* WAY_LABELS[NUM_DIRECTIONS] = {
 // The place's row of ambient lines, or nullptr when it has none.
 const AmbienceRow* findAmbience(int locationId)
 {
-    for (const AmbienceRow* row = ambienceTable; row->locationId != -1; ++row)
+    for (const AmbienceRow* row = ambienceTable; row->locationId != LOC_NOWHERE; ++row)
         if (row->locationId == locationId) return row;
     return nullptr;
 }
