@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string_view>
 #include <vector>
 
 namespace {
@@ -28,12 +27,12 @@ public:
     void write(const char* data, std::size_t size) override
     {
         if (std::fwrite(data, 1, size, stdout) != size) endOnLostOutput();
-        std::string_view text(data, size);
-        std::size_t lineEnd = text.rfind('\n');
-        if (lineEnd == std::string_view::npos)
-            unfinished.append(text);
+        if (!keepsQuestion) return;
+        const void* lineEnd = memrchr(data, '\n', size);
+        if (lineEnd == nullptr)
+            unfinished.append(data, size);
         else
-            unfinished.assign(text.substr(lineEnd + 1));
+            unfinished.assign(static_cast<const char*>(lineEnd) + 1, data + size);
     }
     void writeError(const char* data, std::size_t size) override
     {
@@ -45,6 +44,8 @@ public:
         if (std::fflush(stdout) != 0) endOnLostOutput();
     }
     // What was printed since the last line ended: the question being asked.
+    // Kept only for the line editor, which must know it.
+    bool keepsQuestion = false;
     const std::string& unfinishedLine() const { return unfinished; }
     void lineAnswered() { unfinished.clear(); }
 
@@ -216,7 +217,10 @@ LineSource& terminalLineSource()
     static ReadlineLineSource edited;
     // Asked once: the answer cannot change while the game runs.
     static const bool typed = isatty(STDIN_FILENO);
-    if (typed) return edited;
+    if (typed) {
+        stdioSink.keepsQuestion = true;
+        return edited;
+    }
     return piped;
 }
 
