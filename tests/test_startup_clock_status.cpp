@@ -14,7 +14,7 @@
 #include "initFunc.h"
 #include "items.h"
 #include "turnClock.h"
-#include "utils.h"
+#include "text.h"
 
 namespace {
 

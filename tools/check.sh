@@ -20,7 +20,8 @@ echo "clang-tidy: clean"
 
 echo "== cppcheck"
 cppcheck --enable=warning,performance,portability --std=c++20 --inline-suppr --error-exitcode=1 \
-  --quiet -I src/core -I src/world -I src/items -I src/characters -I src/combat -I src/audio \
+  --quiet -I src/platform -I src/record -I src/rules/world -I src/rules/items \
+  -I src/rules/characters -I src/rules/combat -I src/game \
   src tools bench tests/fuzz
 echo "cppcheck: clean"
 

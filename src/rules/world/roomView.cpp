@@ -2,7 +2,7 @@
 
 #include "ambience.h"
 #include "console.h"
-#include "utils.h"
+#include "text.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <initializer_list>
 
 #include "commandTable.h"
-#include "utils.h"
+#include "text.h"
 
 namespace {
 

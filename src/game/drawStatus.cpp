@@ -3,7 +3,7 @@
 #include "console.h"
 #include "entityFunc.h"
 #include "itemFunc.h"
-#include "utils.h"
+#include "text.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "game.h"
 #include "itemFunc.h"
 #include "items.h"
-#include "utils.h"
+#include "text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "utils.h"
+#include "text.h"
 
 #include <cctype>
 #include <cstdio>

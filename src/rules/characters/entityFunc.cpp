@@ -7,7 +7,7 @@
 #include "itemFunc.h"
 #include "merchantFunc.h"
 #include "roomView.h"
-#include "utils.h"
+#include "text.h"
 
 // ---- Trust and standing ----
 

@@ -6,7 +6,7 @@
 #include "itemFunc.h"
 #include "items.h"
 #include "roomView.h"
-#include "utils.h"
+#include "text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "audio.h"
 #include "game.h"
-#include "utils.h"
+#include "text.h"
 
 const Alias aliases[NUM_ALIASES] = {
     {"look", "look around"}, {"north", "go north"}, {"south", "go south"}, {"east", "go east"},

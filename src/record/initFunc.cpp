@@ -8,7 +8,7 @@
 #include "itemFunc.h"
 #include "items.h"
 #include "locations.h"
-#include "utils.h"
+#include "text.h"
 
 void initGameState(GameState* state)
 {

@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "console.h"
-#include "utils.h"
+#include "text.h"
 
 bool audioDisabled = false;
 

@@ -5,7 +5,7 @@
 #include "entityFunc.h"
 #include "game.h"
 #include "itemFunc.h"
-#include "utils.h"
+#include "text.h"
 
 namespace {
 

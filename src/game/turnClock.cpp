@@ -4,7 +4,7 @@
 #include "entityFunc.h"
 #include "itemFunc.h"
 #include "useFunc.h"
-#include "utils.h"
+#include "text.h"
 
 int lastNoticeTurn = -1;
 

@@ -10,7 +10,7 @@
 #include "console.h"
 #include "itemFunc.h"
 #include "items.h"
-#include "utils.h"
+#include "text.h"
 
 namespace {
 

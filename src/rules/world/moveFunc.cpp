@@ -3,7 +3,7 @@
 #include "audio.h"
 #include "console.h"
 #include "roomView.h"
-#include "utils.h"
+#include "text.h"
 
 namespace {
 

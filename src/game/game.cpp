@@ -19,7 +19,7 @@
 #include "saveLoad.h"
 #include "turnClock.h"
 #include "useFunc.h"
-#include "utils.h"
+#include "text.h"
 
 namespace {
 
