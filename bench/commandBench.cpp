@@ -67,7 +67,7 @@ int main()
 {
     NullSink sink;
     setOutputSink(&sink);
-    audioDisabled = true;
+    runState().soundOffAtStart = true;
     std::printf("One command, in-process (output discarded):\n");
     timeCommand("look", 2, {"look"});
     timeCommand("go (there and back)", 0, {"go north"});
@@ -77,7 +77,7 @@ int main()
     timeCommand("stats", 0, {"stats"});
 
     // Starting a sound costs the main thread a copy and a thread.
-    audioDisabled = false;
+    runState().soundOffAtStart = false;
     initAudio();
     const int sounds = 200;
     double total = 0;

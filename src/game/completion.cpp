@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <initializer_list>
+#include <iterator>
 
 #include "commandTable.h"
+#include "directions.h"
+#include "presence.h"
 #include "text.h"
 
 namespace {
@@ -22,17 +24,11 @@ bool startsWithIgnoringCase(const std::string& word, const std::string& prefix)
     return true;
 }
 
-bool isOneOf(const std::string& verb, std::initializer_list<const char*> verbs)
-{
-    return std::any_of(verbs.begin(), verbs.end(), [&](const char* candidate) {
-        return strcmpi(verb.c_str(), candidate) == 0;
-    });
-}
-
 Words firstWords()
 {
-    Words words = {"quit",  "exit",  "history", "xyzzy", "plugh",
-                   "think", "debug", "pray",    "sleep", "dance"};
+    Words words;
+    for (const SpecialWord& special : specialWords)
+        if (special.word) words.push_back(special.word);
     for (const Command& command : commands)
         words.push_back(command.verb);
     for (const Alias& alias : aliases)
@@ -54,36 +50,37 @@ void addLyingItem(Words& words, const GameState* state)
 
 void addCharactersHere(Words& words, const GameState* state)
 {
-    for (const Entity& entity : state->entities) {
-        if (entity.id == state->player.id || entity.locationId != state->player.locationId)
-            continue;
+    forEachCharacterHere(state, [&words](const Entity& entity) {
         words.push_back(entity.name);
         words.push_back(entity.species);
-    }
+    });
 }
 
 Words nounsFor(const GameState* state, const std::string& verb)
 {
+    int index = findCommandIndex(verb.c_str());
+    if (index < 0) return {};
     const Item* carried = state->player.inventory;
     Words words;
-    if (isOneOf(verb, {"go"})) {
-        words = {"north", "south", "east", "west", "up", "down"};
-    } else if (isOneOf(verb, {"get", "take"})) {
+    switch (commands[index].noun) {
+    case NounKind::Direction:
+        words.assign(std::begin(DIRECTION_WORDS), std::end(DIRECTION_WORDS));
+        break;
+    case NounKind::ItemHere:
         words = {"item", "gold", "all", "both"};
         addLyingItem(words, state);
-    } else if (isOneOf(verb, {"drop", "use", "give", "equip"})) {
-        addItems(words, carried, 0, NUM_CARRIED - 1);
-    } else if (isOneOf(verb, {"remove", "unequip"})) {
-        addItems(words, carried, SLOT_WEAPON, SLOT_ACCESSORY);
-    } else if (isOneOf(verb, {"talk", "speak", "hug", "attack", "harm", "kill"})) {
-        addCharactersHere(words, state);
-    } else if (isOneOf(verb, {"look"})) {
+        break;
+    case NounKind::ItemCarried: addItems(words, carried, 0, NUM_CARRIED - 1); break;
+    case NounKind::ItemWorn: addItems(words, carried, SLOT_WEAPON, SLOT_ACCESSORY); break;
+    case NounKind::CharacterHere: addCharactersHere(words, state); break;
+    case NounKind::AnythingInView:
         words = {"around"};
         addLyingItem(words, state);
         addItems(words, carried, 0, NUM_CARRIED - 1);
         addCharactersHere(words, state);
-    } else if (isOneOf(verb, {"sound"})) {
-        words = {"on", "off"};
+        break;
+    case NounKind::OnOff: words = {"on", "off"}; break;
+    case NounKind::None: break;
     }
     return words;
 }

@@ -1,7 +1,6 @@
-// The character sheet and the help screen.
+// The character sheet.
 #pragma once
 
 #include "gameState.h"
 
 void drawStats(const GameState* state);
-void drawHelp();

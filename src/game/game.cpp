@@ -1,25 +1,17 @@
 #include "game.h"
 
-#include <readline/history.h>
-
 #include <cstdio>
 #include <cstring>
+#include <string>
 
-#include "audio.h"
-#include "combatFunc.h"
 #include "commandTable.h"
 #include "completion.h"
 #include "console.h"
-#include "drawStatus.h"
-#include "entityFunc.h"
-#include "giveFunc.h"
-#include "itemFunc.h"
-#include "moveFunc.h"
+#include "light.h"
 #include "roomView.h"
 #include "saveLoad.h"
-#include "turnClock.h"
-#include "useFunc.h"
 #include "text.h"
+#include "turnClock.h"
 
 namespace {
 
@@ -27,28 +19,20 @@ constexpr int LINE_SIZE = 100;
 constexpr int VERB_SIZE = 32;
 constexpr int REST_SIZE = 64;
 
-bool endRequested = false;
-
 void askSex(Entity* player)
 {
     char answer[LINE_SIZE];
     getInput(answer, sizeof answer);
-    for (const char* word : {"man", "male", "m", "boy"}) {
-        if (strcmpi(answer, word) == 0) {
-            out("Ah, a man...very well, then.\n");
-            player->sex = 1;
-            return;
-        }
+    if (isOneOf(answer, {"man", "male", "m", "boy"})) {
+        out("Ah, a man...very well, then.\n");
+        player->sex = SEX_MALE;
+    } else if (isOneOf(answer, {"woman", "female", "w", "f", "girl"})) {
+        out("Ah, a woman...very well, then.\n");
+        player->sex = SEX_FEMALE;
+    } else {
+        out("Very well. You walk between.\n");
+        player->sex = SEX_OTHER;
     }
-    for (const char* word : {"woman", "female", "w", "f", "girl"}) {
-        if (strcmpi(answer, word) == 0) {
-            out("Ah, a woman...very well, then.\n");
-            player->sex = 2;
-            return;
-        }
-    }
-    out("Very well. You walk between.\n");
-    player->sex = 3;
 }
 
 void beginJourney(GameState* state)
@@ -76,40 +60,23 @@ bool isBadWord(const char* verb, const char* rest)
     return false;
 }
 
-// The special words answered before the command table; true when handled.
-bool answerSpecialWord(GameState* state, const char* verb)
+// The special word the verb is, or nullptr.
+const SpecialWord* findSpecialWord(const GameState* state, const char* verb)
 {
-    if (strcmpi(verb, "history") == 0) {
-        showCommandHistory();
-    } else if (strcmpi(verb, "xyzzy") == 0) {
-        out("POOF! Nothing happens.\n");
-    } else if (strcmpi(verb, "plugh") == 0) {
-        out("A hollow voice says, \"You can't do that here.\"\n");
-    } else if (strcmpi(verb, "think") == 0) {
-        out("You think...therefore, you are.\n");
-    } else if (strcmpi(verb, "debug") == 0) {
-        out("There are no bugs here, only features.\n");
-    } else if (strcmpi(verb, state->player.name) == 0) {
-        out("Yes, that is your name...\n");
-    } else if (strcmpi(verb, "pray") == 0) {
-        out("You close your eyes and say a silent prayer to God.\n");
-        playEffect(state, "sound/pray.ogg");
-        if (gameRandom() % 10 == 0) out("You hear a faint voice respond warmly: \"I hear you.\"\n");
-    } else if (strcmpi(verb, "sleep") == 0) {
-        out("You can't just go to sleep here!\n");
-    } else if (strcmpi(verb, "dance") == 0) {
-        out("You bust out some questionable moves. Nobody is impressed.\n");
-    } else {
-        return false;
+    for (const SpecialWord& special : specialWords) {
+        const char* word = special.word ? special.word : state->player.name;
+        if (strcmpi(verb, word) == 0) return &special;
     }
-    return true;
+    return nullptr;
+}
+
+Ending answerSpecialWord(GameState* state, const SpecialWord& special)
+{
+    if (special.reply) out("%s", special.reply);
+    return special.action ? special.action(state) : Ending::None;
 }
 
 } // namespace
-
-void requestProgramEnd() { endRequested = true; }
-bool programEndRequested() { return endRequested; }
-void resetProgramEnd() { endRequested = false; }
 
 bool startGame(GameState* state)
 {
@@ -128,27 +95,29 @@ bool startGame(GameState* state)
     return true;
 }
 
-void gameLoop(GameState* state)
+Ending gameLoop(GameState* state)
 {
     // Nothing to complete at the title menu; the line editor would offer
     // file names.
     setCompleter(nullptr);
-    if (startGame(state)) return;
+    if (startGame(state)) return Ending::Quit;
     setCompleter([state](const std::string& typed) {
         Completions found = completeInput(state, typed);
         return std::make_pair(found.start, std::move(found.words));
     });
-    while (!handleCommand(state)) {
-    }
+    Ending ending = Ending::None;
+    while (ending == Ending::None)
+        ending = handleCommand(state);
     setCompleter(nullptr);
+    return ending;
 }
 
 void normalizeInput(const char* raw, char* normalized, int size)
 {
     const char* chosen = raw;
     for (const Alias& alias : aliases) {
-        if (strcmpi(raw, alias.input) == 0) {
-            chosen = alias.expansion;
+        if (strcmpi(raw, alias.input.c_str()) == 0) {
+            chosen = alias.expansion.c_str();
             break;
         }
     }
@@ -168,115 +137,37 @@ bool getNormalizedCommand(char* verb, char* rest, int size, bool* endOfInput)
     return verb[0] != '\0';
 }
 
-void showCommandHistory()
-{
-    HIST_ENTRY** list = history_list();
-    if (list == nullptr || list[0] == nullptr) {
-        out("No command history.\n");
-        return;
-    }
-    out("Recent command history:\n");
-    for (int i = 0; list[i] != nullptr; ++i)
-        out("- %s\n", list[i]->line);
-}
-
-bool handleCommand(GameState* state)
+Ending handleCommand(GameState* state)
 {
     char verb[VERB_SIZE];
     char rest[REST_SIZE];
     bool endOfInput = false;
     if (!getNormalizedCommand(verb, rest, LINE_SIZE, &endOfInput)) {
         // Running out of input ends the game as "quit" does.
-        if (endOfInput) out("\nFarewell, %s!\n", state->player.name);
-        return endOfInput;
+        if (!endOfInput) return Ending::None;
+        out("\nFarewell, %s!\n", state->player.name);
+        return Ending::Quit;
     }
     if (isBadWord(verb, rest)) {
         out("Now, now. Watch your language.\n");
-        return false;
+        return Ending::None;
     }
-    if (strcmpi(verb, "quit") == 0 || strcmpi(verb, "exit") == 0) {
-        out("Farewell, %s!\n", state->player.name);
-        return true;
-    }
-    if (answerSpecialWord(state, verb)) return false;
+    if (const SpecialWord* special = findSpecialWord(state, verb))
+        return answerSpecialWord(state, *special);
 
     int index = findCommandIndex(verb);
     if (index < 0) {
         out("Invalid command!\n");
-        return false;
+        return Ending::None;
     }
     const Command& command = commands[index];
     if (command.needsLight && !checkAreaLit(state)) {
         out("It's too dark to do that!\n");
-        return false;
+        return Ending::None;
     }
-    command.handler(state, rest);
-    if (programEndRequested()) return true;
+    Ending ending = command.handler(state, rest);
+    if (ending != Ending::None) return ending;
     state->turnTaken = command.takesTurn;
     if (command.takesTurn) applyTurnEffects(state);
-    return false;
+    return Ending::None;
 }
-
-// ---- Handlers ----
-
-void goHandler(GameState* state, const char* noun) { goDirection(state, noun); }
-
-void getHandler(GameState* state, const char* noun)
-{
-    Location* here = &state->locations[state->player.locationId];
-    if (noun[0] == '\0') {
-        out("You must specify something to get!\n");
-    } else if (strcmpi(noun, "item") == 0 || strcmpi(noun, here->item.name) == 0) {
-        getItem(state, &here->item);
-    } else if (strcmpi(noun, "gold") == 0) {
-        getGold(state);
-    } else if (strcmpi(noun, "both") == 0 || strcmpi(noun, "all") == 0) {
-        getItem(state, &here->item);
-        getGold(state);
-    } else {
-        out("You can't get that!\n");
-    }
-}
-
-void lookHandler(GameState* state, const char* noun)
-{
-    int action = getLookAction(state, noun);
-    if (action == 0) {
-        lookAround(state);
-    } else if (!checkAreaLit(state)) {
-        out("It's too dark!\n");
-    } else if (action == 2) {
-        lookAtItem(state, noun);
-    } else {
-        lookAtEntity(state, noun);
-    }
-}
-
-void useHandler(GameState* state, const char* noun) { useItem(state, noun); }
-void dropHandler(GameState* state, const char* noun) { dropItem(state, noun); }
-
-void talkHandler(GameState* state, const char* noun)
-{
-    if (strcmpi(noun, "grue") == 0) {
-        out("You can't talk to the lurking grue!\n");
-    } else if (strcmpi(noun, "self") == 0) {
-        out("Talking to yourself again, I see...\n");
-    } else {
-        talkToEntity(state, noun);
-    }
-}
-
-void giveHandler(GameState* state, const char* noun) { giveItem(state, noun); }
-void equipHandler(GameState* state, const char* noun) { equipItem(state, noun); }
-void removeHandler(GameState* state, const char* noun) { removeItem(state, noun); }
-void attackHandler(GameState* state, const char* noun) { attackEntity(state, noun); }
-void waitHandler(GameState*, const char*) { out("You wait patiently for a minute...\n"); }
-void clearHandler(GameState*, const char*) { clearScreen(); }
-void helpHandler(GameState*, const char*) { drawHelp(); }
-void statsHandler(GameState* state, const char*) { drawStats(state); }
-void inventoryHandler(GameState* state, const char*) { drawInventory(state); }
-void timeHandler(GameState* state, const char*) { calculateTimePassed(state); }
-void saveHandler(GameState* state, const char*) { saveState(state); }
-void loadHandler(GameState* state, const char*) { loadState(state); }
-void hugHandler(GameState* state, const char* noun) { hugEntity(state, noun); }
-void listenHandler(GameState* state, const char*) { listenToAmbience(state->player.locationId); }

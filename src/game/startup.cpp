@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
@@ -33,7 +34,7 @@ int readOptions(int argc, char** argv)
             return 0;
         }
         if (std::strcmp(argv[i], "--no-audio") == 0) {
-            audioDisabled = true;
+            runState().soundOffAtStart = true;
             continue;
         }
         out("Unknown option: %s\n", argv[i]);
@@ -65,13 +66,20 @@ int runLanternmoor(int argc, char** argv)
     ensureSaveDirExists();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     limitRememberedLines(20);
-    if (!audioDisabled) initAudio();
+    bool soundOn = !runState().soundOffAtStart;
+    if (soundOn) initAudio();
 
     auto state = std::make_unique<GameState>();
     buildFreshGame(state.get());
-    gameLoop(state.get());
+    Ending ending = gameLoop(state.get());
     outFlush();
     // The garden's farewell leaves at once; every other ending shuts sound down.
-    if (!audioDisabled && !programEndRequested()) cleanupAudio();
+    if (soundOn && ending != Ending::Farewell) cleanupAudio();
+    // An ending that closes the game at once may leave sounds mid-play; the
+    // process ends here without running destructors under their feet.
+    if (ending == Ending::SoulShattered || ending == Ending::Farewell) {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
     return 0;
 }

@@ -1,12 +1,9 @@
 #include "turnClock.h"
 
+#include "characterSheet.h"
 #include "console.h"
 #include "entityFunc.h"
-#include "itemFunc.h"
-#include "useFunc.h"
-#include "text.h"
-
-int lastNoticeTurn = -1;
+#include "light.h"
 
 namespace {
 constexpr const char* DAYS_COLOUR = "\033[33m";
@@ -31,9 +28,10 @@ void checkBlackQueenWatch(const GameState* state)
 {
     int minutes = state->minutesPassed;
     if (state->blackQueenSlain || minutes <= 0 || minutes % 60 != 0) return;
-    if (minutes == lastNoticeTurn || state->player.locationId == LOC_SCARLET_MANSION) return;
+    int& lastNotice = runState().lastNoticeTurn;
+    if (minutes == lastNotice || state->player.locationId == LOC_SCARLET_MANSION) return;
     out("The Black Queen is watching...\n");
-    lastNoticeTurn = minutes;
+    lastNotice = minutes;
 }
 
 void calculateTimePassed(const GameState* state)

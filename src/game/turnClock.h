@@ -3,9 +3,6 @@
 
 #include "gameState.h"
 
-// The clock value of the last "watching" notice; process-wide, never saved.
-extern int lastNoticeTurn;
-
 void applyTurnEffects(GameState* state);
 void calculateTimePassed(const GameState* state);
 void checkBlackQueenWatch(const GameState* state);

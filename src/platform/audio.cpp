@@ -13,10 +13,7 @@
 #include <mutex>
 #include <thread>
 
-#include "console.h"
-#include "text.h"
-
-bool audioDisabled = false;
+#include "runState.h"
 
 namespace {
 
@@ -121,7 +118,7 @@ void playSoundAsync(const char* path)
 
 void playSound(const char* path)
 {
-    if (audioDisabled || !ensureLibrary()) return;
+    if (runState().soundOffAtStart || !ensureLibrary()) return;
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) return;
     OggVorbis_File stream;
@@ -153,28 +150,4 @@ void playSound(const char* path)
         ao_play(device, buffer, static_cast<uint_32>(bytes));
     ao_close(device);
     ov_clear(&stream);
-}
-
-void playEffect(const GameState* state, const char* path)
-{
-    if (state->soundOn) playSoundAsync(path);
-}
-
-void soundHandler(GameState* state, const char* rest)
-{
-    if (rest[0] == '\0') {
-        out("Sound is currently %s", state->soundOn ? "Enabled.\n" : "Disabled.\n");
-    } else if (strcmpi(rest, "on") == 0) {
-        if (audioDisabled) {
-            out("Sound cannot be enabled: audio was disabled at launch.\n");
-            return;
-        }
-        state->soundOn = true;
-        out("Sound enabled.\n");
-    } else if (strcmpi(rest, "off") == 0) {
-        state->soundOn = false;
-        out("Sound disabled.\n");
-    } else {
-        out("Incorrect usage of 'sound' command.\n");
-    }
 }

@@ -77,13 +77,11 @@ public:
     }
 };
 
-Completer completer;
-std::vector<std::string> pendingMatches;
-
 // Readline asks for one match at a time; the first call computes them all.
 char* nextMatch(const char*, int state)
 {
     static std::size_t next;
+    const std::vector<std::string>& pendingMatches = runState().pendingMatches;
     if (state == 0) next = 0;
     if (next >= pendingMatches.size()) return nullptr;
     return strdup(pendingMatches[next++].c_str());
@@ -95,6 +93,7 @@ char* nextMatch(const char*, int state)
 char** completeLine(const char* text, int start, int end)
 {
     rl_attempted_completion_over = 1;
+    const Completer& completer = runState().completer;
     if (!completer) return nullptr;
     auto [wordStart, words] = completer(std::string(rl_line_buffer, static_cast<std::size_t>(end)));
     std::size_t alreadyTyped =
@@ -104,6 +103,7 @@ char** completeLine(const char* text, int start, int end)
     bool completingVerb =
         std::string(rl_line_buffer, wordStart).find_first_not_of(" \t") == std::string::npos;
     rl_completion_append_character = completingVerb ? static_cast<int>(' ') : 0;
+    std::vector<std::string>& pendingMatches = runState().pendingMatches;
     pendingMatches.clear();
     for (const std::string& word : words)
         if (word.size() >= alreadyTyped) pendingMatches.push_back(word.substr(alreadyTyped));
@@ -114,7 +114,6 @@ char** completeLine(const char* text, int start, int end)
 StdioSink stdioSink;
 OutputSink* sink = &stdioSink;
 LineSource* source = nullptr;
-std::function<int()> randomSource;
 
 void vwrite(bool toError, const char* format, va_list args)
 {
@@ -122,7 +121,8 @@ void vwrite(bool toError, const char* format, va_list args)
     va_list copy;
     va_copy(copy, args);
     // The analyzer does not follow va_copy from a parameter; the list is set.
-    int length = std::vsnprintf(small, sizeof small, format, copy);  // NOLINT(clang-analyzer-valist.Uninitialized)
+    // NOLINTNEXTLINE(clang-analyzer-valist.Uninitialized)
+    int length = std::vsnprintf(small, sizeof small, format, copy);
     va_end(copy);
     if (length < 0) return;
     const char* data = small;
@@ -131,7 +131,8 @@ void vwrite(bool toError, const char* format, va_list args)
         large.resize(static_cast<std::size_t>(length) + 1);
         va_list again;
         va_copy(again, args);
-        std::vsnprintf(large.data(), large.size(), format, again);  // NOLINT(clang-analyzer-valist.Uninitialized)
+        // NOLINTNEXTLINE(clang-analyzer-valist.Uninitialized)
+        std::vsnprintf(large.data(), large.size(), format, again);
         va_end(again);
         data = large.data();
     }
@@ -155,7 +156,7 @@ LineSource& terminalLineSource()
 
 void setLineSource(LineSource* newSource) { source = newSource; }
 void setOutputSink(OutputSink* newSink) { sink = newSink ? newSink : &stdioSink; }
-void setRandomSource(std::function<int()> newSource) { randomSource = std::move(newSource); }
+void setRandomSource(std::function<int()> newSource) { runState().random = std::move(newSource); }
 
 LineSource& lineSource() { return source ? *source : terminalLineSource(); }
 
@@ -177,11 +178,15 @@ void outError(const char* format, ...)
 
 void outFlush() { sink->flush(); }
 
-int gameRandom() { return randomSource ? randomSource() : std::rand(); }
+int gameRandom()
+{
+    const std::function<int()>& random = runState().random;
+    return random ? random() : std::rand();
+}
 
 void setCompleter(Completer newCompleter)
 {
-    completer = std::move(newCompleter);
+    runState().completer = std::move(newCompleter);
     rl_attempted_completion_function = completeLine;
     rl_completer_word_break_characters = const_cast<char*>(" \t");
 }
@@ -191,3 +196,43 @@ void rememberLine(const char* line) { add_history(line); }
 void clearRememberedLines() { clear_history(); }
 
 void limitRememberedLines(int count) { stifle_history(count); }
+
+std::vector<std::string> rememberedLines()
+{
+    std::vector<std::string> lines;
+    HIST_ENTRY** list = history_list();
+    for (int i = 0; list != nullptr && list[i] != nullptr; ++i)
+        lines.emplace_back(list[i]->line);
+    return lines;
+}
+
+bool getInput(char* buf, int size)
+{
+    std::string line;
+    bool gotLine = lineSource().readLine("--> ", line);
+    std::memset(buf, 0, static_cast<std::size_t>(size));
+    std::strncpy(buf, line.c_str(), static_cast<std::size_t>(size - 1));
+    return gotLine;
+}
+
+const char* nounOrAnswer(const char* noun, const char* question, char (&answer)[ANSWER_SIZE])
+{
+    if (noun[0] != '\0') return noun;
+    out("%s", question);
+    getInput(answer, ANSWER_SIZE);
+    return answer;
+}
+
+bool readYes()
+{
+    outFlush();
+    std::string answer;
+    if (!lineSource().readPlainLine(answer)) return false;
+    return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
+}
+
+void clearScreen()
+{
+    // Erase the screen and the scrollback, then home the cursor.
+    out("\033[2J\033[3J\033[H");
+}

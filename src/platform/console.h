@@ -6,8 +6,9 @@
 #include <cstddef>
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
+
+#include "runState.h"
 
 class LineSource {
 public:
@@ -45,10 +46,7 @@ int gameRandom();
 // terminal, plain buffered reads when the input is a pipe or a file.
 LineSource& terminalLineSource();
 
-// Completion for the line editor: given the line up to the cursor, where the
-// word being completed starts and the whole words that could finish it.
-using Completer =
-    std::function<std::pair<std::size_t, std::vector<std::string>>(const std::string& typed)>;
+// Installs what the line editor offers at the prompt; nullptr offers nothing.
 void setCompleter(Completer completer);
 
 // The input history the "history" command shows. Kept by the line editor's
@@ -56,3 +54,21 @@ void setCompleter(Completer completer);
 void rememberLine(const char* line);
 void limitRememberedLines(int count);
 void clearRememberedLines();
+std::vector<std::string> rememberedLines();
+
+// Reads one line with the "--> " prompt into buf (at most size-1 characters,
+// always terminated). False at end of input, when buf is left empty.
+bool getInput(char* buf, int size);
+
+// The size of every answer typed in a conversation or menu.
+constexpr int ANSWER_SIZE = 100;
+
+// The typed noun; or, when none was typed, asks the question and returns
+// the answer read into `answer`.
+const char* nounOrAnswer(const char* noun, const char* question, char (&answer)[ANSWER_SIZE]);
+
+// Reads a plain answer to a yes/no question: yes when it starts with y or Y.
+// No answer at all is a no.
+bool readYes();
+
+void clearScreen();

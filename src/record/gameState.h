@@ -49,6 +49,12 @@ enum EntityKind : int32_t {
     KIND_WHITE_QUEEN = 11,
 };
 
+// Entity::sex. Anything else is spoken of as neither.
+enum Sex : int32_t { SEX_UNSET = 0, SEX_MALE = 1, SEX_FEMALE = 2, SEX_OTHER = 3 };
+
+// Item::subtype of an accessory: the stat it raises.
+enum AccessoryKind : int32_t { ACCESSORY_ATTACK = 1, ACCESSORY_DEFENCE = 2, ACCESSORY_HEALTH = 3 };
+
 // Locations the rules name by number.
 enum LocationId : int32_t {
     LOC_VILLAGE = 0,

@@ -2,12 +2,12 @@
 
 #include <cstring>
 
-#include "audio.h"
+#include "characterSheet.h"
 #include "console.h"
 #include "entities.h"
-#include "itemFunc.h"
 #include "items.h"
 #include "locations.h"
+#include "runState.h"
 #include "text.h"
 
 void initGameState(GameState* state)
@@ -18,7 +18,7 @@ void initGameState(GameState* state)
     state->minutesPassed = 0;
     state->lightTurns = 0;
     state->blackQueenSlain = false;
-    state->soundOn = !audioDisabled;
+    state->soundOn = !runState().soundOffAtStart;
     state->faeState = FAE_UNMET;
     state->starGiftFallen = false;
 }
@@ -27,7 +27,7 @@ void initPlayer(GameState* state, Entity* player)
 {
     player->id = 0;
     player->kind = KIND_PLAYER;
-    player->sex = 0;
+    player->sex = SEX_UNSET;
     if (player->name[0] == '\0') copyText(player->name, sizeof player->name, "Arlen");
     player->baseMaxHp = 50;
     player->maxHp = player->baseMaxHp;

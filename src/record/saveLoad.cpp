@@ -13,8 +13,8 @@
 #include <memory>
 #include <string>
 
+#include "characterSheet.h"
 #include "console.h"
-#include "itemFunc.h"
 
 namespace {
 
@@ -42,9 +42,7 @@ void buildSavePath(char* path, const char* name)
 bool confirmOverwrite(const char* name)
 {
     out("A save file named '%s' already exists. Overwrite? (y/n): ", name);
-    std::string answer;
-    if (!lineSource().readPlainLine(answer)) return false;
-    return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
+    return readYes();
 }
 
 bool textFits(const char* field, std::size_t width)

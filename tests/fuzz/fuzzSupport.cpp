@@ -9,7 +9,7 @@
 #include "audio.h"
 #include "game.h"
 #include "gameInvariants.h"
-#include "turnClock.h"
+#include "runState.h"
 
 namespace {
 class NullSink : public OutputSink {
@@ -45,7 +45,8 @@ std::vector<std::string> splitLines(const uint8_t* data, std::size_t size)
 
 void prepareFuzzRun(FuzzLines& lines, uint32_t seed)
 {
-    audioDisabled = true;
+    resetRunState();
+    runState().soundOffAtStart = true;
     setSoundListener(hearNothing);
     setOutputSink(&nullSink);
     setLineSource(&lines);
@@ -55,8 +56,6 @@ void prepareFuzzRun(FuzzLines& lines, uint32_t seed)
     });
     clearRememberedLines();
     limitRememberedLines(20);
-    resetProgramEnd();
-    lastNoticeTurn = -1;
 }
 
 void enterScratchFolder()

@@ -1,51 +1,35 @@
 #include "entityFunc.h"
 
-#include <initializer_list>
-
-#include "audio.h"
 #include "console.h"
 #include "itemFunc.h"
 #include "merchantFunc.h"
+#include "presence.h"
 #include "roomView.h"
+#include "soundEffect.h"
+#include "standing.h"
 #include "text.h"
 
-// ---- Trust and standing ----
-
-int calculateTrustScore(const GameState* state)
-{
-    int standing = 0;
-    for (const Entity& entity : state->entities)
-        if (entity.id != state->player.id) standing += entity.trust;
-    return standing;
-}
-
-namespace {
-bool isHere(const GameState* state, const Entity& entity)
-{
-    return entity.id != state->player.id && entity.locationId == state->player.locationId;
-}
-}  // namespace
+// ---- Who is here ----
 
 int findEntityHere(const GameState* state, const char* noun)
 {
-    for (int i = 0; i < NUM_ENTITIES; ++i) {
-        const Entity& entity = state->entities[i];
-        if (!isHere(state, entity)) continue;
-        if (strcmpi(entity.name, noun) == 0 || strcmpi(entity.species, noun) == 0) return i;
-    }
-    return -1;
+    const Entity* found = findCharacterHere(state, [noun](const Entity& entity) {
+        return strcmpi(entity.name, noun) == 0 || strcmpi(entity.species, noun) == 0;
+    });
+    return found ? slotOf(state, *found) : -1;
 }
 
 int findFirstEntityHere(const GameState* state)
 {
-    for (int i = 0; i < NUM_ENTITIES; ++i)
-        if (isHere(state, state->entities[i])) return i;
-    return -1;
+    const Entity* found = findCharacterHere(state, [](const Entity&) { return true; });
+    return found ? slotOf(state, *found) : -1;
 }
 
-int nounIsEntityHere(const GameState* state, const char* noun)
+bool meansSelf(const char* noun) { return isOneOf(noun, {"self", "myself", "yourself"}); }
+
+const char* possessivePronoun(int sex)
 {
-    return findEntityHere(state, noun) >= 0 ? 1 : 0;
+    return sex == SEX_MALE ? "his" : sex == SEX_FEMALE ? "her" : "their";
 }
 
 void entityCooldown(GameState* state)
@@ -62,7 +46,7 @@ void entityCooldown(GameState* state)
 
 namespace {
 
-constexpr int NAME_PRICE_IN_TRUST = 5;  // what each soul thinks less of a nameless player
+constexpr int NAME_PRICE_IN_TRUST = 5; // what each soul thinks less of a nameless player
 constexpr int FAE_GIFT_GOLD = 25;
 constexpr int QUEEN_NEVER_CALMS = 999;
 
@@ -307,7 +291,7 @@ void hugDevil(const GameState* state)
         out("The Devil turns a brighter shade of red, somehow. \"Wh-what are you doing...?!\"\n");
 }
 
-}  // namespace
+} // namespace
 
 void talkToEntity(GameState* state, const char* noun)
 {

@@ -1,17 +1,13 @@
 #include "giveFunc.h"
 
-#include <string>
-
-#include "audio.h"
 #include "console.h"
 #include "entities.h"
-#include "game.h"
 #include "itemFunc.h"
 #include "items.h"
-#include "text.h"
+#include "presence.h"
+#include "soundEffect.h"
 
 namespace {
-
 
 // What a recipient hands back for its favourite.
 enum class Reward {
@@ -134,11 +130,7 @@ const Reaction* findReaction(int recipientId)
 // The first living character standing with the player. The dead take no gifts.
 Entity* findRecipient(GameState* state)
 {
-    for (Entity& entity : state->entities)
-        if (entity.id != state->player.id && entity.locationId == state->player.locationId &&
-            entity.alive)
-            return &entity;
-    return nullptr;
+    return findCharacterHere(state, [](const Entity& entity) { return entity.alive; });
 }
 
 // The item the recipient hands back, before it moves. Id 0 when there is none.
@@ -213,32 +205,24 @@ void react(GameState* state, const Reaction& reaction, Entity* recipient, Item* 
 
 // ---- The Black Rose ----
 
-bool askToQuit()
-{
-    out("Quit the game? [y/n]: ");
-    outFlush();
-    std::string answer;
-    // No answer at all is taken as a no: the journey simply goes on.
-    if (!lineSource().readPlainLine(answer)) return false;
-    return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
-}
-
-void endJourneyAtStatue(GameState* state, Item* rose)
+Ending endJourneyAtStatue(GameState* state, Item* rose)
 {
     out("You place the %s at the foot of the statue.\n", rose->name);
     out("A soft wind rustles through the %s...\n", state->locations[state->player.locationId].name);
     out("The statue gleams faintly. Your journey is over.\n");
     emptySlot(state, rose);
-    if (askToQuit()) {
+    out("Quit the game? [y/n]: ");
+    // No answer at all is taken as a no: the journey simply goes on.
+    if (readYes()) {
         out("Farewell, %s...\n", state->player.name);
         out("\n");
-        requestProgramEnd();
-        return;
+        return Ending::Farewell;
     }
     out("As you turn to leave, the winds stir...\n");
     out("...and the base of the statue moves, revealing a passageway downward.\n");
     playEffect(state, "sound/wind.ogg");
     state->locations[LOC_PALE_GARDEN].exits[DIR_DOWN] = LOC_UNDERGROWTH;
+    return Ending::None;
 }
 
 void offerRoseToBlackQueen(Entity* queen, const Item* rose)
@@ -263,49 +247,39 @@ void offerRoseToWhiteQueen(const GameState* state, const Item* rose)
     out("She returns the %s to you.\n", rose->name);
 }
 
-void giveBlackRose(GameState* state, Entity* recipient, Item* rose)
+Ending giveBlackRose(GameState* state, Entity* recipient, Item* rose)
 {
     switch (recipient->id) {
     case ENTITY_BLACK_QUEEN: offerRoseToBlackQueen(recipient, rose); break;
     case ENTITY_WHITE_QUEEN: offerRoseToWhiteQueen(state, rose); break;
-    case ENTITY_GARDEN_STATUE: endJourneyAtStatue(state, rose); break;
+    case ENTITY_GARDEN_STATUE: return endJourneyAtStatue(state, rose);
     default: out("%s doesn't care for the %s...\n", recipient->name, rose->name); break;
     }
+    return Ending::None;
 }
 
 } // namespace
 
-void giveItem(GameState* state, const char* noun)
+Ending giveItem(GameState* state, const char* noun)
 {
     Entity* player = &state->player;
-    if (checkEmptyInventory(player)) return;
-    char asked[ANSWER_SIZE];
-    noun = nounOrAnswer(noun, "Give which item?\n", asked);
-    int slot = findCarriedItem(player, noun);
-    if (slot < 0) {
-        out("Invalid item name!\n");
-        return;
-    }
-    Item* gift = &player->inventory[slot];
+    if (checkEmptyInventory(player)) return Ending::None;
+    Item* gift = askForCarriedItem(player, noun, "Give which item?\n");
+    if (gift == nullptr) return Ending::None;
     Entity* recipient = findRecipient(state);
     if (recipient == nullptr) {
         out("There is nobody here!\n");
-        return;
-    }
-    if (recipient->hostile) {
+    } else if (recipient->hostile) {
         out("%s isn't in the mood for that!\n", recipient->name);
-        return;
-    }
-    if (gift->id == ITEM_BLACK_ROSE) {
-        giveBlackRose(state, recipient, gift);
-        return;
-    }
-    if (gift->id != recipient->favouriteItemId) {
+    } else if (gift->id == ITEM_BLACK_ROSE) {
+        return giveBlackRose(state, recipient, gift);
+    } else if (gift->id != recipient->favouriteItemId) {
         out("%s doesn't want that!\n", recipient->name);
-        return;
+    } else {
+        out("You give the %s to %s.\n", gift->name, recipient->name);
+        emptySlot(state, gift);
+        if (const Reaction* reaction = findReaction(recipient->id))
+            react(state, *reaction, recipient, gift);
     }
-    out("You give the %s to %s.\n", gift->name, recipient->name);
-    emptySlot(state, gift);
-    if (const Reaction* reaction = findReaction(recipient->id))
-        react(state, *reaction, recipient, gift);
+    return Ending::None;
 }

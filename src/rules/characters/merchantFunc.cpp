@@ -6,10 +6,10 @@
 
 #include <initializer_list>
 
-#include "audio.h"
 #include "console.h"
 #include "itemFunc.h"
 #include "items.h"
+#include "soundEffect.h"
 #include "text.h"
 
 namespace {
@@ -107,15 +107,15 @@ void handOverPrize(GameState* state, Entity* player, Entity* merchant, int prize
     merchant->trust++;
 }
 
-}  // namespace
+} // namespace
 
 bool traderKnowsPlayer(const Entity* trader) { return trader->trust >= FIRST_NAME_TRUST; }
 
 const char* traderAddress(const Entity* player, const Entity* trader)
 {
     if (traderKnowsPlayer(trader)) return player->name;
-    if (player->sex == 1) return "lad";
-    if (player->sex == 2) return "lass";
+    if (player->sex == SEX_MALE) return "lad";
+    if (player->sex == SEX_FEMALE) return "lass";
     return "stranger";
 }
 

@@ -1,10 +1,10 @@
 #include "combatFunc.h"
 
-#include "audio.h"
 #include "console.h"
 #include "entityFunc.h"
-#include "game.h"
 #include "itemFunc.h"
+#include "soundEffect.h"
+#include "standing.h"
 #include "text.h"
 
 namespace {
@@ -13,8 +13,6 @@ namespace {
 constexpr int MISS_EVERY = 5;
 // Each landed blow keeps the victim angry for this many more turns.
 constexpr int WOUND_COOLDOWN = 3;
-// Standing below this sends the dead to the Infernal Realm.
-constexpr int INFERNAL_STANDING = -125;
 
 bool isDivine(const Entity* entity)
 {
@@ -48,7 +46,7 @@ bool confirmAttack(Entity* defender)
 void turnHostile(Entity* defender, int standing)
 {
     defender->hostile = true;
-    if (standing > 249)
+    if (standingBand(standing) == BAND_GOOD)
         defender->trust -= 20;
     else if (defender->trust > 124)
         defender->trust -= 15;
@@ -63,13 +61,8 @@ void turnHostile(Entity* defender, int standing)
         defender->cooldown = 10;
 
     if (defender->kind == KIND_ANIMAL)
-        out(standing < INFERNAL_STANDING ? "(Of course you did...)\n"
-                                         : "(It did nothing to you...)\n");
-}
-
-void wearOut(GameState* state, Item* slot)
-{
-    if (checkEquipmentBreaks(state, slot)) emptySlot(state, slot);
+        out(standingBand(standing) == BAND_BAD ? "(Of course you did...)\n"
+                                               : "(It did nothing to you...)\n");
 }
 
 // The player's swing. True when it fells the defender.
@@ -89,7 +82,7 @@ bool playerStrikes(GameState* state, Entity* attacker, Entity* defender)
     defender->hp -= damage;
     defender->cooldown += WOUND_COOLDOWN;
     out("%d damage!\n", damage);
-    wearOut(state, weapon);
+    wearItem(state, weapon, Wear::Announced);
     return defender->hp <= 0;
 }
 
@@ -129,8 +122,7 @@ void defenderDies(GameState* state, Entity* attacker, Entity* defender)
     const Item& weapon = attacker->inventory[SLOT_WEAPON];
     if (weapon.id > 0) {
         out("%s perishes to %s and ", defender->name, attacker->name);
-        getPronouns(attacker->sex);
-        out(" %s!\n", weapon.name);
+        out("%s %s!\n", possessivePronoun(attacker->sex), weapon.name);
     } else {
         out("%s perishes to %s!\n", defender->name, attacker->name);
     }
@@ -140,7 +132,7 @@ void defenderDies(GameState* state, Entity* attacker, Entity* defender)
     if (defender->kind == KIND_BLACK_QUEEN) vanquishBlackQueen(state, defender);
 }
 
-void counterBlow(GameState* state, Entity* attacker, Entity* defender, int standing)
+Ending counterBlow(GameState* state, Entity* attacker, Entity* defender, int standing)
 {
     const Item& weapon = defender->inventory[SLOT_WEAPON];
     if (weapon.id >= 1)
@@ -151,78 +143,58 @@ void counterBlow(GameState* state, Entity* attacker, Entity* defender, int stand
     // God and the Devil never miss.
     if (!isDivine(defender) && !rollHits()) {
         out("and misses!\n");
-        return;
+        return Ending::None;
     }
     int damage = rollDamage(defender, attacker);
     attacker->hp -= damage;
     out("%d damage!\n", damage);
-    wearOut(state, &attacker->inventory[SLOT_ARMOUR]);
-    if (attacker->hp <= 0) playerDeath(state, attacker, defender, standing);
+    wearItem(state, &attacker->inventory[SLOT_ARMOUR], Wear::Announced);
+    if (attacker->hp > 0) return Ending::None;
+    return playerDeath(state, attacker, defender, standing);
 }
 
 } // namespace
 
-void attackEntity(GameState* state, const char* noun)
+Ending attackEntity(GameState* state, const char* noun)
 {
     char asked[ANSWER_SIZE];
     noun = nounOrAnswer(noun, "Attack what?\n", asked);
+    int index = findEntityHere(state, noun);
     if (meansSelf(noun)) {
         out("Self-harm is not the answer, %s.\n", state->player.name);
-        return;
-    }
-    if (strcmpi(noun, "narrator") == 0) {
+    } else if (strcmpi(noun, "narrator") == 0) {
         out("Hey, watch it! Don't go attacking me, %s!\n", state->player.name);
-        return;
-    }
-    int index = findEntityHere(state, noun);
-    if (index < 0) {
+    } else if (index < 0) {
         out("You can't attack that!\n");
-        return;
-    }
-    Entity* target = &state->entities[index];
-    if (target->kind == KIND_STATUE) {
+    } else if (state->entities[index].kind == KIND_STATUE) {
         out("You can't attack a statue!\n");
-        return;
-    }
-    if (!target->alive) {
+    } else if (!state->entities[index].alive) {
         out("You can't attack a corpse!\n");
-        return;
+    } else {
+        return combat(state, &state->player, &state->entities[index]);
     }
-    combat(state, &state->player, target);
+    return Ending::None;
 }
 
-void combat(GameState* state, Entity* attacker, Entity* defender)
+Ending combat(GameState* state, Entity* attacker, Entity* defender)
 {
     int standing = calculateTrustScore(state);
     if (!defender->hostile) {
-        if (!confirmAttack(defender)) return;
+        if (!confirmAttack(defender)) return Ending::None;
         turnHostile(defender, standing);
     }
     if (playerStrikes(state, attacker, defender)) {
         defenderDies(state, attacker, defender);
-        return;
+        return Ending::None;
     }
-    counterBlow(state, attacker, defender, standing);
+    return counterBlow(state, attacker, defender, standing);
 }
 
-int checkEquipmentBreaks(GameState* state, Item* slot)
-{
-    if (slot->id < 1 || slot->unbreakable) return 0;
-    slot->durability--;
-    if (slot->durability > 0) return 0;
-    out("Your %s breaks...!\n", slot->name);
-    playEffect(state, "sound/break.ogg");
-    return 1;
-}
-
-void playerDeath(GameState* state, Entity* player, const Entity* killer, int standing)
+Ending playerDeath(GameState* state, Entity* player, const Entity* killer, int standing)
 {
     if (isDivine(killer)) {
         out("Your very soul shatters...!\n");
-        outFlush();
-        if (!audioDisabled) cleanupAudio();
-        requestProgramEnd();
-        return;
+        return Ending::SoulShattered;
     }
     out("You fall to the ground...\n");
     player->hp = 1;
@@ -231,5 +203,6 @@ void playerDeath(GameState* state, Entity* player, const Entity* killer, int sta
     emptySlot(state, &player->inventory[SLOT_ACCESSORY]);
     if (player->gold > 0) player->gold /= 2;
     out("...and awaken elsewhere...?\n");
-    player->locationId = standing < INFERNAL_STANDING ? LOC_HELL : LOC_HEAVEN;
+    player->locationId = standingBand(standing) == BAND_BAD ? LOC_HELL : LOC_HEAVEN;
+    return Ending::None;
 }

@@ -1,8 +1,9 @@
 #include "itemFunc.h"
 
-#include "audio.h"
 #include "console.h"
 #include "items.h"
+#include "moveFunc.h"
+#include "soundEffect.h"
 #include "text.h"
 
 namespace {
@@ -38,19 +39,6 @@ bool checkEmptyInventory(const Entity* entity)
     return true;
 }
 
-void clearInventory(Entity* entity)
-{
-    for (int slot = 0; slot < NUM_CARRIED; ++slot)
-        entity->inventory[slot] = items[ITEM_EMPTY];
-}
-
-Item getItemByID(int id)
-{
-    for (const Item& item : items)
-        if (item.id == id) return item;
-    return items[ITEM_EMPTY];
-}
-
 bool itemIsHere(const GameState* state, const char* noun)
 {
     const Item& lying = state->locations[state->player.locationId].item;
@@ -71,6 +59,17 @@ int findCarriedItem(const Entity* entity, const char* noun)
     return -1;
 }
 
+Item* askForCarriedItem(Entity* player, const char* noun, const char* question)
+{
+    char answer[ANSWER_SIZE];
+    int slot = findCarriedItem(player, nounOrAnswer(noun, question, answer));
+    if (slot < 0) {
+        out("Invalid item name!\n");
+        return nullptr;
+    }
+    return &player->inventory[slot];
+}
+
 int findFreeSlot(const Entity* entity)
 {
     for (int slot = 0; slot < NUM_CARRIED; ++slot)
@@ -79,6 +78,18 @@ int findFreeSlot(const Entity* entity)
 }
 
 void emptySlot(const GameState* state, Item* slot) { *slot = state->items[ITEM_EMPTY]; }
+
+bool wearItem(GameState* state, Item* item, Wear wear)
+{
+    if (item->id < 1 || item->unbreakable) return false;
+    if (--item->durability > 0) return false;
+    if (wear == Wear::Announced) {
+        out("Your %s breaks...!\n", item->name);
+        playEffect(state, "sound/break.ogg");
+    }
+    emptySlot(state, item);
+    return true;
+}
 
 void printItem(const Item* item)
 {
@@ -105,10 +116,6 @@ void drawInventory(const GameState* state)
 }
 
 // ---- Taking and dropping ----
-
-namespace {
-
-} // namespace
 
 void getItem(GameState* state, Item* locationItem)
 {
@@ -149,20 +156,16 @@ void dropItem(GameState* state, const char* noun)
         out("Can't drop that here...!\n");
         return;
     }
-    char answer[ANSWER_SIZE];
-    int slot = findCarriedItem(&player, nounOrAnswer(noun, "Drop which item?\n", answer));
-    if (slot < 0) {
-        out("Invalid item name!\n");
-        return;
-    }
+    Item* dropped = askForCarriedItem(&player, noun, "Drop which item?\n");
+    if (dropped == nullptr) return;
     Item& lying = state->locations[player.locationId].item;
     if (lying.id != 0) {
         out("There's already something here!\n");
         return;
     }
-    lying = player.inventory[slot];
+    lying = *dropped;
     out("Dropped the %s.\n", lying.name);
-    emptySlot(state, &player.inventory[slot]);
+    emptySlot(state, dropped);
 }
 
 // ---- Equipment ----
@@ -210,13 +213,9 @@ void equipItem(GameState* state, const char* noun)
 {
     Entity& player = state->player;
     if (checkEmptyInventory(&player)) return;
-    char answer[ANSWER_SIZE];
-    int slot = findCarriedItem(&player, nounOrAnswer(noun, "Equip which item?\n", answer));
-    if (slot < 0) {
-        out("Invalid item name!\n");
-        return;
-    }
-    Item& carried = player.inventory[slot];
+    Item* found = askForCarriedItem(&player, noun, "Equip which item?\n");
+    if (found == nullptr) return;
+    Item& carried = *found;
     const EquipSlot* equip = equipSlotFor(carried.type);
     if (equip == nullptr) {
         out("You can't equip that!\n");
@@ -254,24 +253,4 @@ void removeItem(GameState* state, const char* noun)
     out("Removed the %s.\n", worn.name);
     player.inventory[findFreeSlot(&player)] = worn;
     emptySlot(state, &worn);
-}
-
-void recalculateStats(Entity* entity)
-{
-    entity->atk = entity->baseAtk;
-    entity->def = entity->baseDef;
-    entity->maxHp = entity->baseMaxHp;
-    const Item& weapon = entity->inventory[SLOT_WEAPON];
-    const Item& armour = entity->inventory[SLOT_ARMOUR];
-    const Item& accessory = entity->inventory[SLOT_ACCESSORY];
-    if (weapon.id > 0) entity->atk += weapon.power;
-    if (armour.id > 0) entity->def += armour.power;
-    if (accessory.id > 0) {
-        switch (accessory.subtype) {
-        case 1: entity->atk += accessory.power; break;
-        case 2: entity->def += accessory.power; break;
-        case 3: entity->maxHp += accessory.power; break;
-        default: break;
-        }
-    }
 }

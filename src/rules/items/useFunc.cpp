@@ -1,12 +1,14 @@
 #include "useFunc.h"
 
-#include "audio.h"
+#include "characterSheet.h"
 #include "console.h"
 #include "entities.h"
 #include "itemFunc.h"
 #include "items.h"
+#include "moveFunc.h"
+#include "presence.h"
 #include "roomView.h"
-#include "text.h"
+#include "soundEffect.h"
 
 namespace {
 
@@ -14,13 +16,6 @@ enum InstrumentSubtype { INSTRUMENT_FLUTE = 0, INSTRUMENT_LYRE = 1 };
 enum LightSubtype { LIGHT_CANDLE = 0, LIGHT_LANTERN = 1, LIGHT_LAMP_OIL = 2 };
 
 Location& currentPlace(GameState* state) { return state->locations[state->player.locationId]; }
-
-// Things that wear out lose a use each time; the last use leaves the slot empty.
-void wearItem(GameState* state, Item* item)
-{
-    if (item->unbreakable) return;
-    if (--item->durability <= 0) emptySlot(state, item);
-}
 
 // Each use below answers whether the item then wears.
 
@@ -83,13 +78,9 @@ bool playFlute(GameState* state, const Item* flute)
 // The first hostile monster standing here, or nullptr. The dead are past calming.
 Entity* hostileMonsterHere(GameState* state)
 {
-    const Entity& player = state->player;
-    for (Entity& entity : state->entities) {
-        if (entity.id != player.id && entity.locationId == player.locationId &&
-            entity.kind == KIND_MONSTER && entity.hostile && entity.alive)
-            return &entity;
-    }
-    return nullptr;
+    return findCharacterHere(state, [](const Entity& entity) {
+        return entity.kind == KIND_MONSTER && entity.hostile && entity.alive;
+    });
 }
 
 void playToTheStars(GameState* state)
@@ -211,28 +202,8 @@ void useItem(GameState* state, const char* noun)
         out("Can't use that here...!\n");
         return;
     }
-    char answer[ANSWER_SIZE];
-    noun = nounOrAnswer(noun, "Use which item?\n", answer);
-    int slot = findCarriedItem(&player, noun);
-    if (slot < 0) {
-        out("Invalid item name!\n");
-        return;
-    }
-    Item* item = &player.inventory[slot];
-    if (applyItem(state, item)) wearItem(state, item);
-}
-
-void checkLight(GameState* state)
-{
-    if (state->lightTurns > 0) state->lightTurns--;
-    Location& here = currentPlace(state);
-    bool litDarkPlace = here.isDark && here.isLit;
-    if (state->lightTurns == 1 && litDarkPlace) out("The light flickers...!\n");
-    if (state->lightTurns == 0 && litDarkPlace) {
-        here.isLit = false;
-        out("The light goes out...\n");
-    }
-    if (state->lightTurns < 0) state->lightTurns = 0;
+    Item* item = askForCarriedItem(&player, noun, "Use which item?\n");
+    if (item != nullptr && applyItem(state, item)) wearItem(state, item, Wear::Quietly);
 }
 
 void lookAtItem(const GameState* state, const char* noun)

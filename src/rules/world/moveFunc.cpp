@@ -1,24 +1,9 @@
 #include "moveFunc.h"
 
-#include "audio.h"
 #include "console.h"
+#include "directions.h"
 #include "roomView.h"
-#include "text.h"
-
-namespace {
-
-// In the order of a place's six ways.
-constexpr const char* DIRECTION_WORDS[NUM_DIRECTIONS] = {"north", "south", "east",
-                                                         "west",  "up",    "down"};
-
-int directionIndex(const char* word)
-{
-    for (int dir = 0; dir < NUM_DIRECTIONS; ++dir)
-        if (strcmpi(word, DIRECTION_WORDS[dir]) == 0) return dir;
-    return -1;
-}
-
-} // namespace
+#include "soundEffect.h"
 
 void goDirection(GameState* state, const char* word)
 {
@@ -60,7 +45,4 @@ void goToLocation(GameState* state, int destination, int lockState)
     if (!arrival.isLit) playEffect(state, "sound/dark.ogg");
 }
 
-int checkAreaLit(const GameState* state)
-{
-    return state->locations[state->player.locationId].isLit ? 1 : 0;
-}
+bool isAfterlife(int locationId) { return locationId == LOC_HEAVEN || locationId == LOC_HELL; }

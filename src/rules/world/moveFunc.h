@@ -5,4 +5,6 @@
 
 void goDirection(GameState* state, const char* word);
 void goToLocation(GameState* state, int destination, int lockState);
-int checkAreaLit(const GameState* state);
+
+// True for the two afterlife places, where nothing may be used or dropped.
+bool isAfterlife(int locationId);

@@ -1,13 +1,15 @@
 #include "roomView.h"
 
+#include <cctype>
+
 #include "ambience.h"
 #include "console.h"
+#include "directions.h"
+#include "locations.h"
+#include "presence.h"
 #include "text.h"
 
 namespace {
-
-constexpr const char* WAY_LABELS[NUM_DIRECTIONS] = {
-    "North: ", "South: ", "East: ", "West: ", "Up: ", "Down: "};
 
 // The place's row of ambient lines, or nullptr when it has none.
 const AmbienceRow* findAmbience(int locationId)
@@ -38,7 +40,8 @@ void printWays(const Location& here)
 {
     for (int dir = 0; dir < NUM_DIRECTIONS; ++dir) {
         if (here.exits[dir] < 0) continue;
-        out("%s", WAY_LABELS[dir]);
+        const char* word = DIRECTION_WORDS[dir];
+        out("%c%s: ", std::toupper(static_cast<unsigned char>(word[0])), word + 1);
         // A closed way keeps its secret: never say where it leads.
         if (here.exitLocks[dir] == WAY_LOCKED)
             out("(Locked)\n");
@@ -68,15 +71,16 @@ void printCharacter(const Entity& entity)
     }
 }
 
-void printCharacters(const GameState* state)
-{
-    const Entity& player = state->player;
-    for (const Entity& entity : state->entities)
-        if (entity.id != player.id && entity.locationId == player.locationId)
-            printCharacter(entity);
-}
+void printCharacters(const GameState* state) { forEachCharacterHere(state, printCharacter); }
 
 } // namespace
+
+const char* getLocationNameByID(int id)
+{
+    for (const Location& location : locations)
+        if (location.id == id) return location.name;
+    return "Unknown";
+}
 
 void lookAround(const GameState* state)
 {
