@@ -39,15 +39,22 @@ void drawAccessory(const Item* item)
     out("\n");
 }
 
+const char* sexName(int sex)
+{
+    switch (sex) {
+    case SEX_MALE: return "Male";
+    case SEX_FEMALE: return "Female";
+    default: return "Unknown";
+    }
+}
+
 } // namespace
 
 void drawStats(const GameState* state)
 {
     const Entity& player = state->player;
     out("Name: %s\n", player.name);
-    out("Sex: %s\n", player.sex == SEX_MALE     ? "Male"
-                     : player.sex == SEX_FEMALE ? "Female"
-                                                : "Unknown");
+    out("Sex: %s\n", sexName(player.sex));
     out("HP: %d/%d\n", player.hp, player.maxHp);
     out("ATK: %d\n", player.atk);
     out("DEF: %d\n", player.def);
