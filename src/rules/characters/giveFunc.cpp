@@ -269,17 +269,20 @@ Ending giveItem(GameState* state, const char* noun)
     Entity* recipient = findRecipient(state);
     if (recipient == nullptr) {
         out("There is nobody here!\n");
-    } else if (recipient->hostile) {
-        out("%s isn't in the mood for that!\n", recipient->name);
-    } else if (gift->id == ITEM_BLACK_ROSE) {
-        return giveBlackRose(state, recipient, gift);
-    } else if (gift->id != recipient->favouriteItemId) {
-        out("%s doesn't want that!\n", recipient->name);
-    } else {
-        out("You give the %s to %s.\n", gift->name, recipient->name);
-        emptySlot(state, gift);
-        if (const Reaction* reaction = findReaction(recipient->id))
-            react(state, *reaction, recipient, gift);
+        return Ending::None;
     }
+    if (recipient->hostile) {
+        out("%s isn't in the mood for that!\n", recipient->name);
+        return Ending::None;
+    }
+    if (gift->id == ITEM_BLACK_ROSE) return giveBlackRose(state, recipient, gift);
+    if (gift->id != recipient->favouriteItemId) {
+        out("%s doesn't want that!\n", recipient->name);
+        return Ending::None;
+    }
+    out("You give the %s to %s.\n", gift->name, recipient->name);
+    emptySlot(state, gift);
+    if (const Reaction* reaction = findReaction(recipient->id))
+        react(state, *reaction, recipient, gift);
     return Ending::None;
 }

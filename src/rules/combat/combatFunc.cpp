@@ -159,21 +159,29 @@ Ending attackEntity(GameState* state, const char* noun)
 {
     char asked[ANSWER_SIZE];
     noun = nounOrAnswer(noun, "Attack what?\n", asked);
-    int index = findEntityHere(state, noun);
     if (meansSelf(noun)) {
         out("Self-harm is not the answer, %s.\n", state->player.name);
-    } else if (strcmpi(noun, "narrator") == 0) {
-        out("Hey, watch it! Don't go attacking me, %s!\n", state->player.name);
-    } else if (index < 0) {
-        out("You can't attack that!\n");
-    } else if (state->entities[index].kind == KIND_STATUE) {
-        out("You can't attack a statue!\n");
-    } else if (!state->entities[index].alive) {
-        out("You can't attack a corpse!\n");
-    } else {
-        return combat(state, &state->player, &state->entities[index]);
+        return Ending::None;
     }
-    return Ending::None;
+    if (strcmpi(noun, "narrator") == 0) {
+        out("Hey, watch it! Don't go attacking me, %s!\n", state->player.name);
+        return Ending::None;
+    }
+    int index = findEntityHere(state, noun);
+    if (index < 0) {
+        out("You can't attack that!\n");
+        return Ending::None;
+    }
+    Entity* target = &state->entities[index];
+    if (target->kind == KIND_STATUE) {
+        out("You can't attack a statue!\n");
+        return Ending::None;
+    }
+    if (!target->alive) {
+        out("You can't attack a corpse!\n");
+        return Ending::None;
+    }
+    return combat(state, &state->player, target);
 }
 
 Ending combat(GameState* state, Entity* attacker, Entity* defender)
