@@ -7,7 +7,6 @@
 #include "commandTable.h"
 #include "directions.h"
 #include "presence.h"
-#include "text.h"
 
 namespace {
 
