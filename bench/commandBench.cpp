@@ -68,7 +68,7 @@ int main()
 {
     NullSink sink;
     setOutputSink(&sink);
-    audioDisabled = true;
+    runState().soundOffAtStart = true;
     std::printf("One command, in-process (output discarded):\n");
     timeCommand("look", LOC_OLD_CASTLE, {"look"});
     timeCommand("go (there and back)", LOC_VILLAGE, {"go north"});
@@ -78,7 +78,7 @@ int main()
     timeCommand("stats", LOC_VILLAGE, {"stats"});
 
     // Starting a sound costs the main thread a copy and a thread.
-    audioDisabled = false;
+    runState().soundOffAtStart = false;
     initAudio();
     const int sounds = 200;
     double total = 0;

@@ -100,7 +100,7 @@ TEST(CommandLoop, EndOfInputEndsTheGameLikeQuit)
     GameHarness h;
     EXPECT_EQ(h.play({"think"}), std::string(PROMPT) + "You think...therefore, you are.\n");
     EXPECT_FALSE(h.ended);
-    EXPECT_TRUE(handleCommand(&h.game()));
+    EXPECT_EQ(handleCommand(&h.game()), Ending::Quit);
 }
 
 TEST(CommandLoop, UnknownVerbsAndOverlongWordsAreInvalid)

@@ -7,7 +7,7 @@
 #include "entityFunc.h"
 #include "gameHarness.h"
 #include "items.h"
-#include "utils.h"
+#include "standing.h"
 
 namespace {
 

@@ -179,7 +179,8 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesTextsOrNumbersAreRefused)
         tamper("flag", [](GameState& s) { std::memset(&s.entities[ENTITY_HANBO].alive, 7, 1); }),
         refused);
     EXPECT_EQ(tamper("frail", [](GameState& s) { s.player.baseMaxHp = 0; }), refused);
-    EXPECT_EQ(tamper("rich", [](GameState& s) { s.entities[ENTITY_GREEDO].gold = 2147483647; }), refused);
+    EXPECT_EQ(tamper("rich", [](GameState& s) { s.entities[ENTITY_GREEDO].gold = 2147483647; }),
+              refused);
     // Each is harmless alone; summed in the standing they overflow.
     EXPECT_EQ(tamper("trust",
                      [](GameState& s) {
@@ -188,11 +189,14 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesTextsOrNumbersAreRefused)
                      }),
               refused);
     // Every purchase would pay the buyer.
-    EXPECT_EQ(tamper("price", [](GameState& s) { s.entities[ENTITY_GREEDO].inventory[0].price = -1000; }),
-              refused);
+    EXPECT_EQ(
+        tamper("price", [](GameState& s) { s.entities[ENTITY_GREEDO].inventory[0].price = -1000; }),
+        refused);
     // Control characters would reach the terminal through look, stats or the farewell.
     EXPECT_EQ(tamper("escape",
-                     [](GameState& s) { std::strcpy(s.entities[ENTITY_CLARA].description, "\033]0;Hi\007"); }),
+                     [](GameState& s) {
+                         std::strcpy(s.entities[ENTITY_CLARA].description, "\033]0;Hi\007");
+                     }),
               refused);
     EXPECT_EQ(tamper("tab", [](GameState& s) { std::strcpy(s.player.name, "Mo\tss"); }), refused);
     EXPECT_EQ(tamper("csi", [](GameState& s) { std::strcpy(s.player.name, "Mo\xc2\x9bss"); }),

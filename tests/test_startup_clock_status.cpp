@@ -8,13 +8,14 @@
 #include <filesystem>
 #include <memory>
 
-#include "audio.h"
 #include "game.h"
 #include "gameHarness.h"
 #include "initFunc.h"
 #include "items.h"
+#include "roomView.h"
+#include "runState.h"
+#include "text.h"
 #include "turnClock.h"
-#include "utils.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ TEST(FreshGame, AttackIsDrawnBeforeDefence)
     buildFreshGame(&h.game());
     EXPECT_EQ(h.player().baseAtk, 9);
     EXPECT_EQ(h.player().baseDef, 4);
-    audioDisabled = true;
+    runState().soundOffAtStart = true;
     buildFreshGame(&h.game());
     EXPECT_FALSE(h.game().soundOn);
 }

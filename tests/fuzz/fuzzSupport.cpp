@@ -10,7 +10,7 @@
 #include "game.h"
 #include "gameInvariants.h"
 #include "recordLimits.h"
-#include "turnClock.h"
+#include "runState.h"
 
 namespace {
 class NullSink : public OutputSink {
@@ -46,7 +46,8 @@ std::vector<std::string> splitLines(const uint8_t* data, std::size_t size)
 
 void prepareFuzzRun(FuzzLines& lines, uint32_t seed)
 {
-    audioDisabled = true;
+    resetRunState();
+    runState().soundOffAtStart = true;
     setSoundListener(hearNothing);
     setOutputSink(&nullSink);
     setLineSource(&lines);
@@ -56,8 +57,6 @@ void prepareFuzzRun(FuzzLines& lines, uint32_t seed)
     });
     clearRememberedLines();
     limitRememberedLines(20);
-    resetProgramEnd();
-    lastNoticeTurn = -1;
 }
 
 void enterScratchFolder()
