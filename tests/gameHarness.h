@@ -12,6 +12,7 @@
 
 #include "console.h"
 #include "gameState.h"
+#include "undo.h"
 
 class ScriptedLines : public LineSource {
 public:
@@ -78,6 +79,7 @@ private:
     CapturedOutput output;
     std::deque<int> randoms;
     std::optional<std::mt19937> generator;
+    std::unique_ptr<UndoLog> undo;
 };
 
 // A private working directory for the length of a test (saves go there).

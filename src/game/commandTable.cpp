@@ -1,5 +1,7 @@
 #include "commandTable.h"
 
+#include <cstring>
+
 #include "audio.h"
 #include "game.h"
 #include "text.h"
@@ -11,7 +13,7 @@ const Alias aliases[NUM_ALIASES] = {
     {"d", "go down"},        {"inv", "inventory"},  {"cls", "clear"},      {"h", "help"},
 };
 
-// verb, handler, needs light, takes a turn
+// verb, handler, needs light, takes a turn, what it does to the record
 const Command commands[NUM_COMMANDS] = {
     {"go", goHandler, false, true},
     {"get", getHandler, true, true},
@@ -29,16 +31,20 @@ const Command commands[NUM_COMMANDS] = {
     {"harm", attackHandler, true, true},
     {"kill", attackHandler, true, true},
     {"wait", waitHandler, true, true},
-    {"sound", soundHandler, false, false},
+    {"sound", soundHandler, false, false, RecordUse::Changes},
     {"clear", clearHandler, false, false},
     {"help", helpHandler, false, false},
     {"stats", statsHandler, false, false},
     {"inventory", inventoryHandler, false, false},
     {"time", timeHandler, false, false},
     {"save", saveHandler, false, false},
-    {"load", loadHandler, false, false},
+    {"load", loadHandler, false, false, RecordUse::Replaces},
     {"hug", hugHandler, true, true},
     {"listen", listenHandler, true, true},
+    {"undo", undoHandler, false, false, RecordUse::Steers},
+    {"again", againHandler, false, false, RecordUse::Steers},
+    {"g", againHandler, false, false, RecordUse::Steers},
+    {"saves", savesHandler, false, false},
 };
 
 const char* const badWords[] = {
@@ -48,7 +54,14 @@ const char* const badWords[] = {
 
 int findCommandIndex(const char* verb)
 {
+    char lower[TEXT_LEN];
+    toLowerCase(verb, lower, sizeof lower);
+    return findLowerCaseCommand(lower);
+}
+
+int findLowerCaseCommand(const char* verb)
+{
     for (int i = 0; i < NUM_COMMANDS; ++i)
-        if (strcmpi(commands[i].verb, verb) == 0) return i;
+        if (std::strcmp(commands[i].verb, verb) == 0) return i;
     return -1;
 }

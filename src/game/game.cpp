@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "audio.h"
 #include "combatFunc.h"
@@ -16,10 +17,12 @@
 #include "itemFunc.h"
 #include "moveFunc.h"
 #include "roomView.h"
+#include "saveList.h"
 #include "saveLoad.h"
-#include "turnClock.h"
-#include "useFunc.h"
 #include "text.h"
+#include "turnClock.h"
+#include "undo.h"
+#include "useFunc.h"
 
 namespace {
 
@@ -69,41 +72,71 @@ void beginJourney(GameState* state)
     lookAround(state);
 }
 
+// Both words already in lower case.
 bool isBadWord(const char* verb, const char* rest)
 {
     for (int i = 0; badWords[i] != nullptr; ++i)
-        if (strcmpi(verb, badWords[i]) == 0 || strcmpi(rest, badWords[i]) == 0) return true;
+        if (std::strcmp(verb, badWords[i]) == 0 || std::strcmp(rest, badWords[i]) == 0) return true;
     return false;
 }
 
 // The special words answered before the command table; true when handled.
-bool answerSpecialWord(GameState* state, const char* verb)
+// `word` is the typed verb in lower case.
+bool answerSpecialWord(GameState* state, const char* verb, const char* word)
 {
-    if (strcmpi(verb, "history") == 0) {
+    if (std::strcmp(word, "history") == 0) {
         showCommandHistory();
-    } else if (strcmpi(verb, "xyzzy") == 0) {
+    } else if (std::strcmp(word, "xyzzy") == 0) {
         out("POOF! Nothing happens.\n");
-    } else if (strcmpi(verb, "plugh") == 0) {
+    } else if (std::strcmp(word, "plugh") == 0) {
         out("A hollow voice says, \"You can't do that here.\"\n");
-    } else if (strcmpi(verb, "think") == 0) {
+    } else if (std::strcmp(word, "think") == 0) {
         out("You think...therefore, you are.\n");
-    } else if (strcmpi(verb, "debug") == 0) {
+    } else if (std::strcmp(word, "debug") == 0) {
         out("There are no bugs here, only features.\n");
     } else if (strcmpi(verb, state->player.name) == 0) {
         out("Yes, that is your name...\n");
-    } else if (strcmpi(verb, "pray") == 0) {
+    } else if (std::strcmp(word, "pray") == 0) {
         out("You close your eyes and say a silent prayer to God.\n");
         playEffect(state, "sound/pray.ogg");
         if (gameRandom() % 10 == 0) out("You hear a faint voice respond warmly: \"I hear you.\"\n");
-    } else if (strcmpi(verb, "sleep") == 0) {
+    } else if (std::strcmp(word, "sleep") == 0) {
         out("You can't just go to sleep here!\n");
-    } else if (strcmpi(verb, "dance") == 0) {
+    } else if (std::strcmp(word, "dance") == 0) {
         out("You bust out some questionable moves. Nobody is impressed.\n");
     } else {
         return false;
     }
     return true;
 }
+
+// Runs a row's handler; a command that changes the record is noted so that
+// it can be taken back.
+bool runCommand(GameState* state, const Command& command, const char* rest)
+{
+    // "again" and "undo" leave the record as the command they stand for left it.
+    if (command.record == RecordUse::Steers) {
+        command.handler(state, rest);
+        return programEndRequested();
+    }
+    UndoLog* undo = UndoLog::active();
+    bool mayChange = undo && !command.takesTurn && command.record != RecordUse::Reads;
+    if (undo && command.takesTurn) undo->noteTurn(state);
+    if (mayChange) undo->watch(state);
+    command.handler(state, rest);
+    if (programEndRequested()) return true;
+    if (mayChange) undo->noteIfChanged(state, command.record == RecordUse::Changes);
+    state->turnTaken = command.takesTurn;
+    if (command.takesTurn) applyTurnEffects(state);
+    return false;
+}
+
+// The last command line, for "again", and whether the line running now
+// asked for it (then it is not itself remembered).
+std::string lastCommandLine;
+bool lineRepeated = false;
+
+bool hasWord(const char* line) { return line[std::strspn(line, " \t\n\v\f\r")] != '\0'; }
 
 } // namespace
 
@@ -138,6 +171,7 @@ void gameLoop(GameState* state)
         Completions found = completeInput(state, typed);
         return std::make_pair(found.start, std::move(found.words));
     });
+    UndoLog undo([](GameState* played, const char* line) { runCommandLine(played, line); });
     while (!handleCommand(state)) {
     }
     setCompleter(nullptr);
@@ -146,8 +180,10 @@ void gameLoop(GameState* state)
 void normalizeInput(const char* raw, char* normalized, int size)
 {
     const char* chosen = raw;
+    char lower[LINE_SIZE];
+    toLowerCase(raw, lower, sizeof lower);
     for (const Alias& alias : aliases) {
-        if (strcmpi(raw, alias.input) == 0) {
+        if (std::strcmp(lower, alias.input) == 0) {
             chosen = alias.expansion;
             break;
         }
@@ -155,13 +191,19 @@ void normalizeInput(const char* raw, char* normalized, int size)
     copyText(normalized, size, chosen);
 }
 
-bool getNormalizedCommand(char* verb, char* rest, int size, bool* endOfInput)
+bool readCommandLine(char* line, int size)
 {
     char raw[LINE_SIZE];
+    bool gotLine = getInput(raw, sizeof raw);
+    normalizeInput(raw, line, size < LINE_SIZE ? size : LINE_SIZE);
+    if (line[0] != '\0' && strcmpi(line, "history") != 0) rememberLine(line);
+    return gotLine;
+}
+
+bool getNormalizedCommand(char* verb, char* rest, int size, bool* endOfInput)
+{
     char normalized[LINE_SIZE];
-    *endOfInput = !getInput(raw, sizeof raw);
-    normalizeInput(raw, normalized, size < LINE_SIZE ? size : LINE_SIZE);
-    if (normalized[0] != '\0' && strcmpi(normalized, "history") != 0) rememberLine(normalized);
+    *endOfInput = !readCommandLine(normalized, size);
     verb[0] = '\0';
     rest[0] = '\0';
     std::sscanf(normalized, "%31s %63[^\n]", verb, rest);
@@ -182,25 +224,40 @@ void showCommandHistory()
 
 bool handleCommand(GameState* state)
 {
-    char verb[VERB_SIZE];
-    char rest[REST_SIZE];
-    bool endOfInput = false;
-    if (!getNormalizedCommand(verb, rest, LINE_SIZE, &endOfInput)) {
+    char line[LINE_SIZE];
+    if (!readCommandLine(line, sizeof line)) {
         // Running out of input ends the game as "quit" does.
-        if (endOfInput) out("\nFarewell, %s!\n", state->player.name);
-        return endOfInput;
+        out("\nFarewell, %s!\n", state->player.name);
+        return true;
     }
-    if (isBadWord(verb, rest)) {
+    lineRepeated = false;
+    bool ended = runCommandLine(state, line);
+    if (!lineRepeated && hasWord(line)) lastCommandLine = line;
+    return ended;
+}
+
+bool runCommandLine(GameState* state, const char* line)
+{
+    char verb[VERB_SIZE] = "";
+    char rest[REST_SIZE] = "";
+    std::sscanf(line, "%31s %63[^\n]", verb, rest);
+    if (verb[0] == '\0') return false;
+    if (UndoLog* undo = UndoLog::active()) undo->beginCommand(line);
+    char word[VERB_SIZE];
+    char lowerRest[REST_SIZE];
+    toLowerCase(verb, word, sizeof word);
+    toLowerCase(rest, lowerRest, sizeof lowerRest);
+    if (isBadWord(word, lowerRest)) {
         out("Now, now. Watch your language.\n");
         return false;
     }
-    if (strcmpi(verb, "quit") == 0 || strcmpi(verb, "exit") == 0) {
+    if (std::strcmp(word, "quit") == 0 || std::strcmp(word, "exit") == 0) {
         out("Farewell, %s!\n", state->player.name);
         return true;
     }
-    if (answerSpecialWord(state, verb)) return false;
+    if (answerSpecialWord(state, verb, word)) return false;
 
-    int index = findCommandIndex(verb);
+    int index = findLowerCaseCommand(word);
     if (index < 0) {
         out("Invalid command!\n");
         return false;
@@ -210,12 +267,10 @@ bool handleCommand(GameState* state)
         out("It's too dark to do that!\n");
         return false;
     }
-    command.handler(state, rest);
-    if (programEndRequested()) return true;
-    state->turnTaken = command.takesTurn;
-    if (command.takesTurn) applyTurnEffects(state);
-    return false;
+    return runCommand(state, command, rest);
 }
+
+void forgetLastCommandLine() { lastCommandLine.clear(); }
 
 // ---- Handlers ----
 
@@ -280,3 +335,28 @@ void saveHandler(GameState* state, const char*) { saveState(state); }
 void loadHandler(GameState* state, const char*) { loadState(state); }
 void hugHandler(GameState* state, const char* noun) { hugEntity(state, noun); }
 void listenHandler(GameState* state, const char*) { listenToAmbience(state->player.locationId); }
+
+void undoHandler(GameState* state, const char*)
+{
+    std::string line;
+    UndoLog* undo = UndoLog::active();
+    if (undo == nullptr || !undo->takeBack(state, line)) {
+        out("There is nothing left to take back.\n");
+        return;
+    }
+    out("You take back \"%s\".\n", line.c_str());
+    lookAround(state);
+}
+
+void againHandler(GameState* state, const char*)
+{
+    lineRepeated = true;
+    if (lastCommandLine.empty()) {
+        out("There is nothing to repeat.\n");
+        return;
+    }
+    std::string line = lastCommandLine;
+    runCommandLine(state, line.c_str());
+}
+
+void savesHandler(GameState*, const char*) { listSaves(); }

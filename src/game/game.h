@@ -10,6 +10,13 @@ void gameLoop(GameState* state);
 // Reads and runs one command; true when the game is to end.
 bool handleCommand(GameState* state);
 
+// Reads one line, expanded and remembered in the history; false at end of input.
+bool readCommandLine(char* line, int size);
+// Runs one command line as typed (no history); true when the game is to end.
+bool runCommandLine(GameState* state, const char* line);
+// Forgets the line "again" would repeat.
+void forgetLastCommandLine();
+
 // Reads one line and splits it into verb and rest; true when there is a verb.
 // Sets *endOfInput when no line could be read.
 bool getNormalizedCommand(char* verb, char* rest, int size, bool* endOfInput);
@@ -44,3 +51,6 @@ void saveHandler(GameState* state, const char* noun);
 void loadHandler(GameState* state, const char* noun);
 void hugHandler(GameState* state, const char* noun);
 void listenHandler(GameState* state, const char* noun);
+void undoHandler(GameState* state, const char* noun);
+void againHandler(GameState* state, const char* noun);
+void savesHandler(GameState* state, const char* noun);

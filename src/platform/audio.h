@@ -19,5 +19,6 @@ int playingSoundCount();
 void playEffect(const GameState* state, const char* path);
 
 // Tests hear what would play instead of starting threads; nullptr restores.
+// Returns the listener it replaces.
 using SoundListener = void (*)(const char* path);
-void setSoundListener(SoundListener listener);
+SoundListener setSoundListener(SoundListener listener);

@@ -2,39 +2,133 @@
 
 #include <readline/history.h>
 #include <readline/readline.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
+#include <utility>
 #include <vector>
+
+#include "screenText.h"
 
 namespace {
 
+// Standard output. Written out in large blocks when it is a pipe or a file;
+// in a terminal, long lines are broken to fit the window.
 class StdioSink : public OutputSink {
 public:
-    void write(const char* data, std::size_t size) override { std::fwrite(data, 1, size, stdout); }
+    StdioSink() : typed(isatty(STDOUT_FILENO) != 0), colourless(colourRefused())
+    {
+        if (!typed) std::setvbuf(stdout, nullptr, _IOFBF, BLOCK_SIZE);
+    }
+    void write(const char* data, std::size_t size) override
+    {
+        std::string_view text(data, size);
+        if (colourless) {
+            plain.clear();
+            appendWithoutColours(text, plain);
+            text = plain;
+        }
+        if (!typed) {
+            std::fwrite(text.data(), 1, text.size(), stdout);
+            return;
+        }
+        shaped.clear();
+        wrapper.add(text, windowWidth(), shaped);
+        std::fwrite(shaped.data(), 1, shaped.size(), stdout);
+    }
     void writeError(const char* data, std::size_t size) override
     {
-        std::fflush(stdout);
+        flush();
         std::fwrite(data, 1, size, stderr);
     }
-    void flush() override { std::fflush(stdout); }
+    void flush() override
+    {
+        if (typed) {
+            shaped.clear();
+            wrapper.finish(windowWidth(), shaped);
+            std::fwrite(shaped.data(), 1, shaped.size(), stdout);
+        }
+        std::fflush(stdout);
+    }
+
+private:
+    static constexpr std::size_t BLOCK_SIZE = 1 << 16;
+    bool typed;
+    bool colourless;
+    std::string plain;
+    std::string shaped;
+    LineWrapper wrapper;
+
+    // Asked at every line, so a window resized between lines is followed.
+    static int windowWidth()
+    {
+        winsize size{};
+        if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0) return 0;
+        return size.ws_col;
+    }
 };
 
-// Reads a whole line from stdin into line; false at end of input.
+// Standard input, read in large blocks. The game's output is written out
+// only when a read would have to wait: a script piped in costs a handful of
+// system calls, and a program feeding the game line by line still sees each
+// answer before the game waits for the next line.
+class BlockInput {
+public:
+    // Reads a whole line into line; false at end of input.
+    bool readLine(std::string& line)
+    {
+        line.clear();
+        bool lineDone = false;
+        while (!lineDone) {
+            if (next == end && !refill()) {
+                if (line.empty()) return false;
+                break;
+            }
+            const char* start = buffer + next;
+            const auto* newline = static_cast<const char*>(std::memchr(start, '\n', end - next));
+            std::size_t length = newline ? static_cast<std::size_t>(newline - start) : end - next;
+            line.append(start, length);
+            next += length;
+            lineDone = newline != nullptr;
+            if (lineDone) ++next;
+        }
+        // A script written on another system may end its lines with CR LF.
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return true;
+    }
+
+private:
+    char buffer[65536];
+    std::size_t next = 0;
+    std::size_t end = 0;
+    bool exhausted = false;
+
+    bool refill()
+    {
+        if (exhausted) return false;
+        outFlush();
+        ssize_t got;
+        do {
+            got = read(STDIN_FILENO, buffer, sizeof buffer);
+        } while (got < 0 && errno == EINTR);
+        next = 0;
+        end = got > 0 ? static_cast<std::size_t>(got) : 0;
+        exhausted = got <= 0;
+        return !exhausted;
+    }
+};
+
 bool readStdinLine(std::string& line)
 {
-    line.clear();
-    int c;
-    while ((c = std::getc(stdin)) != EOF && c != '\n')
-        line.push_back(static_cast<char>(c));
-    if (c == EOF && line.empty()) return false;
-    // A script written on another system may end its lines with CR LF.
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
+    static BlockInput input;
+    return input.readLine(line);
 }
 
 // Scripted input (a pipe or a file): the same prompts as typed play, but no
@@ -45,14 +139,9 @@ public:
     bool readLine(const char* prompt, std::string& line) override
     {
         out("%s", prompt);
-        outFlush();
         return readStdinLine(line);
     }
-    bool readPlainLine(std::string& line) override
-    {
-        outFlush();
-        return readStdinLine(line);
-    }
+    bool readPlainLine(std::string& line) override { return readStdinLine(line); }
 };
 
 // A person at a terminal: GNU readline for the command prompt.
@@ -122,7 +211,8 @@ void vwrite(bool toError, const char* format, va_list args)
     va_list copy;
     va_copy(copy, args);
     // The analyzer does not follow va_copy from a parameter; the list is set.
-    int length = std::vsnprintf(small, sizeof small, format, copy);  // NOLINT(clang-analyzer-valist.Uninitialized)
+    int length = std::vsnprintf(small, sizeof small, format,
+                                copy); // NOLINT(clang-analyzer-valist.Uninitialized)
     va_end(copy);
     if (length < 0) return;
     const char* data = small;
@@ -131,7 +221,8 @@ void vwrite(bool toError, const char* format, va_list args)
         large.resize(static_cast<std::size_t>(length) + 1);
         va_list again;
         va_copy(again, args);
-        std::vsnprintf(large.data(), large.size(), format, again);  // NOLINT(clang-analyzer-valist.Uninitialized)
+        std::vsnprintf(large.data(), large.size(), format,
+                       again); // NOLINT(clang-analyzer-valist.Uninitialized)
         va_end(again);
         data = large.data();
     }
@@ -153,9 +244,17 @@ LineSource& terminalLineSource()
     return piped;
 }
 
-void setLineSource(LineSource* newSource) { source = newSource; }
-void setOutputSink(OutputSink* newSink) { sink = newSink ? newSink : &stdioSink; }
-void setRandomSource(std::function<int()> newSource) { randomSource = std::move(newSource); }
+LineSource* setLineSource(LineSource* newSource) { return std::exchange(source, newSource); }
+
+OutputSink* setOutputSink(OutputSink* newSink)
+{
+    return std::exchange(sink, newSink ? newSink : &stdioSink);
+}
+
+std::function<int()> setRandomSource(std::function<int()> newSource)
+{
+    return std::exchange(randomSource, std::move(newSource));
+}
 
 LineSource& lineSource() { return source ? *source : terminalLineSource(); }
 

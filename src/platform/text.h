@@ -1,6 +1,7 @@
 // Small console and text helpers shared by every area of the game.
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 
 #include "gameState.h"
@@ -11,6 +12,10 @@ bool getInput(char* buf, int size);
 
 // Case-insensitive comparison; 0 when equal.
 int strcmpi(const char* a, const char* b);
+
+// Copies text in lower case into a buffer of `size` bytes, cut to fit. Typed
+// words are lowered once and then compared with the game's lower-case words.
+void toLowerCase(const char* text, char* into, std::size_t size);
 
 // True when the word equals one of the words, ignoring case.
 bool isOneOf(const char* word, std::initializer_list<const char*> words);
