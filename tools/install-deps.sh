@@ -1,19 +1,23 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Lanternmoor needs to build, play and test,
-# skipping whatever is already there. Usage: install-deps.sh [play|test|check]
+# skipping whatever is already there.
+# Usage: install-deps.sh [play|test|check|package]
 set -euo pipefail
 
 play_packages=(cmake ninja-build g++ pkg-config zlib1g-dev libreadline-dev
                libvorbis-dev libogg-dev libao-dev)
 test_packages=(libgtest-dev)
 check_packages=(clang libclang-rt-14-dev clang-tidy cppcheck)
+# Building the Debian package, and its test: installing it, playing it, reading its manual.
+package_packages=(dpkg-dev file groff-base man-db strace)
 
 wanted=("${play_packages[@]}")
 case "${1:-play}" in
   play) ;;
   test) wanted+=("${test_packages[@]}") ;;
   check) wanted+=("${test_packages[@]}" "${check_packages[@]}") ;;
-  *) echo "usage: $0 [play|test|check]" >&2; exit 2 ;;
+  package) wanted+=("${package_packages[@]}") ;;
+  *) echo "usage: $0 [play|test|check|package]" >&2; exit 2 ;;
 esac
 
 missing=()

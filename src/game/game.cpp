@@ -23,6 +23,7 @@
 #include "turnClock.h"
 #include "undo.h"
 #include "useFunc.h"
+#include "version.h"
 
 namespace {
 
@@ -146,7 +147,7 @@ void resetProgramEnd() { endRequested = false; }
 
 bool startGame(GameState* state)
 {
-    out("%s, v%s\n", "Lanternmoor", "0.1.1");
+    out("%s, v%s\n", "Lanternmoor", GAME_VERSION);
     out("====================================\n");
     out("1. Begin a new journey\n");
     out("2. Continue where you left off\n");

@@ -11,18 +11,18 @@
 #include "console.h"
 #include "game.h"
 #include "initFunc.h"
+#include "version.h"
 
 namespace {
 
 constexpr const char* TITLE = "Lanternmoor";
-constexpr const char* VERSION = "0.1.1";
 
 // Reads the options in order; returns -1 to go on, or the exit status.
 int readOptions(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
-            out("%s %s\n", TITLE, VERSION);
+            out("%s %s\n", TITLE, GAME_VERSION);
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0) {

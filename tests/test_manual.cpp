@@ -1,0 +1,40 @@
+// The manual page lists every command and shorthand the game knows, so the
+// two cannot drift apart.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "commandTable.h"
+
+namespace {
+
+std::string commandsSection()
+{
+    std::ifstream page(SOURCE_DIR "/doc/lanternmoor.6.in");
+    std::stringstream text;
+    text << page.rdbuf();
+    const std::string all = text.str();
+    std::size_t start = all.find("\n.SH COMMANDS\n");
+    std::size_t end = all.find("\n.SH ", start + 1);
+    if (start == std::string::npos) return "";
+    return all.substr(start, end - start);
+}
+
+bool listed(const std::string& section, const char* word)
+{
+    return section.find(std::string("\\fB") + word + "\\fR") != std::string::npos;
+}
+
+} // namespace
+
+TEST(Manual, ListsEveryCommandAndShorthand)
+{
+    const std::string section = commandsSection();
+    ASSERT_FALSE(section.empty());
+    for (const Command& command : commands)
+        EXPECT_TRUE(listed(section, command.verb)) << command.verb;
+    for (const Alias& alias : aliases)
+        EXPECT_TRUE(listed(section, alias.input)) << alias.input;
+}
