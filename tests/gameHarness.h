@@ -61,6 +61,7 @@ public:
     std::vector<std::string> takeSounds();
 
     GameState& game() { return *state; }
+    UndoLog& undoLog() { return *undo; }
     Entity& player() { return state->player; }
     Entity& entity(int id) { return state->entities[id]; }
     Location& here() { return state->locations[state->player.locationId]; }

@@ -110,6 +110,7 @@ void UndoLog::commit(const GameState* before)
     }
     noting->turnTakenBefore = before->turnTaken;
     ++count;
+    ++noted;
     dropOldSteps();
 }
 

@@ -38,6 +38,9 @@ public:
     // the command line that made it.
     bool takeBack(GameState* state, std::string& line);
 
+    // How many changes were noted since the log began (none taken back).
+    std::size_t changesNoted() const { return noted; }
+
     // The log the command loop notes into, or nullptr.
     static UndoLog* active();
 
@@ -65,6 +68,7 @@ private:
     std::vector<Step> steps; // a ring; `first` is the oldest, `count` in use
     std::size_t first = 0;
     std::size_t count = 0;
+    std::size_t noted = 0;
     Step* noting = nullptr; // the command being noted, in the next free slot
     bool replaying = false;
     std::unique_ptr<GameState> watched;
