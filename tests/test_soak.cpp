@@ -60,6 +60,17 @@ std::string randomLine(const Vocabulary& words, std::mt19937& random)
     return noise;
 }
 
+// Saving waits for the disk, so it stays rare; listing the saves reads
+// every one made so far, and has a test of its own.
+std::string playableLine(const Vocabulary& words, std::mt19937& random)
+{
+    while (true) {
+        std::string line = randomLine(words, random);
+        if (line.rfind("saves", 0) == 0) continue;
+        if (line.rfind("save", 0) != 0 || random() % 50 == 0) return line;
+    }
+}
+
 bool takesBackOrRepeats(const std::string& line)
 {
     std::string verb = line.substr(0, line.find(' '));
@@ -72,8 +83,8 @@ void expectChangesTakenBack(GameHarness& h, const Vocabulary& words, std::mt1993
 {
     std::vector<std::vector<unsigned char>> before;
     for (int i = 0; i < 5 && !h.ended; ++i) {
-        std::string line = randomLine(words, random);
-        if (takesBackOrRepeats(line) || line.rfind("save", 0) == 0) continue;
+        std::string line = playableLine(words, random);
+        if (takesBackOrRepeats(line)) continue;
         const auto* bytes = reinterpret_cast<const unsigned char*>(&h.game());
         std::vector<unsigned char> record(bytes, bytes + sizeof(GameState));
         std::size_t noted = h.undoLog().changesNoted();
@@ -99,13 +110,9 @@ void soak(unsigned seed, int count)
         GameHarness h;
         h.queueRandom({});
         while (!h.ended && played < count) {
-            std::string line = randomLine(words, random);
-            // Saving waits for the disk; keep it rare so the soak stays quick.
-            if (line.rfind("save", 0) == 0 && random() % 50 != 0) continue;
-            // Listing reads every save made so far; its own test covers it.
-            if (line.rfind("saves", 0) == 0) continue;
+            std::string line = playableLine(words, random);
             h.defaultRandom = static_cast<int>(random() % 1000);
-            h.play({line, randomLine(words, random), randomLine(words, random)});
+            h.play({line, playableLine(words, random), playableLine(words, random)});
             played += 3;
             if (random() % 20 == 0) expectChangesTakenBack(h, words, random);
             std::string broken = findBrokenInvariant(h.game());
