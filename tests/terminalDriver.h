@@ -8,13 +8,15 @@
 
 class Terminal {
 public:
-    // Starts the game (with --no-audio) on a new pseudo-terminal.
-    Terminal();
+    // Starts the game (with --no-audio) on a new pseudo-terminal; a window
+    // of no columns is one the game does not wrap for.
+    explicit Terminal(unsigned short columns = 0);
     ~Terminal();
     Terminal(const Terminal&) = delete;
     Terminal& operator=(const Terminal&) = delete;
 
     void type(const std::string& keys);
+    void resize(unsigned short columns);
     // Reads until the screen, past what was already waited for, contains
     // text; false after two seconds without it.
     bool waitFor(const std::string& text);

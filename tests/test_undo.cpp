@@ -57,18 +57,17 @@ TEST(Undo, TakesBackPurchasesSoundAndALoadByteForByte)
     GameHarness h;
     h.seedRandom(11);
     h.moveTo(11); // the Town Market, where Greedo sells
-    expectEveryChangeTakenBack(
-        h, {{{"talk Greedo", "buy", "Candle", "no"}},
-            {{"save", "golem"}, false},
-            {{"sound off"}},
-            {{"stats"}, false},
-            {{"sound off"}, false},
-            {{"talk Greedo", "buy", "Candle", "no"}},
-            {{"go west"}},
-            {{"load", "golem"}},
-            {{"load", "nothing-here"}, false},
-            {{"look around"}},
-            {{"get all"}}});
+    expectEveryChangeTakenBack(h, {{{"talk Greedo", "buy", "Candle", "no"}},
+                                   {{"save", "golem"}, false},
+                                   {{"sound off"}},
+                                   {{"stats"}, false},
+                                   {{"sound off"}, false},
+                                   {{"talk Greedo", "buy", "Candle", "no"}},
+                                   {{"go west"}},
+                                   {{"load", "golem"}},
+                                   {{"load", "nothing-here"}, false},
+                                   {{"look around"}},
+                                   {{"get all"}}});
 }
 
 TEST(Undo, TakesBackAFightAndADeath)

@@ -25,7 +25,9 @@ class StdioSink : public OutputSink {
 public:
     StdioSink() : typed(isatty(STDOUT_FILENO) != 0), colourless(colourRefused())
     {
-        if (!typed) std::setvbuf(stdout, nullptr, _IOFBF, BLOCK_SIZE);
+        // The C library takes the size only along with a buffer.
+        static char block[BLOCK_SIZE];
+        if (!typed) std::setvbuf(stdout, block, _IOFBF, sizeof block);
     }
     void write(const char* data, std::size_t size) override
     {
