@@ -12,6 +12,7 @@
 
 #include "console.h"
 #include "gameState.h"
+#include "undo.h"
 
 class ScriptedLines : public LineSource {
 public:
@@ -60,6 +61,7 @@ public:
     std::vector<std::string> takeSounds();
 
     GameState& game() { return *state; }
+    UndoLog& undoLog() { return *undo; }
     Entity& player() { return state->player; }
     Entity& entity(int id) { return state->entities[id]; }
     Location& here() { return state->locations[state->player.locationId]; }
@@ -78,6 +80,7 @@ private:
     CapturedOutput output;
     std::deque<int> randoms;
     std::optional<std::mt19937> generator;
+    std::unique_ptr<UndoLog> undo;
 };
 
 // A private working directory for the length of a test (saves go there).
