@@ -6,6 +6,7 @@
 #include "fuzzSupport.h"
 #include "game.h"
 #include "initFunc.h"
+#include "undo.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -24,6 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     requireSound(*state, "at the start");
     if (startGame(state.get())) return 0;
     requireSound(*state, "after the title menu");
+    // As in play, every change can be taken back.
+    UndoLog undo([](GameState* played, const char* line) { runCommandLine(played, line); });
     while (handleCommand(state.get()) == Ending::None)
         requirePlayerSound(*state);
     requireSound(*state, "after the last command");
