@@ -13,12 +13,7 @@
 #include "turnClock.h"
 
 namespace {
-std::vector<std::string>* heardSounds = nullptr;
-void recordSound(const char* path)
-{
-    if (heardSounds) heardSounds->push_back(path);
-}
-std::vector<std::string> sounds;
+GameHarness* listener = nullptr;
 } // namespace
 
 bool ScriptedLines::readLine(const char* prompt, std::string& line)
@@ -31,10 +26,12 @@ bool ScriptedLines::readPlainLine(std::string& line)
 {
     if (lines.empty()) {
         line.clear();
+        if (onRead) onRead(nullptr);
         return false;
     }
     line = lines.front();
     lines.pop_front();
+    if (onRead) onRead(&line);
     return true;
 }
 
@@ -50,9 +47,10 @@ GameHarness::GameHarness() : state(std::make_unique<GameState>())
         randoms.pop_front();
         return number;
     });
-    sounds.clear();
-    heardSounds = &sounds;
-    setSoundListener(recordSound);
+    listener = this;
+    setSoundListener([](const char* path) {
+        if (listener) listener->heardSound(path);
+    });
     clearRememberedLines();
     limitRememberedLines(20);
     resetProgramEnd();
@@ -67,7 +65,7 @@ GameHarness::~GameHarness()
     setOutputSink(nullptr);
     setRandomSource(nullptr);
     setSoundListener(nullptr);
-    heardSounds = nullptr;
+    listener = nullptr;
     clearRememberedLines();
     resetProgramEnd();
     lastNoticeTurn = -1;
@@ -90,6 +88,7 @@ std::string GameHarness::play(const std::vector<std::string>& lines)
     input.lines.assign(lines.begin(), lines.end());
     while (!ended && !input.lines.empty())
         ended = handleCommand(state.get());
+    noteSoundsAtLineStart();
     return output.text;
 }
 
@@ -100,6 +99,7 @@ std::string GameHarness::playFromTitle(const std::vector<std::string>& lines)
     ended = startGame(state.get());
     while (!ended && !input.lines.empty())
         ended = handleCommand(state.get());
+    noteSoundsAtLineStart();
     return output.text;
 }
 
@@ -107,7 +107,31 @@ std::vector<std::string> GameHarness::takeSounds()
 {
     std::vector<std::string> taken;
     taken.swap(sounds);
+    soundsNoted = 0;
     return taken;
+}
+
+void GameHarness::recordAsTranscript()
+{
+    transcript = true;
+    input.onRead = [this](const std::string* typed) {
+        output.text += typed ? "`" + *typed + "`\n" : "^D\n";
+        noteSoundsAtLineStart();
+    };
+}
+
+void GameHarness::heardSound(const char* path)
+{
+    sounds.emplace_back(path);
+    noteSoundsAtLineStart();
+}
+
+// A sound heard in the middle of a printed line waits for the line to end.
+void GameHarness::noteSoundsAtLineStart()
+{
+    if (!transcript || !(output.text.empty() || output.text.back() == '\n')) return;
+    for (; soundsNoted < sounds.size(); ++soundsNoted)
+        output.text += "~ " + sounds[soundsNoted] + "\n";
 }
 
 void GameHarness::giveItem(int itemId)

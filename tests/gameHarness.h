@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -16,6 +17,8 @@
 class ScriptedLines : public LineSource {
 public:
     std::deque<std::string> lines;
+    // Told of every line handed out (nullptr once the lines have run out).
+    std::function<void(const std::string* typed)> onRead;
     bool readLine(const char* prompt, std::string& line) override;
     bool readPlainLine(std::string& line) override;
 };
@@ -58,6 +61,10 @@ public:
 
     // Sounds requested since the last call, in order.
     std::vector<std::string> takeSounds();
+    // From now on the output reads as a terminal session: each typed line
+    // follows its prompt in backquotes ("^D" where input ran out), and each
+    // sound is a line "~ sound/name.ogg" of its own.
+    void recordAsTranscript();
 
     GameState& game() { return *state; }
     Entity& player() { return state->player; }
@@ -73,11 +80,17 @@ public:
     std::string errors() const { return output.errors; }
 
 private:
+    void heardSound(const char* path);
+    void noteSoundsAtLineStart();
+
     std::unique_ptr<GameState> state;
     ScriptedLines input;
     CapturedOutput output;
     std::deque<int> randoms;
     std::optional<std::mt19937> generator;
+    std::vector<std::string> sounds;
+    bool transcript = false;
+    std::size_t soundsNoted = 0;
 };
 
 // A private working directory for the length of a test (saves go there).

@@ -1,0 +1,389 @@
+// Every file under tests/transcripts is a game session as a terminal shows it;
+// each is played again in-process and must print exactly the same. The format
+// is described in tests/transcripts/README.md. With TRANSCRIPT_UPDATE=1 in the
+// environment the files are rewritten from what the game prints now.
+#include <gtest/gtest.h>
+#include <strings.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "entityFunc.h"
+#include "gameHarness.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path ROOT = fs::path(SOURCE_DIR) / "tests" / "transcripts";
+
+bool sameWords(const std::string& a, const char* b) { return strcasecmp(a.c_str(), b) == 0; }
+
+// Control bytes shown visibly, so colours can be read and written in a file.
+std::string visible(const std::string& text)
+{
+    std::string shown;
+    for (unsigned char c : text) {
+        if (c == '\033')
+            shown += "\\e";
+        else if (c == '\\')
+            shown += "\\\\";
+        else if (c < 0x20 && c != '\n' && c != '\t') {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02x", c);
+            shown += hex;
+        } else
+            shown += static_cast<char>(c);
+    }
+    if (!shown.empty() && shown.back() != '\n') shown += "\\c\n"; // no newline after the last byte
+    return shown;
+}
+
+std::string typedBytes(const std::string& shown)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        if (shown[i] != '\\' || i + 1 == shown.size()) {
+            bytes += shown[i];
+        } else if (shown[++i] == 'e') {
+            bytes += '\033';
+        } else if (shown[i] == 'x') {
+            bytes += static_cast<char>(std::stoi(shown.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            bytes += shown[i];
+        }
+    }
+    return bytes;
+}
+
+// The lines typed in a piece of session text: each follows its prompt in backquotes.
+std::vector<std::string> typedLines(const std::string& session)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(session);
+    for (std::string line; std::getline(in, line);) {
+        std::size_t open = line.find('`');
+        if (open != std::string::npos && open + 1 < line.size() && line.back() == '`')
+            lines.push_back(typedBytes(line.substr(open + 1, line.size() - open - 2)));
+    }
+    return lines;
+}
+
+int placeNamed(GameHarness& h, const std::string& name)
+{
+    if (sameWords(name, "nowhere")) return -1;
+    for (const Location& place : h.game().locations)
+        if (sameWords(name, place.name)) return place.id;
+    throw std::runtime_error("no place named " + name);
+}
+
+const Item& itemNamed(GameHarness& h, const std::string& name)
+{
+    for (const Item& item : h.game().items)
+        if (sameWords(name, item.name)) return item;
+    throw std::runtime_error("no item named " + name);
+}
+
+Entity& characterNamed(GameHarness& h, const std::string& name)
+{
+    if (sameWords(name, "player")) return h.player();
+    auto named = [&](const Entity& e) { return e.id != 0 && sameWords(name, e.name); };
+    auto& all = h.game().entities;
+    auto found = std::find_if(std::begin(all), std::end(all), named);
+    if (found == std::end(all) || std::count_if(std::begin(all), std::end(all), named) > 1)
+        throw std::runtime_error("no one character named " + name);
+    return *found;
+}
+
+// A setting's value: a number, or a word the game stores as one.
+int valueOf(GameHarness& h, const std::string& word)
+{
+    static const std::map<std::string, int> WORDS = {
+        {"no", 0},      {"yes", 1},      {"off", 0},           {"on", 1},       {"male", 1},
+        {"female", 2},  {"other", 3},    {"unmet", FAE_UNMET}, {"summoned", 1}, {"tookname", 2},
+        {"refused", 3}, {"gavegold", 4}, {"open", 0},          {"locked", 1},   {"blocked", 2},
+    };
+    if (!word.empty() && (std::isdigit(static_cast<unsigned char>(word[0])) || word[0] == '-'))
+        return std::stoi(word);
+    auto known = WORDS.find(word);
+    return known != WORDS.end() ? known->second : placeNamed(h, word);
+}
+
+const std::map<std::string, int32_t Entity::*> CHARACTER_NUMBERS = {
+    {"hp", &Entity::hp},   {"gold", &Entity::gold},         {"trust", &Entity::trust},
+    {"sex", &Entity::sex}, {"cooldown", &Entity::cooldown}, {"place", &Entity::locationId},
+};
+const std::map<std::string, bool Entity::*> CHARACTER_FLAGS = {
+    {"hostile", &Entity::hostile},
+    {"alive", &Entity::alive},
+};
+const std::map<std::string, int> WORN = {
+    {"weapon", SLOT_WEAPON}, {"armour", SLOT_ARMOUR}, {"accessory", SLOT_ACCESSORY}};
+const std::map<std::string, int> DIRECTIONS = {{"north", DIR_NORTH}, {"south", DIR_SOUTH},
+                                               {"east", DIR_EAST},   {"west", DIR_WEST},
+                                               {"up", DIR_UP},       {"down", DIR_DOWN}};
+const std::map<std::string, int32_t GameState::*> GAME_NUMBERS = {
+    {"minutes", &GameState::minutesPassed},
+    {"light", &GameState::lightTurns},
+    {"fae", &GameState::faeState},
+};
+const std::map<std::string, bool GameState::*> GAME_FLAGS = {
+    {"sound", &GameState::soundOn},
+    {"queenslain", &GameState::blackQueenSlain},
+};
+
+void setGame(GameHarness& h, const std::string& field, const std::string& value)
+{
+    if (GAME_NUMBERS.contains(field))
+        h.game().*GAME_NUMBERS.at(field) = valueOf(h, value);
+    else if (GAME_FLAGS.contains(field))
+        h.game().*GAME_FLAGS.at(field) = valueOf(h, value);
+    else
+        throw std::runtime_error("no game setting " + field);
+}
+
+void setHere(GameHarness& h, const std::string& field, const std::string& value)
+{
+    if (field == "lit")
+        h.here().isLit = valueOf(h, value) != 0;
+    else if (field == "gold")
+        h.here().gold = valueOf(h, value);
+    else if (field == "item")
+        h.here().item = itemNamed(h, value);
+    else
+        throw std::runtime_error("no setting of a place " + field);
+}
+
+// "@ set <who> <field> <value>": who is a character's name, "player", "game" or "here".
+void setField(GameHarness& h, const std::string& who, const std::string& field,
+              const std::string& value)
+{
+    if (who == "game") return setGame(h, field, value);
+    if (who == "here") return setHere(h, field, value);
+    Entity& e = characterNamed(h, who);
+    if (CHARACTER_NUMBERS.contains(field))
+        e.*CHARACTER_NUMBERS.at(field) = valueOf(h, value);
+    else if (CHARACTER_FLAGS.contains(field))
+        e.*CHARACTER_FLAGS.at(field) = valueOf(h, value);
+    else if (WORN.contains(field))
+        e.inventory[WORN.at(field)] = itemNamed(h, value);
+    else
+        throw std::runtime_error("no setting of a character " + field);
+}
+
+std::string yesNo(bool flag) { return flag ? "yes" : "no"; }
+
+// "@ show <who>": the fields a session cannot print, as a line of its own.
+std::string shown(GameHarness& h, const std::string& who)
+{
+    std::ostringstream line;
+    if (who == "game") {
+        const GameState& g = h.game();
+        line << "~ game: minutes " << g.minutesPassed << ", light " << g.lightTurns << ", fae "
+             << g.faeState << ", queen slain " << yesNo(g.blackQueenSlain);
+    } else if (who == "here") {
+        const Location& here = h.here();
+        line << "~ " << here.name << ": item " << here.item.name << ", gold " << here.gold
+             << ", lit " << yesNo(here.isLit);
+    } else {
+        const Entity& e = characterNamed(h, who);
+        line << "~ " << e.name << ": hp " << e.hp << "/" << e.maxHp << ", gold " << e.gold
+             << ", trust " << e.trust << ", hostile " << yesNo(e.hostile) << ", cooldown "
+             << e.cooldown << ", alive " << yesNo(e.alive) << ", at "
+             << (e.locationId < 0 ? "nowhere" : h.game().locations[e.locationId].name);
+        if (&e == &h.player()) line << ", standing " << calculateTrustScore(&h.game());
+        line << "\n~ carried:";
+        for (int slot = 0; slot < NUM_CARRIED && e.inventory[slot].name[0]; ++slot)
+            line << (slot ? ", " : " ") << e.inventory[slot].name;
+    }
+    line << "\n";
+    return line.str();
+}
+
+std::string trimmed(std::string text)
+{
+    text.erase(0, text.find_first_not_of(' '));
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+// Text after the first word, without surrounding blanks.
+std::string afterWord(const std::string& text, std::string* word)
+{
+    std::istringstream in(text);
+    in >> *word;
+    std::string rest;
+    std::getline(in, rest);
+    return trimmed(rest);
+}
+
+// One run of setup lines, then the session text that follows them.
+struct Piece {
+    std::string setup;
+    std::string session;
+};
+
+std::vector<Piece> piecesOf(const std::string& text)
+{
+    std::vector<Piece> pieces(1);
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        bool setup = line.starts_with("@") || line.starts_with("#");
+        if (setup && !pieces.back().session.empty()) pieces.emplace_back();
+        (setup ? pieces.back().setup : pieces.back().session) += line + "\n";
+    }
+    return pieces;
+}
+
+class Session {
+public:
+    Session() { fresh(); }
+
+    // Plays one file; returns the file as it reads with what the game prints now.
+    std::string replay(const std::string& text)
+    {
+        std::string result;
+        for (const Piece& piece : piecesOf(text)) {
+            bool fromTitle = false;
+            std::istringstream lines(piece.setup);
+            for (std::string line; std::getline(lines, line);)
+                result +=
+                    line + "\n" + (line.starts_with("@") ? apply(line.substr(1), &fromTitle) : "");
+            std::vector<std::string> typed = typedLines(piece.session);
+            result += visible(fromTitle ? h->playFromTitle(typed) : h->play(typed));
+            if (h->ended && !endNoted) result += "~ the game ends\n";
+            endNoted = h->ended;
+        }
+        return result;
+    }
+
+private:
+    std::string apply(const std::string& line, bool* fromTitle)
+    {
+        std::string directive;
+        std::string rest = afterWord(line, &directive);
+        std::string who;
+        std::string field;
+        if (directive == "new")
+            fresh();
+        else if (directive == "title")
+            *fromTitle = true;
+        else if (directive == "at")
+            h->moveTo(placeNamed(*h, rest));
+        else if (directive == "pack")
+            pack(rest);
+        else if (directive == "random")
+            queueRandom(rest);
+        else if (directive == "standing")
+            standing(valueOf(*h, rest));
+        else if (directive == "lock")
+            lock(rest);
+        else if (directive == "set") {
+            std::string value = afterWord(afterWord(rest, &who), &field);
+            setField(*h, who, field, value);
+        } else if (directive == "show")
+            return shown(*h, rest);
+        else
+            throw std::runtime_error("unknown setup line @" + line);
+        return "";
+    }
+
+    void fresh()
+    {
+        h.reset();
+        h = std::make_unique<GameHarness>();
+        h->recordAsTranscript();
+        endNoted = false;
+    }
+
+    // "@ pack Lily, Tower Key": the carried slots hold exactly these, in order.
+    void pack(const std::string& names)
+    {
+        h->emptyPack();
+        std::istringstream in(names);
+        for (std::string name; std::getline(in >> std::ws, name, ',');)
+            h->giveItem(itemNamed(*h, trimmed(name)).id);
+    }
+
+    void queueRandom(const std::string& numbers)
+    {
+        std::istringstream in(numbers);
+        for (int n; in >> n;)
+            h->queueRandom({n});
+    }
+
+    // Sets the standing exactly, through the trust of a bystander who appears in no scene.
+    void standing(int wanted)
+    {
+        Entity& bystander = characterNamed(*h, "Weruh");
+        bystander.trust = 0;
+        bystander.trust = wanted - calculateTrustScore(&h->game());
+    }
+
+    // "@ lock north Cellar Key": the way north here is locked, and that key opens it.
+    void lock(const std::string& text)
+    {
+        std::string way;
+        const Item& key = itemNamed(*h, afterWord(text, &way));
+        h->here().exitLocks[DIRECTIONS.at(way)] = WAY_LOCKED;
+        h->here().exitKeys[DIRECTIONS.at(way)] = key.power;
+    }
+
+    std::unique_ptr<GameHarness> h;
+    bool endNoted = false;
+};
+
+std::string readFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> transcriptFiles()
+{
+    std::vector<std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(ROOT))
+        if (entry.path().extension() == ".txt")
+            files.push_back(fs::relative(entry.path(), ROOT).string());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+class Transcript : public testing::TestWithParam<std::string> {};
+
+TEST_P(Transcript, PlaysAsRecorded)
+{
+    const fs::path path = ROOT / GetParam();
+    const std::string recorded = readFile(path);
+    const std::string played = Session().replay(recorded);
+    if (std::getenv("TRANSCRIPT_UPDATE") && played != recorded) {
+        std::ofstream(path, std::ios::binary) << played;
+        // What was written must play back the same, or the file misreads its own typing.
+        EXPECT_EQ(Session().replay(played), played) << path;
+        return;
+    }
+    EXPECT_EQ(recorded, played) << path;
+}
+
+std::string testName(const testing::TestParamInfo<std::string>& info)
+{
+    std::string name = info.param.substr(0, info.param.size() - 4);
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, Transcript, testing::ValuesIn(transcriptFiles()), testName);
+
+} // namespace
