@@ -13,6 +13,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -198,10 +199,10 @@ std::string shown(GameHarness& h, const std::string& who)
              << ", lit " << yesNo(here.isLit);
     } else {
         const Entity& e = characterNamed(h, who);
-        line << "~ " << e.name << ": hp " << e.hp << "/" << e.maxHp << ", gold " << e.gold
-             << ", trust " << e.trust << ", hostile " << yesNo(e.hostile) << ", cooldown "
-             << e.cooldown << ", alive " << yesNo(e.alive) << ", at "
-             << (e.locationId < 0 ? "nowhere" : h.game().locations[e.locationId].name);
+        line << "~ " << e.name << ": hp " << e.hp << "/" << e.maxHp << ", atk " << e.atk << ", def "
+             << e.def << ", gold " << e.gold << ", trust " << e.trust << ", hostile "
+             << yesNo(e.hostile) << ", cooldown " << e.cooldown << ", alive " << yesNo(e.alive)
+             << ", at " << (e.locationId < 0 ? "nowhere" : h.game().locations[e.locationId].name);
         if (&e == &h.player()) line << ", standing " << calculateTrustScore(&h.game());
         line << "\n~ carried:";
         for (int slot = 0; slot < NUM_CARRIED && e.inventory[slot].name[0]; ++slot)
@@ -246,6 +247,9 @@ std::vector<Piece> piecesOf(const std::string& text)
     return pieces;
 }
 
+const std::set<std::string> KNOWN = {"new",      "title", "at",  "pack", "random",
+                                     "standing", "lock",  "set", "show"};
+
 class Session {
 public:
     Session() { fresh(); }
@@ -269,34 +273,30 @@ public:
     }
 
 private:
+    // One setup line (without its "@"); returns what it adds to the session text.
     std::string apply(const std::string& line, bool* fromTitle)
     {
         std::string directive;
-        std::string rest = afterWord(line, &directive);
+        const std::string rest = afterWord(line, &directive);
+        if (directive == "new") fresh();
+        if (directive == "title") *fromTitle = true;
+        if (directive == "at") h->moveTo(placeOf(rest));
+        if (directive == "pack") pack(rest);
+        if (directive == "random") queueRandom(rest);
+        if (directive == "standing") standing(valueOf(*h, rest));
+        if (directive == "lock") lock(rest);
+        if (directive == "set") set(rest);
+        if (directive == "show") return shown(*h, rest);
+        if (!KNOWN.contains(directive)) throw std::runtime_error("unknown setup line @" + line);
+        return "";
+    }
+
+    void set(const std::string& text)
+    {
         std::string who;
         std::string field;
-        if (directive == "new")
-            fresh();
-        else if (directive == "title")
-            *fromTitle = true;
-        else if (directive == "at")
-            h->moveTo(placeNamed(*h, rest));
-        else if (directive == "pack")
-            pack(rest);
-        else if (directive == "random")
-            queueRandom(rest);
-        else if (directive == "standing")
-            standing(valueOf(*h, rest));
-        else if (directive == "lock")
-            lock(rest);
-        else if (directive == "set") {
-            std::string value = afterWord(afterWord(rest, &who), &field);
-            setField(*h, who, field, value);
-        } else if (directive == "show")
-            return shown(*h, rest);
-        else
-            throw std::runtime_error("unknown setup line @" + line);
-        return "";
+        const std::string value = afterWord(afterWord(text, &who), &field);
+        setField(*h, who, field, value);
     }
 
     void fresh()
@@ -305,6 +305,14 @@ private:
         h = std::make_unique<GameHarness>();
         h->recordAsTranscript();
         endNoted = false;
+    }
+
+    // A place's name, or the name of a character to stand beside.
+    int placeOf(const std::string& name)
+    {
+        for (const Location& place : h->game().locations)
+            if (sameWords(name, place.name)) return place.id;
+        return characterNamed(*h, name).locationId;
     }
 
     // "@ pack Lily, Tower Key": the carried slots hold exactly these, in order.
