@@ -183,6 +183,13 @@ void setField(GameHarness& h, const std::string& who, const std::string& field,
         throw std::runtime_error("no setting of a character " + field);
 }
 
+std::string worn(const Item& item)
+{
+    if (item.type != ITEM_WEAPON && item.type != ITEM_ARMOUR) return item.name;
+    return std::string(item.name) + " (" + std::to_string(item.durability) + "/" +
+           std::to_string(item.maxDurability) + ")";
+}
+
 std::string yesNo(bool flag) { return flag ? "yes" : "no"; }
 
 // "@ show <who>": the fields a session cannot print, as a line of its own.
@@ -206,7 +213,7 @@ std::string shown(GameHarness& h, const std::string& who)
         if (&e == &h.player()) line << ", standing " << calculateTrustScore(&h.game());
         line << "\n~ carried:";
         for (int slot = 0; slot < NUM_CARRIED && e.inventory[slot].name[0]; ++slot)
-            line << (slot ? ", " : " ") << e.inventory[slot].name;
+            line << (slot ? ", " : " ") << worn(e.inventory[slot]);
     }
     line << "\n";
     return line.str();
@@ -248,7 +255,7 @@ std::vector<Piece> piecesOf(const std::string& text)
 }
 
 const std::set<std::string> KNOWN = {"new",      "title", "at",  "pack", "random",
-                                     "standing", "lock",  "set", "show"};
+                                     "standing", "lock",  "set", "show", "durability"};
 
 class Session {
 public:
@@ -285,6 +292,7 @@ private:
         if (directive == "random") queueRandom(rest);
         if (directive == "standing") standing(valueOf(*h, rest));
         if (directive == "lock") lock(rest);
+        if (directive == "durability") durability(rest);
         if (directive == "set") set(rest);
         if (directive == "show") return shown(*h, rest);
         if (!KNOWN.contains(directive)) throw std::runtime_error("unknown setup line @" + line);
@@ -346,6 +354,19 @@ private:
         const Item& key = itemNamed(*h, afterWord(text, &way));
         h->here().exitLocks[DIRECTIONS.at(way)] = WAY_LOCKED;
         h->here().exitKeys[DIRECTIONS.at(way)] = key.power;
+    }
+
+    // "@ durability Sword 10": the first such thing the player holds, carried before worn.
+    void durability(const std::string& text)
+    {
+        std::size_t split = text.find_last_of(' ');
+        std::string name = text.substr(0, split);
+        for (Item& item : h->player().inventory)
+            if (sameWords(name, item.name)) {
+                item.durability = std::stoi(text.substr(split + 1));
+                return;
+            }
+        throw std::runtime_error("the player holds no " + name);
     }
 
     std::unique_ptr<GameHarness> h;
