@@ -199,10 +199,10 @@ std::string shown(GameHarness& h, const std::string& who)
     if (who == "game") {
         const GameState& g = h.game();
         line << "~ game: minutes " << g.minutesPassed << ", light " << g.lightTurns << ", fae "
-             << g.faeState << ", queen slain " << yesNo(g.blackQueenSlain);
+             << g.faeState << ", queen slain " << yesNo(g.blackQueenSlain) << ", numbers drawn " << h.randomsDrawn;
     } else if (who == "here") {
         const Location& here = h.here();
-        line << "~ " << here.name << ": item " << here.item.name << ", gold " << here.gold
+        line << "~ " << here.name << ": item " << (here.item.id ? here.item.name : "none") << ", gold " << here.gold
              << ", lit " << yesNo(here.isLit);
     } else {
         const Entity& e = characterNamed(h, who);
