@@ -199,11 +199,12 @@ std::string shown(GameHarness& h, const std::string& who)
     if (who == "game") {
         const GameState& g = h.game();
         line << "~ game: minutes " << g.minutesPassed << ", light " << g.lightTurns << ", fae "
-             << g.faeState << ", queen slain " << yesNo(g.blackQueenSlain) << ", numbers drawn " << h.randomsDrawn;
+             << g.faeState << ", queen slain " << yesNo(g.blackQueenSlain) << ", numbers drawn "
+             << h.randomsDrawn;
     } else if (who == "here") {
         const Location& here = h.here();
-        line << "~ " << here.name << ": item " << (here.item.id ? here.item.name : "none") << ", gold " << here.gold
-             << ", lit " << yesNo(here.isLit);
+        line << "~ " << here.name << ": item " << (here.item.id ? here.item.name : "none")
+             << ", gold " << here.gold << ", lit " << yesNo(here.isLit);
     } else {
         const Entity& e = characterNamed(h, who);
         line << "~ " << e.name << ": hp " << e.hp << "/" << e.maxHp << ", atk " << e.atk << ", def "
@@ -369,6 +370,7 @@ private:
         throw std::runtime_error("the player holds no " + name);
     }
 
+    TempDir saves;
     std::unique_ptr<GameHarness> h;
     bool endNoted = false;
 };
