@@ -103,14 +103,6 @@ std::string GameHarness::playFromTitle(const std::vector<std::string>& lines)
     return output.text;
 }
 
-std::vector<std::string> GameHarness::takeSounds()
-{
-    std::vector<std::string> taken;
-    taken.swap(sounds);
-    soundsNoted = 0;
-    return taken;
-}
-
 void GameHarness::recordAsTranscript()
 {
     transcript = true;
@@ -122,16 +114,18 @@ void GameHarness::recordAsTranscript()
 
 void GameHarness::heardSound(const char* path)
 {
-    sounds.emplace_back(path);
+    if (!transcript) return;
+    unnotedSounds.emplace_back(path);
     noteSoundsAtLineStart();
 }
 
 // A sound heard in the middle of a printed line waits for the line to end.
 void GameHarness::noteSoundsAtLineStart()
 {
-    if (!transcript || !(output.text.empty() || output.text.back() == '\n')) return;
-    for (; soundsNoted < sounds.size(); ++soundsNoted)
-        output.text += "~ " + sounds[soundsNoted] + "\n";
+    if (!output.text.empty() && output.text.back() != '\n') return;
+    for (const std::string& sound : unnotedSounds)
+        output.text += "~ " + sound + "\n";
+    unnotedSounds.clear();
 }
 
 void GameHarness::giveItem(int itemId)
@@ -156,9 +150,4 @@ TempDir::~TempDir()
     std::filesystem::current_path(previous);
     std::error_code ignored;
     std::filesystem::remove_all(dir, ignored);
-}
-
-std::string itemMark(const char* colour, char mark)
-{
-    return std::string(colour) + mark + "\033[0m ";
 }

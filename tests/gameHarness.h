@@ -59,8 +59,6 @@ public:
     // True once a command ended the game.
     bool ended = false;
 
-    // Sounds requested since the last call, in order.
-    std::vector<std::string> takeSounds();
     // From now on the output reads as a terminal session: each typed line
     // follows its prompt in backquotes ("^D" where input ran out), and each
     // sound is a line "~ sound/name.ogg" of its own.
@@ -88,9 +86,8 @@ private:
     CapturedOutput output;
     std::deque<int> randoms;
     std::optional<std::mt19937> generator;
-    std::vector<std::string> sounds;
+    std::vector<std::string> unnotedSounds;
     bool transcript = false;
-    std::size_t soundsNoted = 0;
 };
 
 // A private working directory for the length of a test (saves go there).
@@ -106,6 +103,3 @@ private:
     std::string dir;
     std::string previous;
 };
-
-// The colour-coded mark printItem puts before an item's name.
-std::string itemMark(const char* colour, char mark);
