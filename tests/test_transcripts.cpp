@@ -110,39 +110,35 @@ Entity& characterNamed(GameHarness& h, const std::string& name)
 // A setting's value: a number, or a word the game stores as one.
 int valueOf(GameHarness& h, const std::string& word)
 {
+    // clang-format off
     static const std::map<std::string, int> WORDS = {
-        {"no", 0},      {"yes", 1},      {"off", 0},           {"on", 1},       {"male", 1},
-        {"female", 2},  {"other", 3},    {"unmet", FAE_UNMET}, {"summoned", 1}, {"tookname", 2},
-        {"refused", 3}, {"gavegold", 4}, {"open", 0},          {"locked", 1},   {"blocked", 2},
-    };
+        {"no", 0}, {"yes", 1}, {"off", 0}, {"on", 1}, {"male", 1}, {"female", 2}, {"other", 3},
+        {"unmet", FAE_UNMET}, {"summoned", FAE_SUMMONED}, {"tookname", FAE_TOOK_NAME},
+        {"refused", FAE_REFUSED}, {"gavegold", FAE_GAVE_GOLD}};
+    // clang-format on
     if (!word.empty() && (std::isdigit(static_cast<unsigned char>(word[0])) || word[0] == '-'))
         return std::stoi(word);
     auto known = WORDS.find(word);
     return known != WORDS.end() ? known->second : placeNamed(h, word);
 }
 
+// clang-format off
 const std::map<std::string, int32_t Entity::*> CHARACTER_NUMBERS = {
-    {"hp", &Entity::hp},   {"gold", &Entity::gold},         {"trust", &Entity::trust},
-    {"sex", &Entity::sex}, {"cooldown", &Entity::cooldown}, {"place", &Entity::locationId},
-};
+    {"hp", &Entity::hp}, {"gold", &Entity::gold}, {"trust", &Entity::trust},
+    {"sex", &Entity::sex}, {"cooldown", &Entity::cooldown}, {"place", &Entity::locationId}};
 const std::map<std::string, bool Entity::*> CHARACTER_FLAGS = {
-    {"hostile", &Entity::hostile},
-    {"alive", &Entity::alive},
-};
+    {"hostile", &Entity::hostile}, {"alive", &Entity::alive}};
 const std::map<std::string, int> WORN = {
     {"weapon", SLOT_WEAPON}, {"armour", SLOT_ARMOUR}, {"accessory", SLOT_ACCESSORY}};
-const std::map<std::string, int> DIRECTIONS = {{"north", DIR_NORTH}, {"south", DIR_SOUTH},
-                                               {"east", DIR_EAST},   {"west", DIR_WEST},
-                                               {"up", DIR_UP},       {"down", DIR_DOWN}};
+const std::map<std::string, int> DIRECTIONS = {
+    {"north", DIR_NORTH}, {"south", DIR_SOUTH}, {"east", DIR_EAST},
+    {"west", DIR_WEST}, {"up", DIR_UP}, {"down", DIR_DOWN}};
 const std::map<std::string, int32_t GameState::*> GAME_NUMBERS = {
-    {"minutes", &GameState::minutesPassed},
-    {"light", &GameState::lightTurns},
-    {"fae", &GameState::faeState},
-};
+    {"minutes", &GameState::minutesPassed}, {"light", &GameState::lightTurns},
+    {"fae", &GameState::faeState}};
 const std::map<std::string, bool GameState::*> GAME_FLAGS = {
-    {"sound", &GameState::soundOn},
-    {"queenslain", &GameState::blackQueenSlain},
-};
+    {"sound", &GameState::soundOn}, {"queenslain", &GameState::blackQueenSlain}};
+// clang-format on
 
 void setGame(GameHarness& h, const std::string& field, const std::string& value)
 {
@@ -319,9 +315,11 @@ private:
     // A place's name, or the name of a character to stand beside.
     int placeOf(const std::string& name)
     {
-        for (const Location& place : h->game().locations)
-            if (sameWords(name, place.name)) return place.id;
-        return characterNamed(*h, name).locationId;
+        try {
+            return placeNamed(*h, name);
+        } catch (const std::runtime_error&) {
+            return characterNamed(*h, name).locationId;
+        }
     }
 
     // "@ pack Lily, Tower Key": the carried slots hold exactly these, in order.
