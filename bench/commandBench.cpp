@@ -14,6 +14,7 @@
 #include "game.h"
 #include "initFunc.h"
 #include "saveLoad.h"
+#include "worldIds.h"
 
 namespace {
 
@@ -67,17 +68,17 @@ int main()
 {
     NullSink sink;
     setOutputSink(&sink);
-    audioDisabled = true;
+    runState().soundOffAtStart = true;
     std::printf("One command, in-process (output discarded):\n");
-    timeCommand("look", 2, {"look"});
-    timeCommand("go (there and back)", 0, {"go north"});
-    timeCommand("talk (friendly)", 10, {"talk Clara"});
-    timeCommand("give (refused)", 10, {"give Small Potion"});
-    timeCommand("attack (declined)", 10, {"attack Clara", "n"});
-    timeCommand("stats", 0, {"stats"});
+    timeCommand("look", LOC_OLD_CASTLE, {"look"});
+    timeCommand("go (there and back)", LOC_VILLAGE, {"go north"});
+    timeCommand("talk (friendly)", LOC_MYSTERIOUS_LIBRARY, {"talk Clara"});
+    timeCommand("give (refused)", LOC_MYSTERIOUS_LIBRARY, {"give Small Potion"});
+    timeCommand("attack (declined)", LOC_MYSTERIOUS_LIBRARY, {"attack Clara", "n"});
+    timeCommand("stats", LOC_VILLAGE, {"stats"});
 
     // Starting a sound costs the main thread a copy and a thread.
-    audioDisabled = false;
+    runState().soundOffAtStart = false;
     initAudio();
     const int sounds = 200;
     double total = 0;

@@ -7,10 +7,11 @@
 #include <filesystem>
 
 #include "audio.h"
+#include "characterSheet.h"
 #include "game.h"
 #include "initFunc.h"
 #include "itemFunc.h"
-#include "turnClock.h"
+#include "runState.h"
 
 namespace {
 GameHarness* listener = nullptr;
@@ -37,6 +38,7 @@ bool ScriptedLines::readPlainLine(std::string& line)
 
 GameHarness::GameHarness() : state(std::make_unique<GameState>())
 {
+    resetRunState();
     setLineSource(&input);
     setOutputSink(&output);
     setRandomSource([this] {
@@ -53,8 +55,6 @@ GameHarness::GameHarness() : state(std::make_unique<GameState>())
     });
     clearRememberedLines();
     limitRememberedLines(20);
-    resetProgramEnd();
-    lastNoticeTurn = -1;
     buildFreshGame(state.get());
     randomsDrawn = 0;
 }
@@ -63,13 +63,10 @@ GameHarness::~GameHarness()
 {
     setLineSource(nullptr);
     setOutputSink(nullptr);
-    setRandomSource(nullptr);
     setSoundListener(nullptr);
     listener = nullptr;
     clearRememberedLines();
-    resetProgramEnd();
-    lastNoticeTurn = -1;
-    audioDisabled = false;
+    resetRunState();
 }
 
 void GameHarness::queueRandom(std::initializer_list<int> numbers)
@@ -87,7 +84,7 @@ std::string GameHarness::play(const std::vector<std::string>& lines)
     output.text.clear();
     input.lines.assign(lines.begin(), lines.end());
     while (!ended && !input.lines.empty())
-        ended = handleCommand(state.get());
+        ended = handleCommand(state.get()) != Ending::None;
     noteSoundsAtLineStart();
     return output.text;
 }
@@ -98,7 +95,7 @@ std::string GameHarness::playFromTitle(const std::vector<std::string>& lines)
     input.lines.assign(lines.begin(), lines.end());
     ended = startGame(state.get());
     while (!ended && !input.lines.empty())
-        ended = handleCommand(state.get());
+        ended = handleCommand(state.get()) != Ending::None;
     noteSoundsAtLineStart();
     return output.text;
 }

@@ -1,19 +1,26 @@
 #include "programRunner.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <fstream>
 #include <iterator>
 
-pid_t startProgram(const std::vector<std::string>& options, const std::string& input)
+pid_t startProgram(const std::vector<std::string>& options, const std::string& input,
+                   const char* output)
 {
     std::ofstream("input.txt", std::ios::binary) << input;
+    return launchProgram(options, output);
+}
+
+pid_t launchProgram(const std::vector<std::string>& options, const char* output)
+{
     pid_t child = fork();
     if (child == 0) {
         dup2(open("input.txt", O_RDONLY), 0);
-        dup2(open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+        dup2(open(output, O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
         dup2(open("err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
         std::vector<char*> argv{const_cast<char*>(GAME_BINARY)};
         for (const std::string& option : options)
@@ -25,10 +32,12 @@ pid_t startProgram(const std::vector<std::string>& options, const std::string& i
     return child;
 }
 
-int waitForExit(pid_t child)
+int waitForExit(pid_t child, long* peakKb)
 {
     int status = 0;
-    waitpid(child, &status, 0);
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    if (peakKb) *peakKb = usage.ru_maxrss;
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 

@@ -4,10 +4,12 @@
 #include <pty.h>
 #include <signal.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <thread>
 
 Terminal::Terminal()
 {
@@ -31,6 +33,15 @@ void Terminal::type(const std::string& keys)
 {
     ssize_t written = write(master, keys.data(), keys.size());
     (void)written;
+}
+
+void Terminal::waitForEditor()
+{
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    termios mode{};
+    while (tcgetattr(master, &mode) == 0 && (mode.c_lflag & ICANON) &&
+           std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 bool Terminal::waitFor(const std::string& text)

@@ -15,6 +15,9 @@ public:
     Terminal& operator=(const Terminal&) = delete;
 
     void type(const std::string& keys);
+    // Waits (two seconds at most) until the line editor has taken the
+    // terminal out of line mode, where Ctrl-D would be the terminal's own.
+    void waitForEditor();
     // Reads until the screen, past what was already waited for, contains
     // text; false after two seconds without it.
     bool waitFor(const std::string& text);

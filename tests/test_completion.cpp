@@ -4,6 +4,7 @@
 #include "completion.h"
 #include "gameHarness.h"
 #include "terminalDriver.h"
+#include "worldIds.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ TEST(Completion, NounsFitTheVerbAndThePlace)
     EXPECT_EQ(start, 3u);
     EXPECT_EQ(complete(h, "  go  so", &start), (Words{"south"}));
     EXPECT_EQ(start, 6u);
-    h.moveTo(1); // Magic Forest: a Mushroom lies here, the wolf Koridai stands here
+    h.moveTo(LOC_MAGIC_FOREST); // a Mushroom lies here, the wolf Koridai stands here
     EXPECT_EQ(complete(h, "get "), (Words{"item", "gold", "all", "both", "Mushroom"}));
     EXPECT_EQ(complete(h, "talk "), (Words{"Koridai", "wolf"}));
     EXPECT_EQ(complete(h, "look "),

@@ -1,12 +1,17 @@
-// Faults from outside the game: a save killed part-way through, quitting
-// while sounds play, and a sound folder that is missing or full of junk.
+// Faults from outside the game: a save killed part-way through, numbers
+// pushed to their ceilings, quitting while sounds play, a sound folder that is
+// missing or full of junk, bursts of sounds, hostile names, endless lines, lost
+// output, and a terminal where lines are typed ahead or input ends at a prompt.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -15,12 +20,18 @@
 #include <thread>
 #include <utility>
 
+#include "audio.h"
+#include "entities.h"
 #include "gameHarness.h"
 #include "programRunner.h"
+#include "recordLimits.h"
 #include "saveLoad.h"
+#include "terminalDriver.h"
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+
+constexpr int TOWN_MARKET = 11;
 
 namespace {
 
@@ -44,6 +55,49 @@ TEST(Faults, ASaveKilledPartWayLeavesThePreviousSaveLoadable)
         ASSERT_EQ(readSaveFile("saves/slot.dat.gz", loaded.get()), LoadResult::Loaded)
             << "round " << round;
     }
+}
+
+TEST(Faults, ASaveCutShortLeavesNothingBehind)
+{
+    TempDir dir;
+    GameHarness h;
+    h.play({"save", "slot"});
+    std::string old = slurp("saves/slot.dat.gz");
+    pid_t child = fork();
+    if (child == 0) {
+        // The file-size limit stops the save part-way, as a kill would.
+        struct rlimit noCore = {0, 0};
+        struct rlimit tiny = {64, RLIM_INFINITY};
+        setrlimit(RLIMIT_CORE, &noCore);
+        setrlimit(RLIMIT_FSIZE, &tiny);
+        signal(SIGXFSZ, SIG_DFL);
+        h.play({"wait", "save", "slot", "y"});
+        _exit(0);
+    }
+    ASSERT_EQ(waitForExit(child), 128 + SIGXFSZ);
+    EXPECT_EQ(slurp("saves/slot.dat.gz"), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator("saves"), fs::directory_iterator()), 1);
+}
+
+TEST(Faults, NumbersStopAtTheirCeilingsHoweverOftenPlayAddsToThem)
+{
+    GameHarness h;
+    h.moveTo(TOWN_MARKET);
+    // Greedo sells his own favourite for nothing and pays for it each time.
+    Entity& greedo = h.entity(ENTITY_GREEDO);
+    greedo.inventory[0] = h.game().items[greedo.favouriteItemId];
+    greedo.inventory[0].price = 0;
+    std::string gift = greedo.inventory[0].name;
+    h.player().gold = LARGEST_NUMBER - 1500;
+    for (Entity& character : h.game().entities)
+        character.trust = LARGEST_PART - 30;
+    for (int round = 0; round < 3; ++round)
+        h.play({"talk Greedo", "buy", gift, "no", "give " + gift});
+    EXPECT_EQ(h.player().gold, LARGEST_NUMBER);
+    EXPECT_EQ(greedo.trust, LARGEST_PART);
+    EXPECT_TRUE(isSoundGameState(&h.game()));
+    // Every character at the ceiling still adds up to the highest standing.
+    EXPECT_NE(h.play({"stats"}).find("Honoured Wanderer"), std::string::npos);
 }
 
 // Starts the game with sound, types `first`, waits, then types "quit";
@@ -113,6 +167,109 @@ TEST(Faults, AMissingOrBrokenSoundFolderStaysSilent)
     std::string out = slurp("out.txt");
     EXPECT_EQ(out.substr(out.find("--> Inventory:")),
               expected.substr(expected.find("--> Inventory:")));
+}
+
+TEST(Faults, ABurstOfSoundsPlaysOnlyAFewAtOnce)
+{
+    // Played for real, into libao's null driver.
+    TempDir home;
+    std::ofstream(".libao") << "default_driver=null\n";
+    std::string realHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("HOME", home.path().c_str(), 1);
+    initAudio();
+    std::string path = std::string(SOURCE_DIR) + "/sound/pray.ogg";
+    int most = 0;
+    for (int i = 0; i < 200; ++i) {
+        playSoundAsync(path.c_str());
+        most = std::max(most, playingSoundCount());
+    }
+    cleanupAudio();
+    setenv("HOME", realHome.c_str(), 1);
+    EXPECT_GE(most, 1);
+    EXPECT_LE(most, 4);
+}
+
+TEST(Faults, ATypedNameKeepsOnlyWhatPrintsAsText)
+{
+    GameHarness h;
+    std::string text = h.playFromTitle({"1", "\033]0;Moss\007\033[2JZo\xc3\xab\xc2\x9b", "m"});
+    EXPECT_STREQ(h.player().name, "]0;Moss[2JZo\xc3\xab");
+    EXPECT_NE(text.find("So be it, ]0;Moss[2JZo\xc3\xab. May"), std::string::npos);
+    GameHarness other;
+    other.playFromTitle({"1", "\t\033\177", "m"});
+    EXPECT_STREQ(other.player().name, "Arlen");
+}
+
+TEST(Faults, ALineWithoutEndIsCutAndMemoryStaysFlat)
+{
+    TempDir dir;
+    long usualKb = 0;
+    waitForExit(startProgram({"--no-audio"}, newJourney() + "stats\nquit\n"), &usualKb);
+    // Written piece by piece: a child starts out as big as this test is.
+    std::ofstream input("input.txt", std::ios::binary);
+    input << newJourney();
+    std::string piece(1 << 20, 'x');
+    for (int i = 0; i < 64; ++i)
+        input << piece;
+    input << "\nstats\nquit\n";
+    input.close();
+    long peakKb = 0;
+    EXPECT_EQ(waitForExit(launchProgram({"--no-audio"}), &peakKb), 0);
+    EXPECT_NE(slurp("out.txt").find("--> Invalid command!\n--> Name: Moss\n"), std::string::npos);
+    EXPECT_LT(peakKb, usualKb + 8 * 1024);
+}
+
+TEST(Faults, LostOutputEndsTheGameWithAFailure)
+{
+    TempDir dir;
+    int status =
+        waitForExit(startProgram({"--no-audio"}, newJourney() + "look\nquit\n", "/dev/full"));
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(slurp("err.txt"), "Could not write to standard output: No space left on device\n");
+}
+
+// A new journey in a pseudo-terminal, with Fern at the village.
+struct TypedJourney : TempDir {
+    Terminal terminal;
+    TypedJourney()
+    {
+        terminal.waitFor("--> ");
+        terminal.type("1\rFern\rf\r");
+        terminal.waitFor("You are at the Peaceful Village.");
+    }
+};
+
+TEST(Faults, LinesTypedOrPastedAheadAnswerThePromptsThatAskForThem)
+{
+    TypedJourney play;
+    play.terminal.type("save\rahead\rstats\r");
+    ASSERT_TRUE(play.terminal.waitFor("Game saved to saves/ahead.dat.gz successfully."))
+        << play.terminal.screen;
+    ASSERT_TRUE(play.terminal.waitFor("Name: Fern"));
+    // The game never asks the terminal to mark pastes, which would hand a
+    // pasted block over as one line.
+    EXPECT_EQ(play.terminal.screen.find("\033[?2004h"), std::string::npos);
+    play.terminal.type("save\rahead\ry\rtime\r");
+    ASSERT_TRUE(play.terminal.waitFor("Overwrite? (y/n): ")) << play.terminal.screen;
+    ASSERT_TRUE(play.terminal.waitFor("Game saved to saves/ahead.dat.gz successfully."));
+    ASSERT_TRUE(play.terminal.waitFor("minute(s)"));
+}
+
+TEST(Faults, EndOfInputAtATypedPromptCancelsOnlyThatPrompt)
+{
+    TypedJourney play;
+    Terminal& terminal = play.terminal;
+    for (auto [command, cancelled] : {std::pair{"save\r", "Save cancelled."},
+                                      std::pair{"load\r", "Save file '.dat.gz' not found."}}) {
+        terminal.type(command);
+        ASSERT_TRUE(terminal.waitFor("Enter "));
+        terminal.waitForEditor();
+        terminal.type("\004");
+        ASSERT_TRUE(terminal.waitFor(cancelled)) << terminal.screen;
+        // The next time the same question is asked, it is answered.
+        terminal.type(std::string(command) + "kept\r");
+        ASSERT_TRUE(terminal.waitFor("saves/kept.dat.gz successfully.")) << terminal.screen;
+    }
 }
 
 } // namespace

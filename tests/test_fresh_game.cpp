@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <string>
 
-#include "audio.h"
 #include "gameHarness.h"
 #include "initFunc.h"
+#include "runState.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ TEST(FreshGame, AttackIsDrawnBeforeDefenceAndSoundFollowsTheStartUpSwitch)
     EXPECT_EQ(h.player().baseAtk, 9);
     EXPECT_EQ(h.player().baseDef, 4);
     EXPECT_TRUE(h.game().soundOn);
-    audioDisabled = true;
+    runState().soundOffAtStart = true;
     buildFreshGame(&h.game());
     EXPECT_FALSE(h.game().soundOn);
 }

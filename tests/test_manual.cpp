@@ -22,7 +22,7 @@ std::string commandsSection()
     return all.substr(start, end - start);
 }
 
-bool listed(const std::string& section, const char* word)
+bool listed(const std::string& section, const std::string& word)
 {
     return section.find(std::string("\\fB") + word + "\\fR") != std::string::npos;
 }

@@ -12,6 +12,7 @@
 
 #include "gameHarness.h"
 #include "programRunner.h"
+#include "worldIds.h"
 
 namespace fs = std::filesystem;
 
@@ -98,10 +99,10 @@ TEST(Playthrough, StayingOnOpensTheWayDownAndTheRuins)
     expectInOrder(text, ROAD_TO_THE_STATUE);
     expectInOrder(text, STAYING_ON);
     EXPECT_TRUE(h.game().blackQueenSlain);
-    EXPECT_EQ(h.game().locations[28].exits[5], 44);
-    EXPECT_EQ(h.game().locations[35].exitLocks[5], 0);
-    EXPECT_EQ(h.game().locations[2].exitLocks[2], 0);
-    EXPECT_EQ(h.player().locationId, 36);
+    EXPECT_EQ(h.game().locations[LOC_PALE_GARDEN].exits[DIR_DOWN], LOC_UNDERGROWTH);
+    EXPECT_EQ(h.game().locations[LOC_ASHEN_DEPTHS].exitLocks[DIR_DOWN], WAY_OPEN);
+    EXPECT_EQ(h.game().locations[LOC_OLD_CASTLE].exitLocks[DIR_EAST], WAY_OPEN);
+    EXPECT_EQ(h.player().locationId, LOC_FORGOTTEN_RUINS);
     EXPECT_TRUE(h.ended);
 }
 

@@ -1,8 +1,10 @@
 // Saved games: names, overwriting, refusals that leave the game untouched,
 // and writes that never destroy the previous save.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -11,11 +13,14 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "gameHarness.h"
 #include "initFunc.h"
+#include "programRunner.h"
 #include "saveLoad.h"
+#include "worldIds.h"
 
 namespace fs = std::filesystem;
 
@@ -98,7 +103,7 @@ TEST(SaveLoad, ARoundTripRestoresEveryByte)
     GameHarness h;
     h.play({"wait", "sound off", "go north"});
     h.game().lightTurns = 7;
-    h.entity(3).trust = -40;
+    h.entity(ENTITY_GOBLIN).trust = -40;
     std::string before = recordBytes(h.game());
     h.play({"save", "trip"});
     h.play({"go south", "wait", "sound on"});
@@ -143,7 +148,7 @@ TEST(SaveLoad, ARefusedLoadLeavesTheRunningGameExactlyAsItWas)
     }
 }
 
-TEST(SaveLoad, RecordsWithUnsafeIndexesOrTextsAreRefused)
+TEST(SaveLoad, RecordsWithUnsafeIndexesTextsOrNumbersAreRefused)
 {
     TempDir dir;
     GameHarness h;
@@ -155,21 +160,133 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesOrTextsAreRefused)
         writeFile(std::string("saves/") + name + ".dat.gz", gzipBytes(recordBytes(copy)));
         return h.play({"load", name});
     };
-    EXPECT_EQ(tamper("exit", [](GameState& s) { s.locations[3].exits[1] = 45; }), refused);
-    EXPECT_EQ(tamper("where", [](GameState& s) { s.player.locationId = -1; }), refused);
-    EXPECT_EQ(tamper("who", [](GameState& s) { s.entities[7].locationId = 99; }), refused);
-    EXPECT_EQ(tamper("id", [](GameState& s) { s.items[5].id = 6; }), refused);
-    EXPECT_EQ(tamper("name", [](GameState& s) { std::memset(s.player.name, 'A', 20); }), refused);
     EXPECT_EQ(
-        tamper("text",
-               [](GameState& s) { std::memset(s.entities[4].inventory[0].description, 'B', 100); }),
+        tamper("exit",
+               [](GameState& s) { s.locations[LOC_QUIET_BEACH].exits[DIR_SOUTH] = NUM_LOCATIONS; }),
         refused);
-    EXPECT_EQ(tamper("flag", [](GameState& s) { std::memset(&s.entities[2].alive, 7, 1); }),
+    EXPECT_EQ(tamper("where", [](GameState& s) { s.player.locationId = LOC_NOWHERE; }), refused);
+    EXPECT_EQ(tamper("who", [](GameState& s) { s.entities[ENTITY_WERUH].locationId = 99; }),
               refused);
+    EXPECT_EQ(tamper("id", [](GameState& s) { s.items[ITEM_GOBLET].id = ITEM_BATTLEAXE; }),
+              refused);
+    EXPECT_EQ(tamper("name", [](GameState& s) { std::memset(s.player.name, 'A', 20); }), refused);
+    EXPECT_EQ(tamper("text",
+                     [](GameState& s) {
+                         std::memset(s.entities[ENTITY_CLARA].inventory[0].description, 'B', 100);
+                     }),
+              refused);
+    EXPECT_EQ(
+        tamper("flag", [](GameState& s) { std::memset(&s.entities[ENTITY_HANBO].alive, 7, 1); }),
+        refused);
     EXPECT_EQ(tamper("frail", [](GameState& s) { s.player.baseMaxHp = 0; }), refused);
-    EXPECT_EQ(tamper("rich", [](GameState& s) { s.entities[1].gold = 2147483647; }), refused);
+    EXPECT_EQ(tamper("rich", [](GameState& s) { s.entities[ENTITY_GREEDO].gold = 2147483647; }),
+              refused);
+    // Each is harmless alone; summed in the standing they overflow.
+    EXPECT_EQ(tamper("trust",
+                     [](GameState& s) {
+                         for (Entity& character : s.entities)
+                             character.trust = 100000000;
+                     }),
+              refused);
+    // Every purchase would pay the buyer.
+    EXPECT_EQ(
+        tamper("price", [](GameState& s) { s.entities[ENTITY_GREEDO].inventory[0].price = -1000; }),
+        refused);
+    // Control characters would reach the terminal through look, stats or the farewell.
+    EXPECT_EQ(tamper("escape",
+                     [](GameState& s) {
+                         std::strcpy(s.entities[ENTITY_CLARA].description, "\033]0;Hi\007");
+                     }),
+              refused);
+    EXPECT_EQ(tamper("tab", [](GameState& s) { std::strcpy(s.player.name, "Mo\tss"); }), refused);
+    EXPECT_EQ(tamper("csi", [](GameState& s) { std::strcpy(s.player.name, "Mo\xc2\x9bss"); }),
+              refused);
+    EXPECT_NE(tamper("accent", [](GameState& s) { std::strcpy(s.player.name, "Mo\xc3\xabss"); }),
+              refused);
+    // What lies behind a text's end means nothing.
+    EXPECT_NE(tamper("behind",
+                     [](GameState& s) {
+                         std::strcpy(s.player.name, "Moss");
+                         s.player.name[6] = '\033';
+                     }),
+              refused);
     // A character gone from the world is fine.
-    EXPECT_NE(tamper("gone", [](GameState& s) { s.entities[7].locationId = -1; }), refused);
+    EXPECT_NE(
+        tamper("gone", [](GameState& s) { s.entities[ENTITY_WERUH].locationId = LOC_NOWHERE; }),
+        refused);
+}
+
+TEST(SaveLoad, ASaveThatIsNoPlainFileIsRefusedAndNeverWaitedOn)
+{
+    TempDir dir;
+    ASSERT_EQ(mkfifo("saves/pipe.dat.gz", 0644), 0);
+    // Nothing ever writes into the FIFO: a game that waited on it would hang
+    // until the alarm ends the test.
+    alarm(20);
+    const std::string refused = "Failed to load save file (corrupted or incompatible).\n";
+    {
+        GameHarness h;
+        EXPECT_TRUE(endsWith(h.playFromTitle({"2", "pipe"}), LOAD_PROMPT + refused));
+        EXPECT_TRUE(h.ended);
+    }
+    GameHarness h;
+    EXPECT_EQ(h.play({"load", "pipe"}), PROMPT + LOAD_PROMPT + refused);
+    EXPECT_EQ(h.play({"save", "pipe", "y"}),
+              PROMPT + SAVE_PROMPT +
+                  "A save file named 'pipe' already exists. Overwrite? (y/n): "
+                  "Game saved to saves/pipe.dat.gz successfully.\n");
+    alarm(0);
+    EXPECT_TRUE(fs::is_regular_file("saves/pipe.dat.gz"));
+}
+
+TEST(SaveLoad, ALongNameIsCutOnceAndShownAsWritten)
+{
+    TempDir dir;
+    GameHarness h;
+    const std::string kept(240, 'a');
+    EXPECT_EQ(h.play({"save", kept + std::string(60, 'b')}),
+              PROMPT + SAVE_PROMPT + "Game saved to saves/" + kept + ".dat.gz successfully.\n");
+    EXPECT_TRUE(fs::exists("saves/" + kept + ".dat.gz"));
+    // Any name beginning the same way is that save, and says so.
+    EXPECT_EQ(h.play({"save", kept + "c", "n"}),
+              PROMPT + SAVE_PROMPT + "A save file named '" + kept +
+                  "' already exists. Overwrite? (y/n): Save cancelled.\n");
+    EXPECT_EQ(h.play({"load", kept + "d"}),
+              PROMPT + LOAD_PROMPT + "Game loaded from saves/" + kept + ".dat.gz successfully.\n");
+}
+
+// True when body holds in a child process run as the unprivileged user
+// "nobody": root reads every file, so only another user meets a save it may
+// not read.
+bool holdsForAnotherUser(const std::function<bool()>& body)
+{
+    const passwd* nobody = getpwnam("nobody");
+    pid_t child = fork();
+    if (child == 0) {
+        bool dropped = geteuid() != 0 || (nobody != nullptr && setgid(nobody->pw_gid) == 0 &&
+                                          setuid(nobody->pw_uid) == 0);
+        _exit(dropped && body() ? 0 : 1);
+    }
+    return waitForExit(child) == 0;
+}
+
+TEST(SaveLoad, ASaveNobodyMayReadIsNotOverwrittenUnasked)
+{
+    if (geteuid() == 0 && getpwnam("nobody") == nullptr) GTEST_SKIP() << "no unprivileged user";
+    TempDir dir;
+    fs::permissions(".", fs::perms::all);
+    fs::permissions("saves", fs::perms::all);
+    GameHarness h;
+    h.play({"save", "noperm"});
+    fs::permissions("saves/noperm.dat.gz", fs::perms::none);
+    std::string old = readFile("saves/noperm.dat.gz");
+    EXPECT_TRUE(holdsForAnotherUser([&h] {
+        return h.play({"save", "noperm", "n"}) ==
+               PROMPT + SAVE_PROMPT +
+                   "A save file named 'noperm' already exists. Overwrite? (y/n): "
+                   "Save cancelled.\n";
+    }));
+    EXPECT_EQ(readFile("saves/noperm.dat.gz"), old);
 }
 
 TEST(SaveLoad, AFailedWriteIsReportedAndKeepsTheOldSave)

@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "entityFunc.h"
 #include "gameHarness.h"
+#include "standing.h"
 
 namespace fs = std::filesystem;
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Static checks (clang-tidy, cppcheck) and a bounded fuzzing run of each
+# Static checks (include layers, clang-tidy, cppcheck) and a bounded fuzzing run of each
 # fuzz target under the address and undefined-behaviour sanitizers.
 # FUZZ_SECONDS sets how long each target runs (default 60).
 set -euo pipefail
@@ -9,6 +9,10 @@ jobs=$(nproc)
 generator=()
 command -v ninja >/dev/null && generator=(-G Ninja)
 sources=$(git ls-files 'src/*.cpp')
+
+echo "== include layers"
+python3 tools/checkIncludes.py
+echo "include layers: clean"
 
 echo "== clang-tidy"
 cmake -S . -B build-tidy "${generator[@]}" -DLANTERNMOOR_TESTS=OFF >/dev/null
@@ -20,7 +24,8 @@ echo "clang-tidy: clean"
 
 echo "== cppcheck"
 cppcheck --enable=warning,performance,portability --std=c++20 --inline-suppr --error-exitcode=1 \
-  --quiet -I src/core -I src/world -I src/items -I src/characters -I src/combat -I src/audio \
+  --quiet -I src/platform -I src/record -I src/rules/world -I src/rules/items \
+  -I src/rules/characters -I src/rules/combat -I src/game \
   src tools bench tests/fuzz
 echo "cppcheck: clean"
 

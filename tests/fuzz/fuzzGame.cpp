@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     requireSound(*state, "at the start");
     if (startGame(state.get())) return 0;
     requireSound(*state, "after the title menu");
-    while (!handleCommand(state.get()))
+    while (handleCommand(state.get()) == Ending::None)
         requirePlayerSound(*state);
     requireSound(*state, "after the last command");
     return 0;

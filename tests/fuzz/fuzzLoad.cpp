@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     buildFreshGame(state.get());
     if (readSaveFile("saves/fuzz.dat.gz", state.get()) != LoadResult::Loaded) return 0;
     requireSound(*state, "after loading");
-    while (!handleCommand(state.get()))
+    while (handleCommand(state.get()) == Ending::None)
         requirePlayerSound(*state);
     requireSound(*state, "after playing a loaded game");
     return 0;

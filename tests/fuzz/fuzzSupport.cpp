@@ -9,7 +9,8 @@
 #include "audio.h"
 #include "game.h"
 #include "gameInvariants.h"
-#include "turnClock.h"
+#include "recordLimits.h"
+#include "runState.h"
 
 namespace {
 class NullSink : public OutputSink {
@@ -45,7 +46,8 @@ std::vector<std::string> splitLines(const uint8_t* data, std::size_t size)
 
 void prepareFuzzRun(FuzzLines& lines, uint32_t seed)
 {
-    audioDisabled = true;
+    resetRunState();
+    runState().soundOffAtStart = true;
     setSoundListener(hearNothing);
     setOutputSink(&nullSink);
     setLineSource(&lines);
@@ -55,8 +57,6 @@ void prepareFuzzRun(FuzzLines& lines, uint32_t seed)
     });
     clearRememberedLines();
     limitRememberedLines(20);
-    resetProgramEnd();
-    lastNoticeTurn = -1;
 }
 
 void enterScratchFolder()
@@ -81,8 +81,9 @@ void requirePlayerSound(const GameState& state)
     const Entity& player = state.player;
     bool placed = player.locationId >= 0 && player.locationId < NUM_LOCATIONS;
     bool alive = !state.turnTaken || (player.hp >= 1 && player.hp <= player.maxHp);
-    if (placed && alive) return;
-    std::fprintf(stderr, "broken player after a command: place %d, hp %d of %d\n",
-                 player.locationId, player.hp, player.maxHp);
+    bool bounded = numbersInRange(&state);
+    if (placed && alive && bounded) return;
+    std::fprintf(stderr, "broken record after a command: place %d, hp %d of %d, numbers %s\n",
+                 player.locationId, player.hp, player.maxHp, bounded ? "in range" : "out of range");
     std::abort();
 }

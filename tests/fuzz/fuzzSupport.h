@@ -31,5 +31,6 @@ void enterScratchFolder();
 // Stops the fuzzer with a message when the record is broken.
 void requireSound(const GameState& state, const char* when);
 // The quick part of that check, cheap enough for every single command:
-// where the player stands and the hit points after a turn.
+// where the player stands, the hit points after a turn, and every number
+// within the ceilings the loader demands.
 void requirePlayerSound(const GameState& state);

@@ -1,0 +1,65 @@
+// The words the game understands. The command table is the one list of what
+// the player can type: the command loop, completion and the help screen all
+// read it, so a new verb is one row.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ending.h"
+#include "gameState.h"
+
+using CommandHandler = Ending (*)(GameState* state, const char* noun);
+
+// What may follow a verb, for completion.
+enum class NounKind {
+    None,
+    Direction,      // a way out of here
+    ItemHere,       // the item lying here, or item, gold, all, both
+    ItemCarried,    // a carried item
+    ItemWorn,       // a worn item
+    CharacterHere,  // a character standing here
+    AnythingInView, // around, the item here, carried items, characters here
+    OnOff,
+};
+
+struct Command {
+    const char* verb;
+    CommandHandler handler;
+    bool needsLight;
+    bool takesTurn;
+    NounKind noun;
+    const char* help; // its lines on the help screen, or nullptr
+    int helpPlace;    // where they stand among the help lines
+};
+
+// Words answered before the command table. Each prints its reply, if any,
+// then runs its action, if any.
+struct SpecialWord {
+    const char* word; // nullptr: the player's own name
+    const char* reply;
+    Ending (*action)(GameState* state);
+    const char* help;
+    int helpPlace;
+};
+
+// A whole line typed that stands for another.
+struct Alias {
+    std::string input;
+    std::string expansion;
+    bool shorthand; // listed among the shorthands on the help screen
+};
+
+constexpr int NUM_COMMANDS = 26;
+constexpr int NUM_SPECIAL_WORDS = 11;
+
+extern const Command commands[NUM_COMMANDS];
+extern const SpecialWord specialWords[NUM_SPECIAL_WORDS];
+extern const std::vector<Alias> aliases;
+extern const char* const badWords[]; // ends with nullptr
+
+// Index of the first command whose verb matches, ignoring case, or -1.
+int findCommandIndex(const char* verb);
+
+// The help screen: the help lines of the rows in their places, then the shorthands.
+void drawHelp();

@@ -1,0 +1,110 @@
+#include "completion.h"
+
+#include <algorithm>
+#include <cctype>
+#include <iterator>
+
+#include "commandTable.h"
+#include "directions.h"
+#include "presence.h"
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+bool startsWithIgnoringCase(const std::string& word, const std::string& prefix)
+{
+    if (prefix.size() > word.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(word[i])) !=
+            std::tolower(static_cast<unsigned char>(prefix[i])))
+            return false;
+    }
+    return true;
+}
+
+Words firstWords()
+{
+    Words words;
+    for (const SpecialWord& special : specialWords)
+        if (special.word) words.push_back(special.word);
+    for (const Command& command : commands)
+        words.push_back(command.verb);
+    for (const Alias& alias : aliases)
+        words.push_back(alias.input);
+    return words;
+}
+
+void addItems(Words& words, const Item* slots, int first, int last)
+{
+    for (int slot = first; slot <= last; ++slot)
+        if (slots[slot].id > 0) words.push_back(slots[slot].name);
+}
+
+void addLyingItem(Words& words, const GameState* state)
+{
+    const Item& lying = state->locations[state->player.locationId].item;
+    if (lying.id > 0) words.push_back(lying.name);
+}
+
+void addCharactersHere(Words& words, const GameState* state)
+{
+    forEachCharacterHere(state, [&words](const Entity& entity) {
+        words.push_back(entity.name);
+        words.push_back(entity.species);
+    });
+}
+
+Words nounsFor(const GameState* state, const std::string& verb)
+{
+    int index = findCommandIndex(verb.c_str());
+    if (index < 0) return {};
+    const Item* carried = state->player.inventory;
+    Words words;
+    switch (commands[index].noun) {
+    case NounKind::Direction:
+        words.assign(std::begin(DIRECTION_WORDS), std::end(DIRECTION_WORDS));
+        break;
+    case NounKind::ItemHere:
+        words = {"item", "gold", "all", "both"};
+        addLyingItem(words, state);
+        break;
+    case NounKind::ItemCarried: addItems(words, carried, 0, NUM_CARRIED - 1); break;
+    case NounKind::ItemWorn: addItems(words, carried, SLOT_WEAPON, SLOT_ACCESSORY); break;
+    case NounKind::CharacterHere: addCharactersHere(words, state); break;
+    case NounKind::AnythingInView:
+        words = {"around"};
+        addLyingItem(words, state);
+        addItems(words, carried, 0, NUM_CARRIED - 1);
+        addCharactersHere(words, state);
+        break;
+    case NounKind::OnOff: words = {"on", "off"}; break;
+    case NounKind::None: break;
+    }
+    return words;
+}
+
+Words matching(Words words, const std::string& prefix)
+{
+    Words found;
+    for (std::string& word : words) {
+        bool seen = std::find(found.begin(), found.end(), word) != found.end();
+        if (!seen && startsWithIgnoringCase(word, prefix)) found.push_back(std::move(word));
+    }
+    return found;
+}
+
+} // namespace
+
+Completions completeInput(const GameState* state, const std::string& typed)
+{
+    std::size_t verbStart = typed.find_first_not_of(" \t");
+    if (verbStart == std::string::npos) return {typed.size(), matching(firstWords(), "")};
+    std::size_t verbEnd = typed.find_first_of(" \t", verbStart);
+    if (verbEnd == std::string::npos)
+        return {verbStart, matching(firstWords(), typed.substr(verbStart))};
+    std::size_t nounStart = typed.find_first_not_of(" \t", verbEnd);
+    if (nounStart == std::string::npos) nounStart = typed.size();
+    std::string verb = typed.substr(verbStart, verbEnd - verbStart);
+    return {nounStart, matching(nounsFor(state, verb), typed.substr(nounStart))};
+}

@@ -1,0 +1,25 @@
+// What the commands and special words do, where it is not a rule's own
+// function.
+#pragma once
+
+#include "ending.h"
+#include "gameState.h"
+
+// ---- Special words ----
+Ending quitGame(GameState* state);
+Ending showCommandHistory(GameState* state);
+Ending answerPrayer(GameState* state);
+
+// ---- Commands: the game state and the rest of the typed line ----
+void getHandler(GameState* state, const char* noun);
+void lookHandler(GameState* state, const char* noun);
+void talkHandler(GameState* state, const char* noun);
+void waitHandler(GameState* state, const char* noun);
+void soundHandler(GameState* state, const char* noun);
+void clearHandler(GameState* state, const char* noun);
+void statsHandler(GameState* state, const char* noun);
+void inventoryHandler(GameState* state, const char* noun);
+void timeHandler(GameState* state, const char* noun);
+void saveHandler(GameState* state, const char* noun);
+void loadHandler(GameState* state, const char* noun);
+void listenHandler(GameState* state, const char* noun);

@@ -1,0 +1,3 @@
+#include "startup.h"
+
+int main(int argc, char** argv) { return runLanternmoor(argc, argv); }

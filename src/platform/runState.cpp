@@ -1,0 +1,9 @@
+#include "runState.h"
+
+namespace {
+RunState current;
+} // namespace
+
+RunState& runState() { return current; }
+
+void resetRunState() { current = RunState{}; }

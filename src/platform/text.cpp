@@ -1,0 +1,55 @@
+#include "text.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+#include "console.h"
+
+int strcmpi(const char* a, const char* b)
+{
+    for (; *a && *b; ++a, ++b) {
+        int la = std::tolower(static_cast<unsigned char>(*a));
+        int lb = std::tolower(static_cast<unsigned char>(*b));
+        if (la != lb) return la - lb;
+    }
+    // Where one word ends, the bytes are compared as signed characters.
+    // NOLINTNEXTLINE(bugprone-signed-char-misuse)
+    return static_cast<signed char>(*a) - static_cast<signed char>(*b);
+}
+
+bool isOneOf(const char* word, std::initializer_list<const char*> words)
+{
+    for (const char* candidate : words)
+        if (strcmpi(word, candidate) == 0) return true;
+    return false;
+}
+
+void caseComparison(const char* text)
+{
+    while (*text && std::isspace(static_cast<unsigned char>(*text)))
+        ++text;
+    char first = static_cast<char>(std::tolower(static_cast<unsigned char>(*text)));
+    bool vowel = first != '\0' && std::strchr("aeiou", first) != nullptr;
+    out(vowel ? "an %s" : "a %s", text);
+}
+
+void keepPrintable(char* text)
+{
+    char* kept = text;
+    for (const char* c = text; *c != '\0'; ++c) {
+        auto byte = static_cast<unsigned char>(*c);
+        auto next = static_cast<unsigned char>(c[1]);
+        if (byte == 0xC2 && next >= 0x80 && next < 0xA0) {
+            ++c;
+            continue;
+        }
+        if (byte >= 0x20 && byte != 0x7F) *kept++ = *c;
+    }
+    *kept = '\0';
+}
+
+void copyText(char* field, int width, const char* text)
+{
+    std::snprintf(field, static_cast<std::size_t>(width), "%s", text);
+}

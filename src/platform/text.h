@@ -1,0 +1,20 @@
+// Small text helpers: comparing words, filling fixed fields, articles.
+#pragma once
+
+#include <initializer_list>
+
+// Case-insensitive comparison; 0 when equal.
+int strcmpi(const char* a, const char* b);
+
+// True when the word equals one of the words, ignoring case.
+bool isOneOf(const char* word, std::initializer_list<const char*> words);
+
+// Prints text preceded by "a " or "an " (no newline).
+void caseComparison(const char* text);
+
+// Drops, in place, what a terminal would obey rather than show: control
+// characters, the C1 ones written as UTF-8 included.
+void keepPrintable(char* text);
+
+// Copies text into a fixed field, cutting it to fit and always terminating.
+void copyText(char* field, int width, const char* text);

@@ -1,0 +1,11 @@
+// The numbers a character's record derives from what it wears and carries.
+#pragma once
+
+#include "gameState.h"
+
+// Attack, defence and maximum hit points: the base ones plus what is worn.
+void recalculateStats(Entity* entity);
+// Keeps hp within 1..maxHp.
+void hpBounds(Entity* entity);
+// Empties every carried slot (not the worn ones).
+void clearInventory(Entity* entity);

@@ -1,0 +1,17 @@
+// The cast: 28 characters as they stand when a journey begins.
+#pragma once
+
+#include <array>
+
+#include "gameState.h"
+#include "worldIds.h"
+
+// The blank character table copied into a fresh game: all zero.
+extern const Entity entities[NUM_ENTITIES];
+
+// Templates by slot; element 0 is unused (all zero), 1..28 are the characters.
+extern const std::array<Entity, NUM_ENTITIES> characterTemplates;
+
+// Gives the characters in the state their starting items, as fresh copies from the state's
+// catalogue: carried stock from slot 0 up, and the goblin's dagger in his weapon slot.
+void handOutStartingItems(GameState* state);

@@ -1,0 +1,70 @@
+#include "initFunc.h"
+
+#include <cstring>
+
+#include "characterSheet.h"
+#include "console.h"
+#include "entities.h"
+#include "items.h"
+#include "locations.h"
+#include "runState.h"
+#include "text.h"
+
+void initGameState(GameState* state)
+{
+    std::memcpy(state->locations, locations.data(), sizeof state->locations);
+    std::memcpy(state->items, items.data(), sizeof state->items);
+    std::memcpy(state->entities, entities, sizeof state->entities);
+    state->minutesPassed = 0;
+    state->lightTurns = 0;
+    state->blackQueenSlain = false;
+    state->soundOn = !runState().soundOffAtStart;
+    state->faeState = FAE_UNMET;
+    state->starGiftFallen = false;
+}
+
+void initPlayer(GameState* state, Entity* player)
+{
+    player->id = 0;
+    player->kind = KIND_PLAYER;
+    player->sex = SEX_UNSET;
+    if (player->name[0] == '\0') copyText(player->name, sizeof player->name, "Arlen");
+    player->baseMaxHp = 50;
+    player->maxHp = player->baseMaxHp;
+    player->hp = player->maxHp;
+    player->baseAtk = 6 + gameRandom() % 4;
+    player->baseDef = 4 + gameRandom() % 4;
+    player->gold = 50;
+    clearInventory(player);
+    player->inventory[SLOT_WEAPON] = state->items[ITEM_SWORD];
+    player->inventory[SLOT_ARMOUR] = state->items[ITEM_TUNIC];
+    player->inventory[0] = state->items[ITEM_SMALL_POTION];
+    recalculateStats(player);
+    player->locationId = LOC_VILLAGE;
+    copyText(player->species, sizeof player->species, "yourself");
+    copyText(player->description, sizeof player->description, "yourself");
+    player->dialogueGood[0] = '\0';
+    player->dialogueNeutral[0] = '\0';
+    player->dialogueBad[0] = '\0';
+    player->favouriteItemId = ITEM_NONE;
+    player->trust = 0;
+    player->alive = true;
+    player->cooldown = 0;
+}
+
+void initEntities(GameState* state, Entity* player)
+{
+    initPlayer(state, player);
+    for (int slot = 1; slot < NUM_ENTITIES; ++slot)
+        state->entities[slot] = characterTemplates[slot];
+    handOutStartingItems(state);
+}
+
+void buildFreshGame(GameState* state)
+{
+    std::memset(static_cast<void*>(state), 0, sizeof *state);
+    initGameState(state);
+    initLocations(state);
+    state->player = state->entities[0];
+    initEntities(state, &state->player);
+}

@@ -1,0 +1,248 @@
+// A visit to a shop is one conversation: the customer buys, sells, looks
+// over the wares or tries the lottery as often as they like, then says no.
+// Stock never runs out and the till is never touched; every completed trade
+// makes the merchant like the customer a little more.
+#include "merchantFunc.h"
+
+#include <initializer_list>
+
+#include "console.h"
+#include "itemFunc.h"
+#include "items.h"
+#include "recordLimits.h"
+#include "soundEffect.h"
+#include "text.h"
+
+namespace {
+
+constexpr int FIRST_NAME_TRUST = 26;
+constexpr int LOTTERY_PRICE = 5;
+constexpr int LOTTERY_GRAND_NUMBER = 7;
+
+const std::initializer_list<const char*> REFUSAL_WORDS = {"nothing", "none", "nowt"};
+const std::initializer_list<const char*> LEAVING_WORDS = {"no", "nope", "none", "nothing"};
+
+void printPricedItem(const Item& item, int price)
+{
+    printItem(&item);
+    out(" (%dG)\n", price);
+}
+
+void listStock(const Entity* merchant)
+{
+    for (int slot = 0; slot < NUM_CARRIED; ++slot)
+        if (merchant->inventory[slot].id > 0)
+            printPricedItem(merchant->inventory[slot], merchant->inventory[slot].price);
+}
+
+// Only real wares answer to a name: a slot left empty is not for sale,
+// even if it holds the "Empty" record.
+int findStockSlot(const Entity* merchant, const char* name)
+{
+    for (int slot = 0; slot < NUM_CARRIED; ++slot) {
+        const Item& item = merchant->inventory[slot];
+        if (item.id > 0 && strcmpi(item.name, name) == 0) return slot;
+    }
+    return -1;
+}
+
+// Any carried slot by name, emptied ones too: offering "Empty" for sale is
+// allowed, the merchant just doesn't want it.
+int findSaleSlot(const Entity* player, const char* name)
+{
+    for (int slot = 0; slot < NUM_CARRIED; ++slot)
+        if (strcmpi(player->inventory[slot].name, name) == 0) return slot;
+    return -1;
+}
+
+int sellingPrice(const Item& item) { return item.price / 2; }
+
+void refuseToTrade(const Entity* player, const Entity* merchant)
+{
+    if (traderKnowsPlayer(merchant))
+        out("\"Not interested today, %s? Fair enough...\"\n", player->name);
+    else
+        out("\"Hey, don't mess me about! Get lost!\"\n");
+}
+
+// Reads the customer's choice of ware. False when the talk of it ends here:
+// the customer refused or said nothing.
+bool readChoice(const Entity* player, const Entity* merchant, char* answer)
+{
+    getInput(answer, ANSWER_SIZE);
+    if (isOneOf(answer, REFUSAL_WORDS)) {
+        refuseToTrade(player, merchant);
+        return false;
+    }
+    if (answer[0] == '\0') {
+        out("\"The silent type, eh...?\"\n");
+        return false;
+    }
+    return true;
+}
+
+void answerCustomer(GameState* state, Entity* player, Entity* merchant, const char* answer)
+{
+    if (isOneOf(answer, {"buying", "buy"}))
+        buyFromMerchant(state, player, merchant);
+    else if (isOneOf(answer, {"selling", "sell"}))
+        sellToMerchant(state, player, merchant);
+    else if (isOneOf(answer, {"looking", "look", "examine"}))
+        examineMerchant(player, merchant);
+    else if (isOneOf(answer, {"lottery", "lotto"}))
+        playLottery(state, player, merchant);
+    else
+        out("\"What do you mean, '%s'?!\"\n", answer);
+}
+
+void handOverPrize(GameState* state, Entity* player, Entity* merchant, int prizeId)
+{
+    int slot = findFreeSlot(player);
+    if (slot < 0) {
+        out("\"You can't carry any more! Here's your money back...\"\n");
+        player->gold += LOTTERY_PRICE;
+        return;
+    }
+    player->inventory[slot] = state->items[prizeId];
+    out("Got the %s.\n", state->items[prizeId].name);
+    changeTrust(merchant, 1);
+}
+
+} // namespace
+
+bool traderKnowsPlayer(const Entity* trader) { return trader->trust >= FIRST_NAME_TRUST; }
+
+const char* traderAddress(const Entity* player, const Entity* trader)
+{
+    if (traderKnowsPlayer(trader)) return player->name;
+    if (player->sex == SEX_MALE) return "lad";
+    if (player->sex == SEX_FEMALE) return "lass";
+    return "stranger";
+}
+
+void talkToMerchant(GameState* state, Entity* player, Entity* merchant)
+{
+    out("%s the %s greets you!\n", merchant->name, merchant->species);
+    out("\"Hello, %s! Buying, selling, or looking?\"\n", traderAddress(player, merchant));
+    out("\"Or...play the lottery for only 5G! Get a seven, win a prize!\"\n");
+    out("(Enter 'no/nope/none/nothing' to quit)\n");
+
+    // Running out of input ends the visit as a "no" would.
+    char answer[ANSWER_SIZE];
+    bool answered = getInput(answer, sizeof answer);
+    while (answered && !isOneOf(answer, LEAVING_WORDS)) {
+        answerCustomer(state, player, merchant, answer);
+        out("\"Anything else?\"\n");
+        answered = getInput(answer, sizeof answer);
+    }
+
+    if (traderKnowsPlayer(merchant))
+        out("\"Take care, %s!\"\n", player->name);
+    else
+        out("\"See you later, then!\"\n");
+}
+
+void buyFromMerchant(GameState* state, Entity* player, Entity* merchant)
+{
+    out("\"%s\"\n", merchant->dialogueGood);
+    listStock(merchant);
+
+    char answer[ANSWER_SIZE];
+    if (!readChoice(player, merchant, answer)) return;
+    int stockSlot = findStockSlot(merchant, answer);
+    if (stockSlot < 0) {
+        out("\"I don't have any of that!\"\n");
+        return;
+    }
+    const Item& ware = merchant->inventory[stockSlot];
+    if (player->gold < ware.price) {
+        out("\"%s\"\n", merchant->dialogueNeutral);
+        return;
+    }
+
+    out("\"One %s! That'll be %d gold!\"\n", ware.name, ware.price);
+    int freeSlot = findFreeSlot(player);
+    if (freeSlot < 0) {
+        out("\"You can't carry any more!\"\n");
+        return;
+    }
+    player->inventory[freeSlot] = ware;
+    out("Got the %s.\n", ware.name);
+    player->gold -= ware.price;
+    changeTrust(merchant, 1);
+    playEffect(state, "sound/purchase.ogg");
+}
+
+void sellToMerchant(GameState* state, Entity* player, Entity* merchant)
+{
+    if (checkEmptyInventory(player)) {
+        out("\"You don't have anything to sell!\"\n");
+        return;
+    }
+    out("\"What are you selling?\"\n");
+    for (int slot = 0; slot < NUM_CARRIED; ++slot) {
+        const Item& item = player->inventory[slot];
+        if (item.id > 0 && item.price > 0) printPricedItem(item, sellingPrice(item));
+    }
+
+    char answer[ANSWER_SIZE];
+    if (!readChoice(player, merchant, answer)) return;
+    int slot = findSaleSlot(player, answer);
+    if (slot < 0) {
+        out("\"You don't have any of that!\"\n");
+        return;
+    }
+    Item& item = player->inventory[slot];
+    if (item.price <= 0) {
+        out("\"Ah, I don't really want that...\"\n");
+        return;
+    }
+
+    int price = sellingPrice(item);
+    out("\"One %s! That'll be %d gold!\"\n", item.name, price);
+    out("Sold the %s.\n", item.name);
+    emptySlot(state, &item);
+    addGold(player->gold, price);
+    playEffect(state, "sound/purchase.ogg");
+    changeTrust(merchant, 1);
+}
+
+void examineMerchant(const Entity* player, const Entity* merchant)
+{
+    out("\"What are you interested in?\"\n");
+    listStock(merchant);
+
+    char answer[ANSWER_SIZE];
+    if (!readChoice(player, merchant, answer)) return;
+    int slot = findStockSlot(merchant, answer);
+    if (slot < 0) {
+        out("\"I don't have any of that!\"\n");
+        return;
+    }
+    out("You examine the %s...\n", merchant->inventory[slot].name);
+    out("%s\n", merchant->inventory[slot].description);
+}
+
+void playLottery(GameState* state, Entity* player, Entity* merchant)
+{
+    if (player->gold < LOTTERY_PRICE) {
+        out("\"Hey, you can't afford to play...!\"\n");
+        return;
+    }
+    out("\"Alright, let's spin the wheel and see what luck brings...!\"\n");
+    player->gold -= LOTTERY_PRICE;
+
+    int number = gameRandom() % 10;
+    out("\"And your number is...%d!\"\n", number);
+    if (number == LOTTERY_GRAND_NUMBER) {
+        out("\"Congratulations! You've won the grand prize...a %s!\"\n",
+            state->items[ITEM_LARGE_POTION].name);
+        handOverPrize(state, player, merchant, ITEM_LARGE_POTION);
+    } else if (number == LOTTERY_GRAND_NUMBER - 1 || number == LOTTERY_GRAND_NUMBER + 1) {
+        out("\"Oh, so close! Well, here's a consolation prize...a %s!\"\n",
+            state->items[ITEM_SMALL_POTION].name);
+        handOverPrize(state, player, merchant, ITEM_SMALL_POTION);
+    } else {
+        out("\"Sorry...no prize this time, I'm afraid.\"\n");
+    }
+}

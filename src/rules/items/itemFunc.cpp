@@ -1,0 +1,257 @@
+#include "itemFunc.h"
+
+#include "console.h"
+#include "items.h"
+#include "moveFunc.h"
+#include "recordLimits.h"
+#include "soundEffect.h"
+#include "text.h"
+
+namespace {
+
+struct ItemMark {
+    const char* colour;
+    const char* format;
+};
+
+// Listing mark and colour by item type; unknown types list as misc.
+constexpr ItemMark ITEM_MARKS[] = {
+    {"\033[90m", "%s*\033[0m "},   {"\033[31m", "%s!\033[0m "}, {"\033[34m", "%sM\033[0m "},
+    {"\033[35m", "%so\033[0m "},   {"\033[32m", "%si\033[0m "}, {"\033[33m", "%sq\033[0m "},
+    {"\033[93m", "%s@\033[0m "},   {"\033[36m", "%sB\033[0m "}, {"\033[37m", "%s&\033[0m "},
+    {"\033[1;33m", "%s^\033[0m "},
+};
+
+} // namespace
+
+// ---- Inventories ----
+
+bool checkFullInventory(const Entity* entity)
+{
+    for (int slot = 0; slot < NUM_CARRIED; ++slot)
+        if (entity->inventory[slot].id == 0) return false;
+    return true;
+}
+
+bool checkEmptyInventory(const Entity* entity)
+{
+    for (int slot = 0; slot < NUM_CARRIED; ++slot)
+        if (entity->inventory[slot].id != 0) return false;
+    return true;
+}
+
+bool itemIsHere(const GameState* state, const char* noun)
+{
+    const Item& lying = state->locations[state->player.locationId].item;
+    return lying.id >= 1 && strcmpi(lying.name, noun) == 0;
+}
+
+bool itemInInventory(const Entity* entity, const char* noun)
+{
+    return !checkEmptyInventory(entity) && findCarriedItem(entity, noun) >= 0;
+}
+
+int findCarriedItem(const Entity* entity, const char* noun)
+{
+    for (int slot = 0; slot < NUM_CARRIED; ++slot) {
+        const Item& item = entity->inventory[slot];
+        if (item.id > 0 && strcmpi(item.name, noun) == 0) return slot;
+    }
+    return -1;
+}
+
+Item* askForCarriedItem(Entity* player, const char* noun, const char* question)
+{
+    char answer[ANSWER_SIZE];
+    int slot = findCarriedItem(player, nounOrAnswer(noun, question, answer));
+    if (slot < 0) {
+        out("Invalid item name!\n");
+        return nullptr;
+    }
+    return &player->inventory[slot];
+}
+
+int findFreeSlot(const Entity* entity)
+{
+    for (int slot = 0; slot < NUM_CARRIED; ++slot)
+        if (entity->inventory[slot].id == 0) return slot;
+    return -1;
+}
+
+void emptySlot(const GameState* state, Item* slot) { *slot = state->items[ITEM_EMPTY]; }
+
+bool wearItem(GameState* state, Item* item, Wear wear)
+{
+    if (item->id < 1 || item->unbreakable) return false;
+    if (--item->durability > 0) return false;
+    if (wear == Wear::Announced) {
+        out("Your %s breaks...!\n", item->name);
+        playEffect(state, "sound/break.ogg");
+    }
+    emptySlot(state, item);
+    return true;
+}
+
+void printItem(const Item* item)
+{
+    bool known = item->type >= 0 && item->type <= ITEM_LIGHT;
+    const ItemMark& mark = ITEM_MARKS[known ? item->type : ITEM_MISC];
+    out(mark.format, mark.colour);
+    out("%s", item->name);
+}
+
+void drawInventory(const GameState* state)
+{
+    const Entity& player = state->player;
+    if (checkEmptyInventory(&player)) {
+        out("Inventory is empty!\n");
+        return;
+    }
+    out("Inventory:\n");
+    for (int slot = 0; slot < NUM_CARRIED; ++slot) {
+        if (player.inventory[slot].id <= 0) continue;
+        printItem(&player.inventory[slot]);
+        out("\n");
+    }
+    playEffect(state, "sound/inventory.ogg");
+}
+
+// ---- Taking and dropping ----
+
+void getItem(GameState* state, Item* locationItem)
+{
+    if (locationItem->id < 1) {
+        out("There is no item here!\n");
+        return;
+    }
+    int slot = findFreeSlot(&state->player);
+    if (slot < 0) {
+        out("Inventory is full!\n");
+        return;
+    }
+    Item& taken = state->player.inventory[slot];
+    taken = *locationItem;
+    emptySlot(state, locationItem);
+    out("Got the %s.\n", taken.name);
+    playEffect(state, "sound/jingle.ogg");
+}
+
+void getGold(GameState* state)
+{
+    Location& here = state->locations[state->player.locationId];
+    if (here.gold < 1) {
+        out("There is no gold here!\n");
+        return;
+    }
+    out("Picked up %d gold.\n", here.gold);
+    addGold(state->player.gold, here.gold);
+    here.gold = 0;
+    playEffect(state, "sound/gold.ogg");
+}
+
+void dropItem(GameState* state, const char* noun)
+{
+    Entity& player = state->player;
+    if (checkEmptyInventory(&player)) return;
+    if (isAfterlife(player.locationId)) {
+        out("Can't drop that here...!\n");
+        return;
+    }
+    Item* dropped = askForCarriedItem(&player, noun, "Drop which item?\n");
+    if (dropped == nullptr) return;
+    Item& lying = state->locations[player.locationId].item;
+    if (lying.id != 0) {
+        out("There's already something here!\n");
+        return;
+    }
+    lying = *dropped;
+    out("Dropped the %s.\n", lying.name);
+    emptySlot(state, dropped);
+}
+
+// ---- Equipment ----
+
+namespace {
+
+struct EquipSlot {
+    int type;
+    int slot;
+    const char* occupied;
+};
+
+constexpr EquipSlot EQUIP_SLOTS[] = {
+    {ITEM_WEAPON, SLOT_WEAPON, "You already have a weapon equipped!\n"},
+    {ITEM_ARMOUR, SLOT_ARMOUR, "You already have armour equipped!\n"},
+    {ITEM_ACCESSORY, SLOT_ACCESSORY, "You already have an accessory equipped!\n"},
+};
+
+const EquipSlot* equipSlotFor(int type)
+{
+    for (const EquipSlot& equip : EQUIP_SLOTS)
+        if (equip.type == type) return &equip;
+    return nullptr;
+}
+
+bool wearsAnything(const Entity& entity)
+{
+    return entity.inventory[SLOT_WEAPON].id > 0 || entity.inventory[SLOT_ARMOUR].id > 0 ||
+           entity.inventory[SLOT_ACCESSORY].id > 0;
+}
+
+// The worn slot holding an item of that name, weapon first, or -1.
+int findWornItem(const Entity& entity, const char* noun)
+{
+    for (int slot = SLOT_WEAPON; slot <= SLOT_ACCESSORY; ++slot) {
+        const Item& item = entity.inventory[slot];
+        if (item.id > 0 && strcmpi(item.name, noun) == 0) return slot;
+    }
+    return -1;
+}
+
+} // namespace
+
+void equipItem(GameState* state, const char* noun)
+{
+    Entity& player = state->player;
+    if (checkEmptyInventory(&player)) return;
+    Item* found = askForCarriedItem(&player, noun, "Equip which item?\n");
+    if (found == nullptr) return;
+    Item& carried = *found;
+    const EquipSlot* equip = equipSlotFor(carried.type);
+    if (equip == nullptr) {
+        out("You can't equip that!\n");
+        return;
+    }
+    Item& worn = player.inventory[equip->slot];
+    if (worn.id > 0) {
+        out("%s", equip->occupied);
+        return;
+    }
+    worn = carried;
+    out("Equipped the %s.\n", worn.name);
+    emptySlot(state, &carried);
+}
+
+void removeItem(GameState* state, const char* noun)
+{
+    Entity& player = state->player;
+    if (!wearsAnything(player)) {
+        out("You have nothing equipped!\n");
+        return;
+    }
+    if (checkFullInventory(&player)) {
+        out("Inventory is full!\n");
+        return;
+    }
+    char answer[ANSWER_SIZE];
+    int slot = findWornItem(player, nounOrAnswer(noun, "Remove which item?\n", answer));
+    if (slot < 0) {
+        // Same answer as the other item commands give for a name they can't place.
+        out("Invalid item name!\n");
+        return;
+    }
+    Item& worn = player.inventory[slot];
+    out("Removed the %s.\n", worn.name);
+    player.inventory[findFreeSlot(&player)] = worn;
+    emptySlot(state, &worn);
+}

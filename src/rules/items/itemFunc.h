@@ -1,0 +1,35 @@
+// What the player does with things: carrying, taking, dropping and wearing
+// items.
+#pragma once
+
+#include "gameState.h"
+
+// ---- Inventories ----
+bool checkFullInventory(const Entity* entity);
+bool checkEmptyInventory(const Entity* entity);
+bool itemIsHere(const GameState* state, const char* noun);
+bool itemInInventory(const Entity* entity, const char* noun);
+// The lowest carried slot holding an item of that name, or -1.
+int findCarriedItem(const Entity* entity, const char* noun);
+// Asks for the noun when none was typed, then finds the carried item by that
+// name; nullptr, after saying "Invalid item name!", when nothing answers.
+Item* askForCarriedItem(Entity* player, const char* noun, const char* question);
+// The lowest free carried slot, or -1.
+int findFreeSlot(const Entity* entity);
+// Overwrites a slot or place with the Empty record.
+void emptySlot(const GameState* state, Item* slot);
+// One use wears an item down; used up, it breaks and leaves its slot empty.
+// True when it broke. Announced, the player hears it break.
+enum class Wear { Quietly, Announced };
+bool wearItem(GameState* state, Item* item, Wear wear);
+void printItem(const Item* item);
+void drawInventory(const GameState* state);
+
+// ---- Taking and dropping ----
+void getItem(GameState* state, Item* locationItem);
+void getGold(GameState* state);
+void dropItem(GameState* state, const char* noun);
+
+// ---- Equipment ----
+void equipItem(GameState* state, const char* noun);
+void removeItem(GameState* state, const char* noun);

@@ -1,0 +1,222 @@
+#include "useFunc.h"
+
+#include "characterSheet.h"
+#include "console.h"
+#include "entities.h"
+#include "itemFunc.h"
+#include "items.h"
+#include "moveFunc.h"
+#include "presence.h"
+#include "roomView.h"
+#include "soundEffect.h"
+
+namespace {
+
+enum InstrumentSubtype { INSTRUMENT_FLUTE = 0, INSTRUMENT_LYRE = 1 };
+enum LightSubtype { LIGHT_CANDLE = 0, LIGHT_LANTERN = 1, LIGHT_LAMP_OIL = 2 };
+
+Location& currentPlace(GameState* state) { return state->locations[state->player.locationId]; }
+
+// Each use below answers whether the item then wears.
+
+bool drinkPotion(GameState* state, Item* potion)
+{
+    out("Drank the %s. Restored %d HP.\n", potion->name, potion->power);
+    state->player.hp += potion->power;
+    hpBounds(&state->player);
+    playEffect(state, "sound/drink.ogg");
+    return true;
+}
+
+// A key is only ever tried in the first locked door of the place.
+int firstLockedWay(const Location& place)
+{
+    for (int dir = 0; dir < NUM_DIRECTIONS; ++dir)
+        if (place.exitLocks[dir] == WAY_LOCKED) return dir;
+    return -1;
+}
+
+bool turnKey(GameState* state, Item* key)
+{
+    Location& here = currentPlace(state);
+    int dir = firstLockedWay(here);
+    if (dir < 0) {
+        out("No locked doors here!\n");
+        return true;
+    }
+    if (here.exitKeys[dir] != key->power) {
+        out("The %s doesn't fit in there!\n", key->name);
+        return false;
+    }
+    here.exitLocks[dir] = WAY_OPEN;
+    out("Unlocked the door with the %s.\n", key->name);
+    emptySlot(state, key);
+    playEffect(state, "sound/unlock.ogg");
+    return false;
+}
+
+void playNothing() { out("...nothing happens.\n"); }
+
+bool playFlute(GameState* state, const Item* flute)
+{
+    out("You play the %s...\n", flute->name);
+    playEffect(state, "sound/flute.ogg");
+    if (state->player.locationId != flute->power) {
+        playNothing();
+        return true;
+    }
+    // The fae answer only the first call, and wait below in the depths.
+    if (state->faeState == FAE_UNMET) {
+        state->entities[ENTITY_FAE].locationId = LOC_CAVERNOUS_DEPTHS;
+        state->faeState = FAE_SUMMONED;
+    }
+    out("...the forest echoes with laughter.\n");
+    playEffect(state, "sound/laughter.ogg");
+    return true;
+}
+
+// The first hostile monster standing here, or nullptr. The dead are past calming.
+Entity* hostileMonsterHere(GameState* state)
+{
+    return findCharacterHere(state, [](const Entity& entity) {
+        return entity.kind == KIND_MONSTER && entity.hostile && entity.alive;
+    });
+}
+
+void playToTheStars(GameState* state)
+{
+    out("...the stars above twinkle beautifully.\n");
+    playEffect(state, "sound/twinkle.ogg");
+    Location& here = currentPlace(state);
+    // The Moon's Tear falls once a journey, and only where there is room for it.
+    if (state->starGiftFallen || here.item.id != 0) return;
+    here.item = state->items[ITEM_MOONS_TEAR];
+    state->starGiftFallen = true;
+    out("Something seems to fall from the sky...!\n");
+}
+
+bool playLyre(GameState* state, const Item* lyre)
+{
+    out("You play the %s...\n", lyre->name);
+    playEffect(state, "sound/lyre.ogg");
+    if (state->player.locationId == lyre->power) {
+        playToTheStars(state);
+        return false;
+    }
+    Entity* monster = hostileMonsterHere(state);
+    if (monster == nullptr) {
+        playNothing();
+        return true;
+    }
+    monster->hostile = false;
+    monster->cooldown = 0;
+    out("The sound of the %s seems to calm %s the %s down...!\n", lyre->name, monster->name,
+        monster->species);
+    return false;
+}
+
+bool playInstrument(GameState* state, const Item* instrument)
+{
+    if (instrument->subtype == INSTRUMENT_FLUTE) return playFlute(state, instrument);
+    if (instrument->subtype == INSTRUMENT_LYRE) return playLyre(state, instrument);
+    out("You play the %s...\n", instrument->name);
+    playNothing();
+    return true;
+}
+
+void kindleLight(GameState* state, const Item* light)
+{
+    currentPlace(state).isLit = true;
+    state->lightTurns = light->power;
+    out("You light the %s, and the area comes into view...\n", light->name);
+    playEffect(state, "sound/light.ogg");
+    lookAround(state);
+}
+
+// The lowest carried flask of lamp oil, or -1.
+int findLampOil(const Entity& player)
+{
+    for (int slot = 0; slot < NUM_CARRIED; ++slot) {
+        const Item& item = player.inventory[slot];
+        if (item.id > 0 && item.type == ITEM_LIGHT && item.subtype == LIGHT_LAMP_OIL) return slot;
+    }
+    return -1;
+}
+
+bool fillLantern(GameState* state, const Item* lantern)
+{
+    int oilSlot = findLampOil(state->player);
+    if (oilSlot < 0) {
+        out("Your %s is empty...!\n", lantern->name);
+        return false;
+    }
+    Item& oil = state->player.inventory[oilSlot];
+    out("You pour the %s into the %s.\n", oil.name, lantern->name);
+    emptySlot(state, &oil);
+    kindleLight(state, lantern);
+    return true;
+}
+
+bool useLight(GameState* state, const Item* light)
+{
+    if (currentPlace(state).isLit) {
+        out("This area is already lit!\n");
+        return false;
+    }
+    if (light->subtype == LIGHT_LAMP_OIL) {
+        out("You must pour this into a Lantern first!\n");
+        return false;
+    }
+    if (light->subtype == LIGHT_LANTERN) return fillLantern(state, light);
+    kindleLight(state, light);
+    return true;
+}
+
+bool applyItem(GameState* state, Item* item)
+{
+    switch (item->type) {
+    case ITEM_WEAPON:
+    case ITEM_ARMOUR:
+    case ITEM_ACCESSORY: out("You must equip the %s first!\n", item->name); return false;
+    case ITEM_POTION: return drinkPotion(state, item);
+    case ITEM_KEY: return turnKey(state, item);
+    case ITEM_INSTRUMENT: return playInstrument(state, item);
+    case ITEM_LIGHT: return useLight(state, item);
+    default: out("Can't use that item!\n"); return true;
+    }
+}
+
+void examine(const Item& item)
+{
+    out("You examine the %s...\n", item.name);
+    out("%s\n", item.description);
+}
+
+} // namespace
+
+void useItem(GameState* state, const char* noun)
+{
+    Entity& player = state->player;
+    if (checkEmptyInventory(&player)) return;
+    if (isAfterlife(player.locationId)) {
+        out("Can't use that here...!\n");
+        return;
+    }
+    Item* item = askForCarriedItem(&player, noun, "Use which item?\n");
+    if (item != nullptr && applyItem(state, item)) wearItem(state, item, Wear::Quietly);
+}
+
+void lookAtItem(const GameState* state, const char* noun)
+{
+    const Entity& player = state->player;
+    if (itemIsHere(state, noun)) {
+        examine(state->locations[player.locationId].item);
+        return;
+    }
+    int slot = checkEmptyInventory(&player) ? -1 : findCarriedItem(&player, noun);
+    if (slot < 0) {
+        out("You can't look at that!\n");
+        return;
+    }
+    examine(player.inventory[slot]);
+}

@@ -1,8 +1,0 @@
-// Walking the map: ways open, locked and blocked, and arriving in the dark.
-#pragma once
-
-#include "gameState.h"
-
-void goDirection(GameState* state, const char* word);
-void goToLocation(GameState* state, int destination, int lockState);
-int checkAreaLit(const GameState* state);

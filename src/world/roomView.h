@@ -1,8 +1,0 @@
-// What the player sees and hears of a place.
-#pragma once
-
-#include "gameState.h"
-
-void lookAround(const GameState* state);
-void maybePrintAmbience(int locationId);
-void listenToAmbience(int locationId);
