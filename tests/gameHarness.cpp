@@ -43,8 +43,7 @@ GameHarness::GameHarness() : state(std::make_unique<GameState>())
     setOutputSink(&output);
     setRandomSource([this] {
         ++randomsDrawn;
-        if (randoms.empty())
-            return generator ? static_cast<int>((*generator)() & 0x7fffffff) : defaultRandom;
+        if (randoms.empty()) return defaultRandom;
         int number = randoms.front();
         randoms.pop_front();
         return number;

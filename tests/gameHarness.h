@@ -6,8 +6,6 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
-#include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -44,9 +42,6 @@ public:
     void queueRandom(std::initializer_list<int> numbers);
     // What the generator returns once the queue is empty.
     int defaultRandom = 1;
-    // From now on, once the queue is empty, draw from a seeded pseudo-random
-    // sequence instead of defaultRandom.
-    void seedRandom(unsigned seed) { generator.emplace(seed); }
     // How many numbers were drawn so far.
     int randomsDrawn = 0;
 
@@ -85,7 +80,6 @@ private:
     ScriptedLines input;
     CapturedOutput output;
     std::deque<int> randoms;
-    std::optional<std::mt19937> generator;
     std::vector<std::string> unnotedSounds;
     bool transcript = false;
 };

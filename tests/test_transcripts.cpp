@@ -30,40 +30,23 @@ const fs::path ROOT = fs::path(SOURCE_DIR) / "tests" / "transcripts";
 
 bool sameWords(const std::string& a, const char* b) { return strcasecmp(a.c_str(), b) == 0; }
 
-// Control bytes shown visibly, so colours can be read and written in a file.
+// The escape byte and backslashes shown visibly, so colours read and write in a file.
 std::string visible(const std::string& text)
 {
     std::string shown;
-    for (unsigned char c : text) {
-        if (c == '\033')
-            shown += "\\e";
-        else if (c == '\\')
-            shown += "\\\\";
-        else if (c < 0x20 && c != '\n' && c != '\t') {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", c);
-            shown += hex;
-        } else
-            shown += static_cast<char>(c);
-    }
+    for (char c : text)
+        shown += c == '\033' ? "\\e" : c == '\\' ? "\\\\" : std::string(1, c);
     if (!shown.empty() && shown.back() != '\n') shown += "\\c\n"; // no newline after the last byte
     return shown;
 }
 
+// A typed line as the game reads it: escapes back to bytes.
 std::string typedBytes(const std::string& shown)
 {
     std::string bytes;
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        if (shown[i] != '\\' || i + 1 == shown.size()) {
-            bytes += shown[i];
-        } else if (shown[++i] == 'e') {
-            bytes += '\033';
-        } else if (shown[i] == 'x') {
-            bytes += static_cast<char>(std::stoi(shown.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            bytes += shown[i];
-        }
+        const bool escaped = shown[i] == '\\' && i + 1 < shown.size();
+        bytes += escaped && shown[++i] == 'e' ? '\033' : shown[i];
     }
     return bytes;
 }
@@ -130,9 +113,6 @@ const std::map<std::string, bool Entity::*> CHARACTER_FLAGS = {
     {"hostile", &Entity::hostile}, {"alive", &Entity::alive}};
 const std::map<std::string, int> WORN = {
     {"weapon", SLOT_WEAPON}, {"armour", SLOT_ARMOUR}, {"accessory", SLOT_ACCESSORY}};
-const std::map<std::string, int> DIRECTIONS = {
-    {"north", DIR_NORTH}, {"south", DIR_SOUTH}, {"east", DIR_EAST},
-    {"west", DIR_WEST}, {"up", DIR_UP}, {"down", DIR_DOWN}};
 const std::map<std::string, int32_t GameState::*> GAME_NUMBERS = {
     {"minutes", &GameState::minutesPassed}, {"light", &GameState::lightTurns},
     {"fae", &GameState::faeState}};
@@ -251,8 +231,8 @@ std::vector<Piece> piecesOf(const std::string& text)
     return pieces;
 }
 
-const std::set<std::string> KNOWN = {"new",      "title", "at",  "pack", "random",
-                                     "standing", "lock",  "set", "show", "durability"};
+const std::set<std::string> KNOWN = {"new",      "title", "at",   "pack",      "random",
+                                     "standing", "set",   "show", "durability"};
 
 class Session {
 public:
@@ -288,7 +268,6 @@ private:
         if (directive == "pack") pack(rest);
         if (directive == "random") queueRandom(rest);
         if (directive == "standing") standing(valueOf(*h, rest));
-        if (directive == "lock") lock(rest);
         if (directive == "durability") durability(rest);
         if (directive == "set") set(rest);
         if (directive == "show") return shown(*h, rest);
@@ -344,15 +323,6 @@ private:
         Entity& bystander = characterNamed(*h, "Weruh");
         bystander.trust = 0;
         bystander.trust = wanted - calculateTrustScore(&h->game());
-    }
-
-    // "@ lock north Cellar Key": the way north here is locked, and that key opens it.
-    void lock(const std::string& text)
-    {
-        std::string way;
-        const Item& key = itemNamed(*h, afterWord(text, &way));
-        h->here().exitLocks[DIRECTIONS.at(way)] = WAY_LOCKED;
-        h->here().exitKeys[DIRECTIONS.at(way)] = key.power;
     }
 
     // "@ durability Sword 10": the first such thing the player holds, carried before worn.
