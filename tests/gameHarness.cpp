@@ -56,10 +56,13 @@ GameHarness::GameHarness() : state(std::make_unique<GameState>())
     limitRememberedLines(20);
     buildFreshGame(state.get());
     randomsDrawn = 0;
+    undo = std::make_unique<UndoLog>(
+        [](GameState* played, const char* line) { runCommandLine(played, line); });
 }
 
 GameHarness::~GameHarness()
 {
+    undo.reset();
     setLineSource(nullptr);
     setOutputSink(nullptr);
     setSoundListener(nullptr);

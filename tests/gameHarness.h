@@ -6,11 +6,14 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "console.h"
 #include "gameState.h"
+#include "undo.h"
 
 class ScriptedLines : public LineSource {
 public:
@@ -42,6 +45,9 @@ public:
     void queueRandom(std::initializer_list<int> numbers);
     // What the generator returns once the queue is empty.
     int defaultRandom = 1;
+    // From now on, once the queue is empty, draw from a seeded pseudo-random
+    // sequence instead of defaultRandom.
+    void seedRandom(unsigned seed) { generator.emplace(seed); }
     // How many numbers were drawn so far.
     int randomsDrawn = 0;
 
@@ -60,6 +66,7 @@ public:
     void recordAsTranscript();
 
     GameState& game() { return *state; }
+    UndoLog& undoLog() { return *undo; }
     Entity& player() { return state->player; }
     Entity& entity(int id) { return state->entities[id]; }
     Location& here() { return state->locations[state->player.locationId]; }
@@ -82,6 +89,8 @@ private:
     std::deque<int> randoms;
     std::vector<std::string> unnotedSounds;
     bool transcript = false;
+    std::optional<std::mt19937> generator;
+    std::unique_ptr<UndoLog> undo;
 };
 
 // A private working directory for the length of a test (saves go there).

@@ -3,6 +3,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -11,9 +12,10 @@
 #include <cstdlib>
 #include <thread>
 
-Terminal::Terminal()
+Terminal::Terminal(unsigned short columns)
 {
-    child = forkpty(&master, nullptr, nullptr, nullptr);
+    winsize window{24, columns, 0, 0};
+    child = forkpty(&master, nullptr, nullptr, &window);
     if (child == 0) {
         setenv("TERM", "xterm", 1);
         execl(GAME_BINARY, GAME_BINARY, "--no-audio", static_cast<char*>(nullptr));
@@ -27,6 +29,12 @@ Terminal::~Terminal()
     int status;
     kill(child, SIGKILL);
     waitpid(child, &status, 0);
+}
+
+void Terminal::resize(unsigned short columns)
+{
+    winsize window{24, columns, 0, 0};
+    ioctl(master, TIOCSWINSZ, &window);
 }
 
 void Terminal::type(const std::string& keys)

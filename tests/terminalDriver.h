@@ -8,8 +8,9 @@
 
 class Terminal {
 public:
-    // Starts the game (with --no-audio) on a new pseudo-terminal.
-    Terminal();
+    // Starts the game (with --no-audio) on a new pseudo-terminal; a window
+    // of no columns is one the game does not wrap for.
+    explicit Terminal(unsigned short columns = 0);
     ~Terminal();
     Terminal(const Terminal&) = delete;
     Terminal& operator=(const Terminal&) = delete;
@@ -18,6 +19,7 @@ public:
     // Waits (two seconds at most) until the line editor has taken the
     // terminal out of line mode, where Ctrl-D would be the terminal's own.
     void waitForEditor();
+    void resize(unsigned short columns);
     // Reads until the screen, past what was already waited for, contains
     // text; false after two seconds without it.
     bool waitFor(const std::string& text);

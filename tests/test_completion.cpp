@@ -75,4 +75,17 @@ TEST(Completion, WorksInARealTerminal)
     ASSERT_TRUE(terminal.waitFor("Farewell, Fern!"));
 }
 
+TEST(Completion, ANameAndAKindDifferingInCaseAreOfferedOnce)
+{
+    GameHarness h; // the Statue stands in the village
+    EXPECT_EQ(complete(h, "look Sta"), (Words{"Statue"}));
+    EXPECT_EQ(complete(h, "und"), (Words{"undo"}));
+    Terminal terminal;
+    ASSERT_TRUE(terminal.waitFor("--> "));
+    terminal.type("1\rFern\rf\r");
+    ASSERT_TRUE(terminal.waitFor("You are at the Peaceful Village."));
+    terminal.type("look Sta\t\r");
+    ASSERT_TRUE(terminal.waitFor("look Statue")) << terminal.screen;
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 // words, from many seeds, with the record checked after every one.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -12,6 +13,7 @@
 #include "gameHarness.h"
 #include "gameInvariants.h"
 #include "items.h"
+#include "text.h"
 
 namespace {
 
@@ -58,6 +60,46 @@ std::string randomLine(const Vocabulary& words, std::mt19937& random)
     return noise;
 }
 
+// Saving waits for the disk, so it stays rare; listing the saves reads
+// every one made so far, and has a test of its own.
+std::string playableLine(const Vocabulary& words, std::mt19937& random)
+{
+    while (true) {
+        std::string line = randomLine(words, random);
+        if (line.rfind("saves", 0) == 0) continue;
+        if (line.rfind("save", 0) != 0 || random() % 50 == 0) return line;
+    }
+}
+
+bool takesBackOrRepeats(const std::string& line)
+{
+    std::string verb = line.substr(0, line.find(' '));
+    return isOneOf(verb.c_str(), {"undo", "again", "g"});
+}
+
+// Plays a few random lines one at a time, then takes back every change
+// they made: each must give back the exact record from before it.
+void expectChangesTakenBack(GameHarness& h, const Vocabulary& words, std::mt19937& random)
+{
+    std::vector<std::vector<unsigned char>> before;
+    for (int i = 0; i < 5 && !h.ended; ++i) {
+        std::string line = playableLine(words, random);
+        if (takesBackOrRepeats(line)) continue;
+        const auto* bytes = reinterpret_cast<const unsigned char*>(&h.game());
+        std::vector<unsigned char> record(bytes, bytes + sizeof(GameState));
+        std::size_t noted = h.undoLog().changesNoted();
+        // A question the line asks finds the input at its end.
+        h.play({line});
+        if (h.undoLog().changesNoted() != noted) before.push_back(std::move(record));
+    }
+    for (std::size_t n = before.size(); n-- > 0 && !h.ended;) {
+        h.play({"undo"});
+        const auto* bytes = reinterpret_cast<const unsigned char*>(&h.game());
+        ASSERT_TRUE(std::equal(before[n].begin(), before[n].end(), bytes))
+            << "undoing " << before.size() - n << " of " << before.size();
+    }
+}
+
 // Plays `count` random lines from one seed, starting fresh games as they end.
 void soak(unsigned seed, int count)
 {
@@ -68,12 +110,11 @@ void soak(unsigned seed, int count)
         GameHarness h;
         h.queueRandom({});
         while (!h.ended && played < count) {
-            std::string line = randomLine(words, random);
-            // Saving waits for the disk; keep it rare so the soak stays quick.
-            if (line.rfind("save", 0) == 0 && random() % 50 != 0) continue;
+            std::string line = playableLine(words, random);
             h.defaultRandom = static_cast<int>(random() % 1000);
-            h.play({line, randomLine(words, random), randomLine(words, random)});
+            h.play({line, playableLine(words, random), playableLine(words, random)});
             played += 3;
+            if (random() % 20 == 0) expectChangesTakenBack(h, words, random);
             std::string broken = findBrokenInvariant(h.game());
             ASSERT_EQ(broken, "") << "seed " << seed << " after " << played
                                   << " lines, last: " << line;

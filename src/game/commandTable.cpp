@@ -1,6 +1,7 @@
 #include "commandTable.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "combatFunc.h"
@@ -55,7 +56,7 @@ const Command commands[NUM_COMMANDS] = {
     {"wait", goesOn<waitHandler>, true, true, NounKind::None,
      "wait\t\tWait for one minute of game time\n", 14},
     {"sound", goesOn<soundHandler>, false, false, NounKind::OnOff,
-     "sound [on/off]\tEnable/disable sound output\n", 18},
+     "sound [on/off]\tEnable/disable sound output\n", 18, RecordUse::Changes},
     {"clear", goesOn<clearHandler>, false, false, NounKind::None, "clear\t\tClear the screen\n", 15},
     {"help", goesOn<showHelp>, false, false, NounKind::None, "help\t\tPrint this help menu\n", 20},
     {"stats", goesOn<statsHandler>, false, false, NounKind::None,
@@ -67,9 +68,14 @@ const Command commands[NUM_COMMANDS] = {
     {"save", goesOn<saveHandler>, false, false, NounKind::None,
      "save\t\tSave the current game to a file\n", 16},
     {"load", goesOn<loadHandler>, false, false, NounKind::None,
-     "load\t\tLoad an existing game from a file\n", 17},
+     "load\t\tLoad an existing game from a file\n", 17, RecordUse::Replaces},
     {"hug", goesOn<hugEntity>, true, true, NounKind::CharacterHere, nullptr, 0},
     {"listen", goesOn<listenHandler>, true, true, NounKind::None, nullptr, 0},
+    {"undo", goesOn<undoHandler>, false, false, NounKind::None, nullptr, 0, RecordUse::TakesBack},
+    // The command loop itself runs the last line again.
+    {"again", nullptr, false, false, NounKind::None, nullptr, 0, RecordUse::Repeats},
+    {"g", nullptr, false, false, NounKind::None, nullptr, 0, RecordUse::Repeats},
+    {"saves", goesOn<savesHandler>, false, false, NounKind::None, nullptr, 0},
 };
 
 // In the order they are tried: quitting comes before everything else.
@@ -115,8 +121,15 @@ const char* const badWords[] = {
 
 int findCommandIndex(const char* verb)
 {
+    char lower[TEXT_LEN];
+    toLowerCase(verb, lower, sizeof lower);
+    return findLowerCaseCommand(lower);
+}
+
+int findLowerCaseCommand(const char* verb)
+{
     for (int i = 0; i < NUM_COMMANDS; ++i)
-        if (strcmpi(commands[i].verb, verb) == 0) return i;
+        if (std::strcmp(commands[i].verb, verb) == 0) return i;
     return -1;
 }
 

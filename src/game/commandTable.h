@@ -23,14 +23,21 @@ enum class NounKind {
     OnOff,
 };
 
+// What a command that takes no turn does to the record, so that it can be
+// taken back: most only read it; a few may change it (a load cannot be
+// played again, as its file may change); "undo" takes a change back and
+// "again" runs the last line once more, each leaving the record as that did.
+enum class RecordUse : unsigned char { Reads, Changes, Replaces, TakesBack, Repeats };
+
 struct Command {
-    const char* verb;
+    const char* verb; // in lower case
     CommandHandler handler;
     bool needsLight;
     bool takesTurn;
     NounKind noun;
     const char* help; // its lines on the help screen, or nullptr
     int helpPlace;    // where they stand among the help lines
+    RecordUse record = RecordUse::Reads;
 };
 
 // Words answered before the command table. Each prints its reply, if any,
@@ -50,7 +57,7 @@ struct Alias {
     bool shorthand; // listed among the shorthands on the help screen
 };
 
-constexpr int NUM_COMMANDS = 26;
+constexpr int NUM_COMMANDS = 30;
 constexpr int NUM_SPECIAL_WORDS = 11;
 
 extern const Command commands[NUM_COMMANDS];
@@ -60,6 +67,8 @@ extern const char* const badWords[]; // ends with nullptr
 
 // Index of the first command whose verb matches, ignoring case, or -1.
 int findCommandIndex(const char* verb);
+// The same for a verb already in lower case.
+int findLowerCaseCommand(const char* verb);
 
 // The help screen: the help lines of the rows in their places, then the shorthands.
 void drawHelp();

@@ -88,7 +88,10 @@ Words matching(Words words, const std::string& prefix)
 {
     Words found;
     for (std::string& word : words) {
-        bool seen = std::find(found.begin(), found.end(), word) != found.end();
+        // "Statue" the name and "statue" the kind are one word to the player.
+        bool seen = std::any_of(found.begin(), found.end(), [&](const std::string& kept) {
+            return strcmpi(kept.c_str(), word.c_str()) == 0;
+        });
         if (!seen && startsWithIgnoringCase(word, prefix)) found.push_back(std::move(word));
     }
     return found;

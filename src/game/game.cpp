@@ -9,9 +9,11 @@
 #include "console.h"
 #include "light.h"
 #include "roomView.h"
+#include "runState.h"
 #include "saveLoad.h"
 #include "text.h"
 #include "turnClock.h"
+#include "undo.h"
 #include "version.h"
 
 namespace {
@@ -56,19 +58,21 @@ void beginJourney(GameState* state)
     lookAround(state);
 }
 
-bool isBadWord(const char* verb, const char* rest)
+// Both words already in lower case.
+bool isBadWord(const char* word, const char* rest)
 {
     for (int i = 0; badWords[i] != nullptr; ++i)
-        if (strcmpi(verb, badWords[i]) == 0 || strcmpi(rest, badWords[i]) == 0) return true;
+        if (std::strcmp(word, badWords[i]) == 0 || std::strcmp(rest, badWords[i]) == 0) return true;
     return false;
 }
 
-// The special word the verb is, or nullptr.
-const SpecialWord* findSpecialWord(const GameState* state, const char* verb)
+// The special word the verb is, or nullptr; `word` is the verb in lower case.
+const SpecialWord* findSpecialWord(const GameState* state, const char* verb, const char* word)
 {
     for (const SpecialWord& special : specialWords) {
-        const char* word = special.word ? special.word : state->player.name;
-        if (strcmpi(verb, word) == 0) return &special;
+        bool said = special.word ? std::strcmp(word, special.word) == 0
+                                 : strcmpi(verb, state->player.name) == 0;
+        if (said) return &special;
     }
     return nullptr;
 }
@@ -78,6 +82,42 @@ Ending answerSpecialWord(GameState* state, const SpecialWord& special)
     if (special.reply) out("%s", special.reply);
     return special.action ? special.action(state) : Ending::None;
 }
+
+// Set while "again" runs the last line, which then stays the last line.
+bool lineRepeated = false;
+
+Ending repeatLastLine(GameState* state)
+{
+    lineRepeated = true;
+    // A copy: the line may be replaced while it runs.
+    std::string line = runState().lastCommandLine;
+    if (line.empty()) {
+        out("There is nothing to repeat.\n");
+        return Ending::None;
+    }
+    return runCommandLine(state, line.c_str());
+}
+
+// Runs a row; a command that changes the record is noted so that it can be
+// taken back.
+Ending runCommand(GameState* state, const Command& command, const char* rest)
+{
+    // "again" and "undo" leave the record as the command they stand for left it.
+    if (command.record == RecordUse::Repeats) return repeatLastLine(state);
+    if (command.record == RecordUse::TakesBack) return command.handler(state, rest);
+    UndoLog* undo = UndoLog::active();
+    bool mayChange = undo && !command.takesTurn && command.record != RecordUse::Reads;
+    if (undo && command.takesTurn) undo->noteTurn(state);
+    if (mayChange) undo->watch(state);
+    Ending ending = command.handler(state, rest);
+    if (ending != Ending::None) return ending;
+    if (mayChange) undo->noteIfChanged(state, command.record == RecordUse::Changes);
+    state->turnTaken = command.takesTurn;
+    if (command.takesTurn) applyTurnEffects(state);
+    return Ending::None;
+}
+
+bool hasWord(const char* line) { return line[std::strspn(line, " \t\n\v\f\r")] != '\0'; }
 
 } // namespace
 
@@ -108,6 +148,7 @@ Ending gameLoop(GameState* state)
         Completions found = completeInput(state, typed);
         return std::make_pair(found.start, std::move(found.words));
     });
+    UndoLog undo([](GameState* played, const char* line) { runCommandLine(played, line); });
     Ending ending = Ending::None;
     while (ending == Ending::None)
         ending = handleCommand(state);
@@ -118,8 +159,10 @@ Ending gameLoop(GameState* state)
 void normalizeInput(const char* raw, char* normalized, int size)
 {
     const char* chosen = raw;
+    char lower[LINE_SIZE];
+    toLowerCase(raw, lower, sizeof lower);
     for (const Alias& alias : aliases) {
-        if (strcmpi(raw, alias.input.c_str()) == 0) {
+        if (alias.input == lower) {
             chosen = alias.expansion.c_str();
             break;
         }
@@ -127,13 +170,19 @@ void normalizeInput(const char* raw, char* normalized, int size)
     copyText(normalized, size, chosen);
 }
 
-bool getNormalizedCommand(char* verb, char* rest, int size, bool* endOfInput)
+bool readCommandLine(char* line, int size)
 {
     char raw[LINE_SIZE];
+    bool gotLine = getInput(raw, sizeof raw);
+    normalizeInput(raw, line, size < LINE_SIZE ? size : LINE_SIZE);
+    if (line[0] != '\0' && strcmpi(line, "history") != 0) rememberLine(line);
+    return gotLine;
+}
+
+bool getNormalizedCommand(char* verb, char* rest, int size, bool* endOfInput)
+{
     char normalized[LINE_SIZE];
-    *endOfInput = !getInput(raw, sizeof raw);
-    normalizeInput(raw, normalized, size < LINE_SIZE ? size : LINE_SIZE);
-    if (normalized[0] != '\0' && strcmpi(normalized, "history") != 0) rememberLine(normalized);
+    *endOfInput = !readCommandLine(normalized, size);
     verb[0] = '\0';
     rest[0] = '\0';
     std::sscanf(normalized, "%31s %63[^\n]", verb, rest);
@@ -142,23 +191,37 @@ bool getNormalizedCommand(char* verb, char* rest, int size, bool* endOfInput)
 
 Ending handleCommand(GameState* state)
 {
-    char verb[VERB_SIZE];
-    char rest[REST_SIZE];
-    bool endOfInput = false;
-    if (!getNormalizedCommand(verb, rest, LINE_SIZE, &endOfInput)) {
+    char line[LINE_SIZE];
+    if (!readCommandLine(line, sizeof line)) {
         // Running out of input ends the game as "quit" does.
-        if (!endOfInput) return Ending::None;
         out("\nFarewell, %s!\n", state->player.name);
         return Ending::Quit;
     }
-    if (isBadWord(verb, rest)) {
+    lineRepeated = false;
+    Ending ending = runCommandLine(state, line);
+    if (!lineRepeated && hasWord(line)) runState().lastCommandLine = line;
+    return ending;
+}
+
+Ending runCommandLine(GameState* state, const char* line)
+{
+    char verb[VERB_SIZE] = "";
+    char rest[REST_SIZE] = "";
+    std::sscanf(line, "%31s %63[^\n]", verb, rest);
+    if (verb[0] == '\0') return Ending::None;
+    if (UndoLog* undo = UndoLog::active()) undo->beginCommand(line);
+    char word[VERB_SIZE];
+    char lowerRest[REST_SIZE];
+    toLowerCase(verb, word, sizeof word);
+    toLowerCase(rest, lowerRest, sizeof lowerRest);
+    if (isBadWord(word, lowerRest)) {
         out("Now, now. Watch your language.\n");
         return Ending::None;
     }
-    if (const SpecialWord* special = findSpecialWord(state, verb))
+    if (const SpecialWord* special = findSpecialWord(state, verb, word))
         return answerSpecialWord(state, *special);
 
-    int index = findCommandIndex(verb);
+    int index = findLowerCaseCommand(word);
     if (index < 0) {
         out("Invalid command!\n");
         return Ending::None;
@@ -168,9 +231,5 @@ Ending handleCommand(GameState* state)
         out("It's too dark to do that!\n");
         return Ending::None;
     }
-    Ending ending = command.handler(state, rest);
-    if (ending != Ending::None) return ending;
-    state->turnTaken = command.takesTurn;
-    if (command.takesTurn) applyTurnEffects(state);
-    return Ending::None;
+    return runCommand(state, command, rest);
 }

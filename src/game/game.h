@@ -15,3 +15,8 @@ Ending handleCommand(GameState* state);
 // Sets *endOfInput when no line could be read.
 bool getNormalizedCommand(char* verb, char* rest, int size, bool* endOfInput);
 void normalizeInput(const char* raw, char* normalized, int size);
+
+// Reads one line, expanded and remembered in the history; false at end of input.
+bool readCommandLine(char* line, int size);
+// Runs one command line as typed (no history).
+Ending runCommandLine(GameState* state, const char* line);

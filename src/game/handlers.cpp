@@ -10,10 +10,12 @@
 #include "light.h"
 #include "roomView.h"
 #include "runState.h"
+#include "saveList.h"
 #include "saveLoad.h"
 #include "soundEffect.h"
 #include "text.h"
 #include "turnClock.h"
+#include "undo.h"
 #include "useFunc.h"
 
 namespace {
@@ -136,3 +138,17 @@ void saveHandler(GameState* state, const char*) { saveState(state); }
 void loadHandler(GameState* state, const char*) { loadState(state); }
 
 void listenHandler(GameState* state, const char*) { listenToAmbience(state->player.locationId); }
+
+void undoHandler(GameState* state, const char*)
+{
+    std::string line;
+    UndoLog* undo = UndoLog::active();
+    if (undo == nullptr || !undo->takeBack(state, line)) {
+        out("There is nothing left to take back.\n");
+        return;
+    }
+    out("You take back \"%s\".\n", line.c_str());
+    lookAround(state);
+}
+
+void savesHandler(GameState*, const char*) { listSaves(); }

@@ -23,3 +23,5 @@ void timeHandler(GameState* state, const char* noun);
 void saveHandler(GameState* state, const char* noun);
 void loadHandler(GameState* state, const char* noun);
 void listenHandler(GameState* state, const char* noun);
+void undoHandler(GameState* state, const char* noun);
+void savesHandler(GameState* state, const char* noun);

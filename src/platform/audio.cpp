@@ -98,7 +98,7 @@ void cleanupAudio()
 
 int playingSoundCount() { return playingSounds.load(); }
 
-void setSoundListener(SoundListener listener) { soundListener = listener; }
+SoundListener setSoundListener(SoundListener listener) { return soundListener.exchange(listener); }
 
 void playSoundAsync(const char* path)
 {

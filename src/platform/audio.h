@@ -12,5 +12,6 @@ void playSound(const char* path);
 int playingSoundCount();
 
 // Tests hear what would play instead of starting threads; nullptr restores.
+// Returns the listener it replaces.
 using SoundListener = void (*)(const char* path);
-void setSoundListener(SoundListener listener);
+SoundListener setSoundListener(SoundListener listener);

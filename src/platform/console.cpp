@@ -2,6 +2,7 @@
 
 #include <readline/history.h>
 #include <readline/readline.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,7 +11,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
+#include <utility>
 #include <vector>
+
+#include "screenText.h"
 
 namespace {
 
@@ -22,17 +27,32 @@ namespace {
     std::_Exit(1);
 }
 
+// Standard output. Written out in large blocks when it is a pipe or a file;
+// in a terminal, long lines are broken to fit the window.
 class StdioSink : public OutputSink {
 public:
+    StdioSink() : typed(isatty(STDOUT_FILENO) != 0), colourless(colourRefused())
+    {
+        // The C library takes the size only along with a buffer.
+        static char block[BLOCK_SIZE];
+        if (!typed) std::setvbuf(stdout, block, _IOFBF, sizeof block);
+    }
     void write(const char* data, std::size_t size) override
     {
-        if (std::fwrite(data, 1, size, stdout) != size) endOnLostOutput();
-        if (!keepsQuestion) return;
-        const void* lineEnd = memrchr(data, '\n', size);
-        if (lineEnd == nullptr)
-            unfinished.append(data, size);
-        else
-            unfinished.assign(static_cast<const char*>(lineEnd) + 1, data + size);
+        std::string_view text(data, size);
+        if (colourless) {
+            plain.clear();
+            appendWithoutColours(text, plain);
+            text = plain;
+        }
+        if (keepsQuestion) noteQuestion(text);
+        if (!typed) {
+            put(text);
+            return;
+        }
+        shaped.clear();
+        wrapper.add(text, windowWidth(), shaped);
+        put(shaped);
     }
     void writeError(const char* data, std::size_t size) override
     {
@@ -41,6 +61,11 @@ public:
     }
     void flush() override
     {
+        if (typed) {
+            shaped.clear();
+            wrapper.finish(windowWidth(), shaped);
+            put(shaped);
+        }
         if (std::fflush(stdout) != 0) endOnLostOutput();
     }
     // What was printed since the last line ended: the question being asked.
@@ -50,7 +75,33 @@ public:
     void lineAnswered() { unfinished.clear(); }
 
 private:
+    static constexpr std::size_t BLOCK_SIZE = 1 << 16;
+    bool typed;
+    bool colourless;
+    std::string plain;
+    std::string shaped;
     std::string unfinished;
+    LineWrapper wrapper;
+
+    static void put(std::string_view text)
+    {
+        if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) endOnLostOutput();
+    }
+    void noteQuestion(std::string_view text)
+    {
+        std::size_t lineEnd = text.rfind('\n');
+        if (lineEnd == std::string_view::npos)
+            unfinished.append(text);
+        else
+            unfinished.assign(text.substr(lineEnd + 1));
+    }
+    // Asked at every line, so a window resized between lines is followed.
+    static int windowWidth()
+    {
+        winsize size{};
+        if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0) return 0;
+        return size.ws_col;
+    }
 };
 
 StdioSink stdioSink;
@@ -58,17 +109,60 @@ StdioSink stdioSink;
 // No line a player means is longer; the rest of a longer one is discarded.
 constexpr std::size_t LONGEST_LINE = 4096;
 
-// Reads a whole line from stdin into line; false at end of input.
+// Standard input, read in large blocks. The game's output is written out
+// only when a read would have to wait: a script piped in costs a handful of
+// system calls, and a program feeding the game line by line still sees each
+// answer before the game waits for the next line.
+class BlockInput {
+public:
+    // Reads a whole line into line; false at end of input.
+    bool readLine(std::string& line)
+    {
+        line.clear();
+        bool lineDone = false;
+        while (!lineDone) {
+            if (next == end && !refill()) {
+                if (line.empty()) return false;
+                break;
+            }
+            const char* start = buffer + next;
+            const auto* newline = static_cast<const char*>(std::memchr(start, '\n', end - next));
+            std::size_t length = newline ? static_cast<std::size_t>(newline - start) : end - next;
+            line.append(start, std::min(length, LONGEST_LINE - line.size()));
+            next += length;
+            lineDone = newline != nullptr;
+            if (lineDone) ++next;
+        }
+        // A script written on another system may end its lines with CR LF.
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        return true;
+    }
+
+private:
+    char buffer[65536];
+    std::size_t next = 0;
+    std::size_t end = 0;
+    bool exhausted = false;
+
+    bool refill()
+    {
+        if (exhausted) return false;
+        outFlush();
+        ssize_t got;
+        do {
+            got = read(STDIN_FILENO, buffer, sizeof buffer);
+        } while (got < 0 && errno == EINTR);
+        next = 0;
+        end = got > 0 ? static_cast<std::size_t>(got) : 0;
+        exhausted = got <= 0;
+        return !exhausted;
+    }
+};
+
 bool readStdinLine(std::string& line)
 {
-    line.clear();
-    int c;
-    while ((c = std::getc(stdin)) != EOF && c != '\n')
-        if (line.size() < LONGEST_LINE) line.push_back(static_cast<char>(c));
-    if (c == EOF && line.empty()) return false;
-    // A script written on another system may end its lines with CR LF.
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
+    static BlockInput input;
+    return input.readLine(line);
 }
 
 // Scripted input (a pipe or a file): the same prompts as typed play, but no
@@ -79,14 +173,9 @@ public:
     bool readLine(const char* prompt, std::string& line) override
     {
         out("%s", prompt);
-        outFlush();
         return readStdinLine(line);
     }
-    bool readPlainLine(std::string& line) override
-    {
-        outFlush();
-        return readStdinLine(line);
-    }
+    bool readPlainLine(std::string& line) override { return readStdinLine(line); }
 };
 
 // A person at a terminal: every line goes through GNU readline, so lines
@@ -106,6 +195,7 @@ public:
     bool readPlainLine(std::string& line) override
     {
         prepareEditor();
+        outFlush();
         const std::string& question = stdioSink.unfinishedLine();
         rl_set_prompt(question.c_str());
         rl_on_new_line_with_prompt();
@@ -223,9 +313,17 @@ LineSource& terminalLineSource()
     return piped;
 }
 
-void setLineSource(LineSource* newSource) { source = newSource; }
-void setOutputSink(OutputSink* newSink) { sink = newSink ? newSink : &stdioSink; }
-void setRandomSource(std::function<int()> newSource) { runState().random = std::move(newSource); }
+LineSource* setLineSource(LineSource* newSource) { return std::exchange(source, newSource); }
+
+OutputSink* setOutputSink(OutputSink* newSink)
+{
+    return std::exchange(sink, newSink ? newSink : &stdioSink);
+}
+
+std::function<int()> setRandomSource(std::function<int()> newSource)
+{
+    return std::exchange(runState().random, std::move(newSource));
+}
 
 LineSource& lineSource() { return source ? *source : terminalLineSource(); }
 

@@ -27,10 +27,11 @@ public:
     virtual void flush() {}
 };
 
-// Installs a seam; nullptr restores the terminal default.
-void setLineSource(LineSource* source);
-void setOutputSink(OutputSink* sink);
-void setRandomSource(std::function<int()> source);
+// Installs a seam and returns the one it replaces; nullptr restores the
+// terminal default.
+LineSource* setLineSource(LineSource* source);
+OutputSink* setOutputSink(OutputSink* sink);
+std::function<int()> setRandomSource(std::function<int()> source);
 
 LineSource& lineSource();
 

@@ -18,6 +18,8 @@ struct RunState {
     bool soundOffAtStart = false;
     // The clock value of the last "watching" notice, so it is given once.
     int lastNoticeTurn = -1;
+    // The last command line typed, which "again" runs once more.
+    std::string lastCommandLine;
     // Where random numbers come from; empty means the C library's rand().
     std::function<int()> random;
     // What the line editor offers at the prompt, and the matches it is

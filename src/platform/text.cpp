@@ -18,6 +18,14 @@ int strcmpi(const char* a, const char* b)
     return static_cast<signed char>(*a) - static_cast<signed char>(*b);
 }
 
+void toLowerCase(const char* text, char* into, std::size_t size)
+{
+    std::size_t i = 0;
+    for (; text[i] != '\0' && i + 1 < size; ++i)
+        into[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
+    into[i] = '\0';
+}
+
 bool isOneOf(const char* word, std::initializer_list<const char*> words)
 {
     for (const char* candidate : words)

@@ -1,10 +1,15 @@
 // Small text helpers: comparing words, filling fixed fields, articles.
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 
 // Case-insensitive comparison; 0 when equal.
 int strcmpi(const char* a, const char* b);
+
+// Copies text in lower case into a buffer of `size` bytes, cut to fit. Typed
+// words are lowered once and then compared with the game's lower-case words.
+void toLowerCase(const char* text, char* into, std::size_t size);
 
 // True when the word equals one of the words, ignoring case.
 bool isOneOf(const char* word, std::initializer_list<const char*> words);

@@ -1,0 +1,194 @@
+#include "undo.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+
+#include "audio.h"
+#include "runState.h"
+
+namespace {
+
+// At least this many commands can be taken back.
+constexpr std::size_t STEPS_KEPT = 100;
+// The whole record is kept before every this many commands.
+constexpr std::size_t RECORD_EVERY = 25;
+constexpr std::size_t RING_SIZE = STEPS_KEPT + RECORD_EVERY + 3;
+
+UndoLog* activeLog = nullptr;
+
+class Silence : public OutputSink {
+public:
+    void write(const char*, std::size_t) override {}
+    void writeError(const char*, std::size_t) override {}
+};
+
+void noSound(const char*) {}
+
+// Hands a command its noted answers again; then the input has ended.
+class NotedLines : public LineSource {
+public:
+    explicit NotedLines(const std::vector<std::string>& answers)
+        : answers(answers.begin(), answers.end())
+    {
+    }
+    bool readLine(const char*, std::string& line) override { return readPlainLine(line); }
+    bool readPlainLine(std::string& line) override
+    {
+        line.clear();
+        if (answers.empty()) return false;
+        line = std::move(answers.front());
+        answers.pop_front();
+        return true;
+    }
+
+private:
+    std::deque<std::string> answers;
+};
+
+} // namespace
+
+UndoLog::UndoLog(Replay replay) : replay(std::move(replay)), steps(RING_SIZE), notingLines(*this)
+{
+    previousLines = setLineSource(&notingLines);
+    inner = previousLines ? previousLines : &terminalLineSource();
+    innerRandom = setRandomSource([this] {
+        int number = innerRandom ? innerRandom() : std::rand();
+        if (noting != nullptr) noting->numbers.push_back(number);
+        return number;
+    });
+    activeLog = this;
+}
+
+UndoLog::~UndoLog()
+{
+    activeLog = nullptr;
+    setRandomSource(std::move(innerRandom));
+    setLineSource(previousLines);
+}
+
+UndoLog* UndoLog::active() { return activeLog; }
+
+bool UndoLog::NotingLines::readLine(const char* prompt, std::string& line)
+{
+    bool got = log.inner->readLine(prompt, line);
+    if (got && log.noting != nullptr) log.noting->answers.push_back(line);
+    return got;
+}
+
+bool UndoLog::NotingLines::readPlainLine(std::string& line)
+{
+    bool got = log.inner->readPlainLine(line);
+    if (got && log.noting != nullptr) log.noting->answers.push_back(line);
+    return got;
+}
+
+void UndoLog::beginCommand(const char* line)
+{
+    if (replaying) return;
+    noting = &step(count);
+    noting->line = line;
+    noting->answers.clear();
+    noting->numbers.clear();
+    noting->canReplay = true;
+    noting->before.reset();
+}
+
+bool UndoLog::keepsWholeRecordNext()
+{
+    if (count == 0 || !step(count - 1).canReplay) return true;
+    for (std::size_t back = 1; back < RECORD_EVERY && back <= count; ++back)
+        if (step(count - back).before) return false;
+    return true;
+}
+
+void UndoLog::commit(const GameState* before)
+{
+    if (keepsWholeRecordNext()) {
+        if (!noting->before) noting->before = std::make_unique<GameState>();
+        std::memcpy(static_cast<void*>(noting->before.get()), before, sizeof *before);
+    }
+    noting->turnTakenBefore = before->turnTaken;
+    ++count;
+    ++noted;
+    dropOldSteps();
+}
+
+void UndoLog::noteTurn(const GameState* state)
+{
+    if (replaying || noting == nullptr) return;
+    commit(state);
+}
+
+void UndoLog::watch(const GameState* state)
+{
+    if (replaying || noting == nullptr) return;
+    if (!watched) watched = std::make_unique<GameState>();
+    std::memcpy(static_cast<void*>(watched.get()), state, sizeof *state);
+}
+
+void UndoLog::noteIfChanged(const GameState* state, bool canReplay)
+{
+    if (replaying || noting == nullptr || !watched) return;
+    if (std::memcmp(watched.get(), state, sizeof *state) == 0) return;
+    noting->canReplay = canReplay;
+    commit(watched.get());
+}
+
+// Forgets the oldest commands, a kept record at a time, once enough newer
+// ones can still be taken back without them.
+void UndoLog::dropOldSteps()
+{
+    while (count > STEPS_KEPT) {
+        std::size_t next = 1;
+        while (next < count && !step(next).before)
+            ++next;
+        if (count - next < STEPS_KEPT) return;
+        for (std::size_t i = 0; i < next; ++i)
+            step(i).before.reset();
+        first = (first + next) % steps.size();
+        count -= next;
+    }
+}
+
+void UndoLog::playAgain(GameState* state, Step& step)
+{
+    NotedLines answers(step.answers);
+    std::size_t next = 0;
+    LineSource* lines = setLineSource(&answers);
+    std::function<int()> random = setRandomSource(
+        [&step, &next] { return next < step.numbers.size() ? step.numbers[next++] : 0; });
+    Silence silence;
+    OutputSink* sink = setOutputSink(&silence);
+    SoundListener listener = setSoundListener(noSound);
+    int notice = runState().lastNoticeTurn;
+
+    state->turnTaken = step.turnTakenBefore;
+    replay(state, step.line.c_str());
+
+    runState().lastNoticeTurn = notice;
+    setSoundListener(listener);
+    setOutputSink(sink);
+    setRandomSource(std::move(random));
+    setLineSource(lines);
+}
+
+bool UndoLog::takeBack(GameState* state, std::string& line)
+{
+    if (count == 0) return false;
+    std::size_t last = count - 1;
+    std::size_t kept = last;
+    while (!step(kept).before)
+        --kept;
+    std::memcpy(static_cast<void*>(state), step(kept).before.get(), sizeof *state);
+    replaying = true;
+    for (std::size_t i = kept; i < last; ++i)
+        playAgain(state, step(i));
+    replaying = false;
+    state->turnTaken = step(last).turnTakenBefore;
+    line = step(last).line;
+    step(last).before.reset();
+    count = last;
+    noting = nullptr;
+    return true;
+}

@@ -1,0 +1,109 @@
+// What reaches the screen: lines fitted to the window, colour on request
+// only, and output written out before the game waits for the next line.
+#include <gtest/gtest.h>
+
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <utility>
+
+#include "gameHarness.h"
+#include "programRunner.h"
+#include "terminalDriver.h"
+
+namespace {
+
+const std::string NEW_GAME = "1\nFern\nf\n";
+
+TEST(Screen, LongLinesBreakAtABlankBeforeTheWindowsEdge)
+{
+    Terminal terminal(40);
+    ASSERT_TRUE(terminal.waitFor("--> "));
+    terminal.type("1\rFern\rf\r");
+    ASSERT_TRUE(terminal.waitFor("Will you strike with steel...or speak\r\nwith silver?"))
+        << terminal.screen;
+    // Colour takes no room: this line is exactly thirty columns wide.
+    terminal.resize(30);
+    terminal.type("stats\r");
+    ASSERT_TRUE(terminal.waitFor("Reputation: \033[37mAmbiguous Stranger\033[0m\r\n"))
+        << terminal.screen;
+    terminal.type("think\r");
+    ASSERT_TRUE(terminal.waitFor("You think...therefore, you\r\nare.")) << terminal.screen;
+}
+
+TEST(Screen, PipedOutputIgnoresTheWidthAndNoColorDropsOnlyColour)
+{
+    TempDir dir;
+    std::string script = NEW_GAME + "stats\ninventory\nthink\nquit\n";
+    ProgramRun plain = runProgram({"--no-audio"}, script);
+    setenv("COLUMNS", "20", 1);
+    ProgramRun narrow = runProgram({"--no-audio"}, script);
+    unsetenv("COLUMNS");
+    EXPECT_EQ(narrow.out, plain.out);
+
+    setenv("NO_COLOR", "1", 1);
+    ProgramRun colourless = runProgram({"--no-audio"}, script);
+    unsetenv("NO_COLOR");
+    std::string expected = plain.out;
+    for (std::size_t at; (at = expected.find('\033')) != std::string::npos;)
+        expected.erase(at, expected.find('m', at) + 1 - at);
+    EXPECT_NE(expected, plain.out);
+    EXPECT_EQ(colourless.out, expected);
+}
+
+// Reads from fd until text arrives; false after two seconds without it.
+bool readUntil(int fd, const std::string& text, std::string& seen)
+{
+    while (seen.find(text) == std::string::npos) {
+        pollfd ready{fd, POLLIN, 0};
+        char buffer[4096];
+        if (poll(&ready, 1, 2000) <= 0) return false;
+        ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got <= 0) return false;
+        seen.append(buffer, static_cast<std::size_t>(got));
+    }
+    return true;
+}
+
+TEST(Screen, ADriverFeedingLineByLineSeesEachAnswerFirst)
+{
+    TempDir dir;
+    int toGame[2];
+    int fromGame[2];
+    ASSERT_EQ(pipe(toGame), 0);
+    ASSERT_EQ(pipe(fromGame), 0);
+    pid_t child = fork();
+    if (child == 0) {
+        dup2(toGame[0], 0);
+        dup2(fromGame[1], 1);
+        close(toGame[1]);
+        close(fromGame[0]);
+        execl(GAME_BINARY, GAME_BINARY, "--no-audio", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(toGame[0]);
+    close(fromGame[1]);
+    std::string seen;
+    EXPECT_TRUE(readUntil(fromGame[0], "3. Quit\n--> ", seen)) << seen;
+    // Each answer must arrive while the game waits for the next line.
+    for (auto [line, answer] : {std::pair{"1\n", "What is your name, wanderer?\n--> "},
+                                {"Fern\n", "Or...?\n--> "},
+                                {"f\n", "You are at the Peaceful Village."},
+                                {"wait\n", "You wait patiently for a minute...\n--> "},
+                                {"undo\n", "You take back \"wait\".\n"},
+                                {"quit\n", "Farewell, Fern!\n"}}) {
+        seen.clear();
+        auto length = static_cast<ssize_t>(std::strlen(line));
+        ASSERT_EQ(write(toGame[1], line, std::strlen(line)), length);
+        EXPECT_TRUE(readUntil(fromGame[0], answer, seen)) << line << seen;
+    }
+    close(toGame[1]);
+    close(fromGame[0]);
+    EXPECT_EQ(waitForExit(child), 0);
+}
+
+} // namespace
