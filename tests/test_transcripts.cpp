@@ -105,58 +105,46 @@ int valueOf(GameHarness& h, const std::string& word)
     return known != WORDS.end() ? known->second : placeNamed(h, word);
 }
 
+// The fields of one kind of record that "@ set" may change, by name.
+template <typename Record> struct Fields {
+    std::map<std::string, int32_t Record::*> numbers;
+    std::map<std::string, bool Record::*> flags;
+
+    // False when the record has no such field.
+    bool set(Record& record, const std::string& field, int value) const
+    {
+        if (numbers.contains(field)) record.*numbers.at(field) = value;
+        if (flags.contains(field)) record.*flags.at(field) = value != 0;
+        return numbers.contains(field) || flags.contains(field);
+    }
+};
+
 // clang-format off
-const std::map<std::string, int32_t Entity::*> CHARACTER_NUMBERS = {
-    {"hp", &Entity::hp}, {"gold", &Entity::gold}, {"trust", &Entity::trust},
-    {"sex", &Entity::sex}, {"cooldown", &Entity::cooldown}, {"place", &Entity::locationId}};
-const std::map<std::string, bool Entity::*> CHARACTER_FLAGS = {
-    {"hostile", &Entity::hostile}, {"alive", &Entity::alive}};
+const Fields<Entity> CHARACTER = {
+    {{"hp", &Entity::hp}, {"gold", &Entity::gold}, {"trust", &Entity::trust},
+     {"sex", &Entity::sex}, {"cooldown", &Entity::cooldown}, {"place", &Entity::locationId}},
+    {{"hostile", &Entity::hostile}, {"alive", &Entity::alive}}};
+const Fields<GameState> GAME = {
+    {{"minutes", &GameState::minutesPassed}, {"light", &GameState::lightTurns},
+     {"fae", &GameState::faeState}},
+    {{"sound", &GameState::soundOn}, {"queenslain", &GameState::blackQueenSlain}}};
+const Fields<Location> PLACE = {{{"gold", &Location::gold}}, {{"lit", &Location::isLit}}};
 const std::map<std::string, int> WORN = {
     {"weapon", SLOT_WEAPON}, {"armour", SLOT_ARMOUR}, {"accessory", SLOT_ACCESSORY}};
-const std::map<std::string, int32_t GameState::*> GAME_NUMBERS = {
-    {"minutes", &GameState::minutesPassed}, {"light", &GameState::lightTurns},
-    {"fae", &GameState::faeState}};
-const std::map<std::string, bool GameState::*> GAME_FLAGS = {
-    {"sound", &GameState::soundOn}, {"queenslain", &GameState::blackQueenSlain}};
 // clang-format on
-
-void setGame(GameHarness& h, const std::string& field, const std::string& value)
-{
-    if (GAME_NUMBERS.contains(field))
-        h.game().*GAME_NUMBERS.at(field) = valueOf(h, value);
-    else if (GAME_FLAGS.contains(field))
-        h.game().*GAME_FLAGS.at(field) = valueOf(h, value);
-    else
-        throw std::runtime_error("no game setting " + field);
-}
-
-void setHere(GameHarness& h, const std::string& field, const std::string& value)
-{
-    if (field == "lit")
-        h.here().isLit = valueOf(h, value) != 0;
-    else if (field == "gold")
-        h.here().gold = valueOf(h, value);
-    else if (field == "item")
-        h.here().item = itemNamed(h, value);
-    else
-        throw std::runtime_error("no setting of a place " + field);
-}
 
 // "@ set <who> <field> <value>": who is a character's name, "player", "game" or "here".
 void setField(GameHarness& h, const std::string& who, const std::string& field,
               const std::string& value)
 {
-    if (who == "game") return setGame(h, field, value);
-    if (who == "here") return setHere(h, field, value);
-    Entity& e = characterNamed(h, who);
-    if (CHARACTER_NUMBERS.contains(field))
-        e.*CHARACTER_NUMBERS.at(field) = valueOf(h, value);
-    else if (CHARACTER_FLAGS.contains(field))
-        e.*CHARACTER_FLAGS.at(field) = valueOf(h, value);
-    else if (WORN.contains(field))
-        e.inventory[WORN.at(field)] = itemNamed(h, value);
-    else
-        throw std::runtime_error("no setting of a character " + field);
+    if (who == "here" && field == "item") return void(h.here().item = itemNamed(h, value));
+    if (WORN.contains(field))
+        return void(characterNamed(h, who).inventory[WORN.at(field)] = itemNamed(h, value));
+    const int number = valueOf(h, value);
+    const bool known = who == "game"   ? GAME.set(h.game(), field, number)
+                       : who == "here" ? PLACE.set(h.here(), field, number)
+                                       : CHARACTER.set(characterNamed(h, who), field, number);
+    if (!known) throw std::runtime_error("no field " + field + " of " + who);
 }
 
 std::string worn(const Item& item)
