@@ -130,6 +130,8 @@ void UndoLog::watch(const GameState* state)
 void UndoLog::noteIfChanged(const GameState* state, bool canReplay)
 {
     if (replaying || noting == nullptr || !watched) return;
+    // The record is its bytes, padding included, as a save writes them.
+    // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison)
     if (std::memcmp(watched.get(), state, sizeof *state) == 0) return;
     noting->canReplay = canReplay;
     commit(watched.get());

@@ -49,7 +49,6 @@ void wrapLine(std::string_view line, int width, std::string& into)
         into.append(line);
         return;
     }
-    std::size_t lineStart = into.size();
     std::size_t lastBlank = std::string::npos;
     int column = 0;
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -62,16 +61,14 @@ void wrapLine(std::string_view line, int width, std::string& into)
         int room = widthAt(line[i], column);
         if (column + room > width && line[i] == ' ') {
             into.push_back('\n');
-            lineStart = into.size();
             lastBlank = std::string::npos;
             column = 0;
             continue;
         }
         if (column + room > width && lastBlank != std::string::npos) {
             into[lastBlank] = '\n';
-            lineStart = lastBlank + 1;
+            column = columnAfter(std::string_view(into).substr(lastBlank + 1));
             lastBlank = std::string::npos;
-            column = columnAfter(std::string_view(into).substr(lineStart));
             room = widthAt(line[i], column);
         }
         if (line[i] == ' ') lastBlank = into.size();

@@ -81,6 +81,21 @@ bool readChoice(const Entity* player, const Entity* merchant, char* answer)
     return true;
 }
 
+// Shows the wares and reads which one the customer means; nullptr when the
+// talk of it ends here.
+const Item* chooseWare(const Entity* player, const Entity* merchant)
+{
+    listStock(merchant);
+    char answer[ANSWER_SIZE];
+    if (!readChoice(player, merchant, answer)) return nullptr;
+    int slot = findStockSlot(merchant, answer);
+    if (slot < 0) {
+        out("\"I don't have any of that!\"\n");
+        return nullptr;
+    }
+    return &merchant->inventory[slot];
+}
+
 void answerCustomer(GameState* state, Entity* player, Entity* merchant, const char* answer)
 {
     if (isOneOf(answer, {"buying", "buy"}))
@@ -145,16 +160,9 @@ void talkToMerchant(GameState* state, Entity* player, Entity* merchant)
 void buyFromMerchant(GameState* state, Entity* player, Entity* merchant)
 {
     out("\"%s\"\n", merchant->dialogueGood);
-    listStock(merchant);
-
-    char answer[ANSWER_SIZE];
-    if (!readChoice(player, merchant, answer)) return;
-    int stockSlot = findStockSlot(merchant, answer);
-    if (stockSlot < 0) {
-        out("\"I don't have any of that!\"\n");
-        return;
-    }
-    const Item& ware = merchant->inventory[stockSlot];
+    const Item* chosen = chooseWare(player, merchant);
+    if (chosen == nullptr) return;
+    const Item& ware = *chosen;
     if (player->gold < ware.price) {
         out("\"%s\"\n", merchant->dialogueNeutral);
         return;
@@ -210,17 +218,10 @@ void sellToMerchant(GameState* state, Entity* player, Entity* merchant)
 void examineMerchant(const Entity* player, const Entity* merchant)
 {
     out("\"What are you interested in?\"\n");
-    listStock(merchant);
-
-    char answer[ANSWER_SIZE];
-    if (!readChoice(player, merchant, answer)) return;
-    int slot = findStockSlot(merchant, answer);
-    if (slot < 0) {
-        out("\"I don't have any of that!\"\n");
-        return;
-    }
-    out("You examine the %s...\n", merchant->inventory[slot].name);
-    out("%s\n", merchant->inventory[slot].description);
+    const Item* ware = chooseWare(player, merchant);
+    if (ware == nullptr) return;
+    out("You examine the %s...\n", ware->name);
+    out("%s\n", ware->description);
 }
 
 void playLottery(GameState* state, Entity* player, Entity* merchant)

@@ -71,6 +71,18 @@ Item* askForCarriedItem(Entity* player, const char* noun, const char* question)
     return &player->inventory[slot];
 }
 
+Item* askForItemToPartWith(GameState* state, const char* noun, const char* refusal,
+                           const char* question)
+{
+    Entity& player = state->player;
+    if (checkEmptyInventory(&player)) return nullptr;
+    if (isAfterlife(player.locationId)) {
+        out("%s", refusal);
+        return nullptr;
+    }
+    return askForCarriedItem(&player, noun, question);
+}
+
 int findFreeSlot(const Entity* entity)
 {
     for (int slot = 0; slot < NUM_CARRIED; ++slot)
@@ -151,15 +163,10 @@ void getGold(GameState* state)
 
 void dropItem(GameState* state, const char* noun)
 {
-    Entity& player = state->player;
-    if (checkEmptyInventory(&player)) return;
-    if (isAfterlife(player.locationId)) {
-        out("Can't drop that here...!\n");
-        return;
-    }
-    Item* dropped = askForCarriedItem(&player, noun, "Drop which item?\n");
+    Item* dropped =
+        askForItemToPartWith(state, noun, "Can't drop that here...!\n", "Drop which item?\n");
     if (dropped == nullptr) return;
-    Item& lying = state->locations[player.locationId].item;
+    Item& lying = state->locations[state->player.locationId].item;
     if (lying.id != 0) {
         out("There's already something here!\n");
         return;

@@ -14,6 +14,10 @@ int findCarriedItem(const Entity* entity, const char* noun);
 // Asks for the noun when none was typed, then finds the carried item by that
 // name; nullptr, after saying "Invalid item name!", when nothing answers.
 Item* askForCarriedItem(Entity* player, const char* noun, const char* question);
+// The same for an item to be parted with (dropped or used up): nullptr, after
+// saying so, when the pack is empty or in the afterlife, which keeps all.
+Item* askForItemToPartWith(GameState* state, const char* noun, const char* refusal,
+                           const char* question);
 // The lowest free carried slot, or -1.
 int findFreeSlot(const Entity* entity);
 // Overwrites a slot or place with the Empty record.

@@ -196,13 +196,8 @@ void examine(const Item& item)
 
 void useItem(GameState* state, const char* noun)
 {
-    Entity& player = state->player;
-    if (checkEmptyInventory(&player)) return;
-    if (isAfterlife(player.locationId)) {
-        out("Can't use that here...!\n");
-        return;
-    }
-    Item* item = askForCarriedItem(&player, noun, "Use which item?\n");
+    Item* item =
+        askForItemToPartWith(state, noun, "Can't use that here...!\n", "Use which item?\n");
     if (item != nullptr && applyItem(state, item)) wearItem(state, item, Wear::Quietly);
 }
 
