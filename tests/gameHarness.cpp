@@ -14,12 +14,7 @@
 #include "runState.h"
 
 namespace {
-std::vector<std::string>* heardSounds = nullptr;
-void recordSound(const char* path)
-{
-    if (heardSounds) heardSounds->push_back(path);
-}
-std::vector<std::string> sounds;
+GameHarness* listener = nullptr;
 } // namespace
 
 bool ScriptedLines::readLine(const char* prompt, std::string& line)
@@ -32,10 +27,12 @@ bool ScriptedLines::readPlainLine(std::string& line)
 {
     if (lines.empty()) {
         line.clear();
+        if (onRead) onRead(nullptr);
         return false;
     }
     line = lines.front();
     lines.pop_front();
+    if (onRead) onRead(&line);
     return true;
 }
 
@@ -46,15 +43,15 @@ GameHarness::GameHarness() : state(std::make_unique<GameState>())
     setOutputSink(&output);
     setRandomSource([this] {
         ++randomsDrawn;
-        if (randoms.empty())
-            return generator ? static_cast<int>((*generator)() & 0x7fffffff) : defaultRandom;
+        if (randoms.empty()) return defaultRandom;
         int number = randoms.front();
         randoms.pop_front();
         return number;
     });
-    sounds.clear();
-    heardSounds = &sounds;
-    setSoundListener(recordSound);
+    listener = this;
+    setSoundListener([](const char* path) {
+        if (listener) listener->heardSound(path);
+    });
     clearRememberedLines();
     limitRememberedLines(20);
     buildFreshGame(state.get());
@@ -69,7 +66,7 @@ GameHarness::~GameHarness()
     setLineSource(nullptr);
     setOutputSink(nullptr);
     setSoundListener(nullptr);
-    heardSounds = nullptr;
+    listener = nullptr;
     clearRememberedLines();
     resetRunState();
 }
@@ -90,6 +87,7 @@ std::string GameHarness::play(const std::vector<std::string>& lines)
     input.lines.assign(lines.begin(), lines.end());
     while (!ended && !input.lines.empty())
         ended = handleCommand(state.get()) != Ending::None;
+    noteSoundsAtLineStart();
     return output.text;
 }
 
@@ -100,14 +98,33 @@ std::string GameHarness::playFromTitle(const std::vector<std::string>& lines)
     ended = startGame(state.get());
     while (!ended && !input.lines.empty())
         ended = handleCommand(state.get()) != Ending::None;
+    noteSoundsAtLineStart();
     return output.text;
 }
 
-std::vector<std::string> GameHarness::takeSounds()
+void GameHarness::recordAsTranscript()
 {
-    std::vector<std::string> taken;
-    taken.swap(sounds);
-    return taken;
+    transcript = true;
+    input.onRead = [this](const std::string* typed) {
+        output.text += typed ? "`" + *typed + "`\n" : "^D\n";
+        noteSoundsAtLineStart();
+    };
+}
+
+void GameHarness::heardSound(const char* path)
+{
+    if (!transcript) return;
+    unnotedSounds.emplace_back(path);
+    noteSoundsAtLineStart();
+}
+
+// A sound heard in the middle of a printed line waits for the line to end.
+void GameHarness::noteSoundsAtLineStart()
+{
+    if (!output.text.empty() && output.text.back() != '\n') return;
+    for (const std::string& sound : unnotedSounds)
+        output.text += "~ " + sound + "\n";
+    unnotedSounds.clear();
 }
 
 void GameHarness::giveItem(int itemId)
@@ -132,9 +149,4 @@ TempDir::~TempDir()
     std::filesystem::current_path(previous);
     std::error_code ignored;
     std::filesystem::remove_all(dir, ignored);
-}
-
-std::string itemMark(const char* colour, char mark)
-{
-    return std::string(colour) + mark + "\033[0m ";
 }

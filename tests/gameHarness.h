@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -17,6 +18,8 @@
 class ScriptedLines : public LineSource {
 public:
     std::deque<std::string> lines;
+    // Told of every line handed out (nullptr once the lines have run out).
+    std::function<void(const std::string* typed)> onRead;
     bool readLine(const char* prompt, std::string& line) override;
     bool readPlainLine(std::string& line) override;
 };
@@ -57,8 +60,10 @@ public:
     // True once a command ended the game.
     bool ended = false;
 
-    // Sounds requested since the last call, in order.
-    std::vector<std::string> takeSounds();
+    // From now on the output reads as a terminal session: each typed line
+    // follows its prompt in backquotes ("^D" where input ran out), and each
+    // sound is a line "~ sound/name.ogg" of its own.
+    void recordAsTranscript();
 
     GameState& game() { return *state; }
     UndoLog& undoLog() { return *undo; }
@@ -75,10 +80,15 @@ public:
     std::string errors() const { return output.errors; }
 
 private:
+    void heardSound(const char* path);
+    void noteSoundsAtLineStart();
+
     std::unique_ptr<GameState> state;
     ScriptedLines input;
     CapturedOutput output;
     std::deque<int> randoms;
+    std::vector<std::string> unnotedSounds;
+    bool transcript = false;
     std::optional<std::mt19937> generator;
     std::unique_ptr<UndoLog> undo;
 };
@@ -96,6 +106,3 @@ private:
     std::string dir;
     std::string previous;
 };
-
-// The colour-coded mark printItem puts before an item's name.
-std::string itemMark(const char* colour, char mark);

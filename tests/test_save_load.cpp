@@ -1,5 +1,6 @@
-// Saved games: names, overwriting, refusals that leave the game untouched,
-// and writes that never destroy the previous save.
+// Saved games: round trips, refusals that leave the game untouched, and
+// writes that never destroy the previous save (names and overwriting are
+// played in the save transcripts).
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/resource.h>
@@ -64,37 +65,6 @@ long firstDifference(std::string a, std::string b)
     a[offsetof(GameState, turnTaken)] = b[offsetof(GameState, turnTaken)] = 0;
     auto mismatch = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
     return mismatch.first == a.end() ? -1 : mismatch.first - a.begin();
-}
-
-TEST(SaveLoad, NamesAreCleanedAndEveryMessageShowsTheCleanName)
-{
-    TempDir dir;
-    GameHarness h;
-    EXPECT_EQ(h.play({"save", "my save!"}),
-              PROMPT + SAVE_PROMPT + "Game saved to saves/my_save_.dat.gz successfully.\n");
-    EXPECT_TRUE(fs::exists("saves/my_save_.dat.gz"));
-    h.play({"save", "../../etc/x"});
-    EXPECT_TRUE(fs::exists("saves/.._.._etc_x.dat.gz"));
-    h.play({"save", ""});
-    EXPECT_TRUE(fs::exists("saves/.dat.gz"));
-    EXPECT_EQ(h.play({"load", ""}),
-              PROMPT + LOAD_PROMPT + "Game loaded from saves/.dat.gz successfully.\n");
-}
-
-TEST(SaveLoad, OnlyAnswersStartingWithYOverwrite)
-{
-    TempDir dir;
-    GameHarness h;
-    h.play({"save", "slot"});
-    const std::string question = "A save file named 'slot' already exists. Overwrite? (y/n): ";
-    for (const char* answer : {"", "n", "maybe", "no"}) {
-        EXPECT_EQ(h.play({"save", "slot", answer}),
-                  PROMPT + SAVE_PROMPT + question + "Save cancelled.\n")
-            << answer;
-    }
-    h.play({"wait"});
-    EXPECT_EQ(h.play({"save", "slot", "Yes please"}),
-              PROMPT + SAVE_PROMPT + question + "Game saved to saves/slot.dat.gz successfully.\n");
 }
 
 TEST(SaveLoad, ARoundTripRestoresEveryByte)
@@ -239,22 +209,6 @@ TEST(SaveLoad, ASaveThatIsNoPlainFileIsRefusedAndNeverWaitedOn)
     EXPECT_TRUE(fs::is_regular_file("saves/pipe.dat.gz"));
 }
 
-TEST(SaveLoad, ALongNameIsCutOnceAndShownAsWritten)
-{
-    TempDir dir;
-    GameHarness h;
-    const std::string kept(240, 'a');
-    EXPECT_EQ(h.play({"save", kept + std::string(60, 'b')}),
-              PROMPT + SAVE_PROMPT + "Game saved to saves/" + kept + ".dat.gz successfully.\n");
-    EXPECT_TRUE(fs::exists("saves/" + kept + ".dat.gz"));
-    // Any name beginning the same way is that save, and says so.
-    EXPECT_EQ(h.play({"save", kept + "c", "n"}),
-              PROMPT + SAVE_PROMPT + "A save file named '" + kept +
-                  "' already exists. Overwrite? (y/n): Save cancelled.\n");
-    EXPECT_EQ(h.play({"load", kept + "d"}),
-              PROMPT + LOAD_PROMPT + "Game loaded from saves/" + kept + ".dat.gz successfully.\n");
-}
-
 // True when body holds in a child process run as the unprivileged user
 // "nobody": root reads every file, so only another user meets a save it may
 // not read.
@@ -328,14 +282,6 @@ TEST(SaveLoad, AFullDiskNeverCallsTheSaveSuccessful)
     EXPECT_EQ(readFile("saves/kept.dat.gz"), old);
     // Nothing half-written is left beside it.
     EXPECT_EQ(std::distance(fs::directory_iterator("saves"), fs::directory_iterator()), 1);
-}
-
-TEST(SaveLoad, EndOfInputAtTheNamePromptCancelsTheSave)
-{
-    TempDir dir;
-    GameHarness h;
-    EXPECT_EQ(h.play({"save"}), PROMPT + SAVE_PROMPT + "Save cancelled.\n");
-    EXPECT_TRUE(fs::is_empty("saves"));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// Taking commands back, repeating the last one, and the list of saves.
+// Taking commands back and the list of saves (repeating a line is played in
+// the command transcripts).
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -102,21 +103,6 @@ TEST(Undo, KeepsAtLeastAHundredCommands)
     std::vector<std::string> undos(100, "undo");
     h.play(undos);
     EXPECT_EQ(h.game().minutesPassed, 50);
-}
-
-TEST(Again, RepeatsTheLastLineAsTyped)
-{
-    GameHarness h;
-    EXPECT_EQ(h.play({"again"}), PROMPT + "There is nothing to repeat.\n");
-    h.play({"wait"});
-    EXPECT_EQ(h.play({"g"}), PROMPT + "You wait patiently for a minute...\n");
-    EXPECT_EQ(h.play({"AGAIN", "again"}), h.play({"wait", "wait"}));
-    EXPECT_EQ(h.game().minutesPassed, 6);
-    h.play({"xyzzy"});
-    EXPECT_EQ(h.play({"g"}), PROMPT + "POOF! Nothing happens.\n");
-    // The repeated line is taken back as itself.
-    h.play({"n", "again"});
-    EXPECT_EQ(h.play({"undo"}).rfind(PROMPT + "You take back \"go north\".\n", 0), 0u);
 }
 
 TEST(Saves, ListsNewestFirstAndCallsRefusedFilesDamaged)

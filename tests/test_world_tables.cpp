@@ -1,5 +1,7 @@
-// The constant tables that a fresh journey is built from: the map, the catalogue, the cast
-// and the ambient lines. A slip in any of them would strand the player or break a trade chain.
+// The rules the world's tables must keep whatever their values (the values
+// themselves are pinned by the fresh record's checksum, and what names a row
+// that does not exist fails to compile): a slip in any of these would strand
+// the player or break a trade chain.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -15,8 +17,6 @@
 #include "locations.h"
 
 namespace {
-
-constexpr int N = DIR_NORTH, S = DIR_SOUTH, E = DIR_EAST, W = DIR_WEST, U = DIR_UP, D = DIR_DOWN;
 
 int opposite(int dir) { return dir ^ 1; } // north/south, east/west, up/down pair up
 
@@ -37,9 +37,9 @@ TEST(WorldTables, EveryWayLeadsBackTheOppositeWay)
             const int to = place.exits[dir];
             if (to < 0) continue;
             // The hidden passage under the garden statue opens only at the journey's end.
-            if (place.id == LOC_UNDERGROWTH && dir == U) {
+            if (place.id == LOC_UNDERGROWTH && dir == DIR_UP) {
                 EXPECT_EQ(to, LOC_PALE_GARDEN);
-                EXPECT_EQ(locations[LOC_PALE_GARDEN].exits[D], LOC_NOWHERE);
+                EXPECT_EQ(locations[LOC_PALE_GARDEN].exits[DIR_DOWN], LOC_NOWHERE);
                 continue;
             }
             EXPECT_EQ(locations[to].exits[opposite(dir)], place.id)
@@ -48,21 +48,7 @@ TEST(WorldTables, EveryWayLeadsBackTheOppositeWay)
     }
 }
 
-TEST(WorldTables, TheRealmsAreSealedOff)
-{
-    for (const int realm : {LOC_HEAVEN, LOC_HELL}) {
-        for (int dir = 0; dir < NUM_DIRECTIONS; ++dir) {
-            EXPECT_EQ(locations[realm].exits[dir], LOC_NOWHERE) << locations[realm].name;
-        }
-    }
-    for (const Location& place : locations) {
-        for (const int to : place.exits) {
-            EXPECT_NE(to, LOC_HEAVEN) << place.name;
-            EXPECT_NE(to, LOC_HELL) << place.name;
-        }
-    }
-}
-
+// With every way leading back, this also keeps the realms of the dead sealed off.
 TEST(WorldTables, EverythingButTheRealmsAndUndergrowthIsReachableFromTheVillage)
 {
     bool seen[NUM_LOCATIONS] = {};
@@ -85,34 +71,7 @@ TEST(WorldTables, EverythingButTheRealmsAndUndergrowthIsReachableFromTheVillage)
     }
 }
 
-TEST(WorldTables, StartingGoldLiesOnlyInTheDark)
-{
-    int placesWithGold = 0;
-    for (const Location& place : locations) {
-        EXPECT_GE(place.gold, 0) << place.name;
-        if (place.gold > 0) {
-            ++placesWithGold;
-            EXPECT_TRUE(place.isDark) << place.name;
-        }
-    }
-    EXPECT_EQ(placesWithGold, 7);
-}
-
 // ---- The catalogue -----------------------------------------------------------------------------
-
-TEST(Catalogue, RowZeroIsTheEmptyRecord)
-{
-    const Item& empty = items[ITEM_EMPTY];
-    EXPECT_STREQ(empty.name, "Empty");
-    EXPECT_STREQ(empty.description, "Nothing.");
-    EXPECT_EQ(empty.type, 0);
-    EXPECT_EQ(empty.subtype, 0);
-    EXPECT_EQ(empty.power, 0);
-    EXPECT_EQ(empty.price, 0);
-    EXPECT_FALSE(empty.unbreakable);
-    EXPECT_EQ(empty.durability, 0);
-    EXPECT_EQ(empty.maxDurability, 0);
-}
 
 TEST(Catalogue, EquipmentSubtypesAreOnesTheRulesKnow)
 {
@@ -140,20 +99,6 @@ TEST(Catalogue, EquipmentSubtypesAreOnesTheRulesKnow)
 
 // ---- The cast ----------------------------------------------------------------------------------
 
-// Every field's value is checked against the tables by the fresh-record test;
-// these are the rules the templates must keep whatever their values.
-TEST(Characters, LivingCharactersHaveASexAndStatuesNone)
-{
-    for (int i = ENTITY_GREEDO; i < NUM_ENTITIES; ++i) {
-        const Entity& who = characterTemplates[i];
-        EXPECT_GT(who.hp, 0) << who.name;
-        if (who.kind == KIND_STATUE)
-            EXPECT_EQ(who.sex, 0) << who.name;
-        else
-            EXPECT_TRUE(who.sex == 1 || who.sex == 2) << who.name;
-    }
-}
-
 TEST(Characters, WornSlotsHoldWhatFitsThem)
 {
     const auto state = freshGame();
@@ -164,7 +109,6 @@ TEST(Characters, WornSlotsHoldWhatFitsThem)
         EXPECT_TRUE(worn[SLOT_ACCESSORY].id == 0 || worn[SLOT_ACCESSORY].type == ITEM_ACCESSORY)
             << who.name;
     }
-    EXPECT_EQ(state->entities[ENTITY_GOBLIN].inventory[SLOT_WEAPON].id, ITEM_RUSTY_DAGGER);
 }
 
 TEST(Characters, EveryKeyAndInstrumentCanBeHad)
@@ -183,15 +127,6 @@ TEST(Characters, EveryKeyAndInstrumentCanBeHad)
                 copies += held.id == item.id;
         EXPECT_GE(copies, 1) << item.name << " is nowhere";
     }
-}
-
-TEST(Characters, StandingAtTheStartIsTwenty)
-{
-    int standing = 0;
-    for (const Entity& who : characterTemplates) {
-        if (who.id != 0) standing += who.trust;
-    }
-    EXPECT_EQ(standing, 20);
 }
 
 // ---- Ambient lines ------------------------------------------------------------------------------
@@ -217,7 +152,6 @@ TEST(Ambience, RowsAreWellFormedAndEndTheTable)
         for (int i = lines; i < AMBIENCE_LINES; ++i)
             EXPECT_EQ(r.lines[i], nullptr);
     }
-    EXPECT_EQ(row, 9);
     EXPECT_FALSE(places.count(LOC_VILLAGE)) << "the village is quiet";
     EXPECT_EQ(ambienceTable[row].lines[0], nullptr);
 }
