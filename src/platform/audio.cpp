@@ -22,6 +22,9 @@ std::atomic<bool> libraryStarted{false};
 // the rest of the game's start-up. So the first sound starts it, on its own
 // thread, and the player never waits for it.
 std::mutex libraryMutex;
+// ALSA keeps one configuration for the whole process and rereads it as a
+// device opens or closes, so two sounds must never open or close at once.
+std::mutex deviceMutex;
 bool libraryReady = false;
 // Set while the game closes: playing sounds stop at their next chunk.
 std::atomic<bool> stopping{false};
@@ -60,6 +63,19 @@ bool ensureLibrary()
         libraryReady = true;
     }
     return true;
+}
+
+ao_device* openDevice(ao_sample_format* format, ao_option* options)
+{
+    std::lock_guard<std::mutex> lock(deviceMutex);
+    int driver = ao_default_driver_id();
+    return driver < 0 ? nullptr : ao_open_live(driver, format, options);
+}
+
+void closeDevice(ao_device* device)
+{
+    std::lock_guard<std::mutex> lock(deviceMutex);
+    ao_close(device);
 }
 
 void* soundThread(void* argument)
@@ -141,8 +157,7 @@ void playSound(const char* path)
     // A machine without a sound card must stay quiet on the terminal.
     ao_option* options = nullptr;
     ao_append_option(&options, "quiet", "");
-    int driver = ao_default_driver_id();
-    ao_device* device = driver < 0 ? nullptr : ao_open_live(driver, &format, options);
+    ao_device* device = openDevice(&format, options);
     ao_free_options(options);
     if (device == nullptr) {
         ov_clear(&stream);
@@ -153,6 +168,6 @@ void playSound(const char* path)
     long bytes;
     while (!stopping && (bytes = ov_read(&stream, buffer, sizeof buffer, 0, 2, 1, &section)) > 0)
         ao_play(device, buffer, static_cast<uint_32>(bytes));
-    ao_close(device);
+    closeDevice(device);
     ov_clear(&stream);
 }
