@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gameHarness.h"
+#include "worldIds.h"
 
 namespace fs = std::filesystem;
 
@@ -57,7 +58,7 @@ TEST(Undo, TakesBackPurchasesSoundAndALoadByteForByte)
     TempDir dir;
     GameHarness h;
     h.seedRandom(11);
-    h.moveTo(11); // the Town Market, where Greedo sells
+    h.moveTo(LOC_TOWN_MARKET); // where Greedo sells
     expectEveryChangeTakenBack(h, {{{"talk Greedo", "buy", "Candle", "no"}},
                                    {{"save", "golem"}, false},
                                    {{"sound off"}},
@@ -74,7 +75,7 @@ TEST(Undo, TakesBackPurchasesSoundAndALoadByteForByte)
 TEST(Undo, TakesBackAFightAndADeath)
 {
     GameHarness h;
-    h.moveTo(7); // the goblin's Small Cave
+    h.moveTo(LOC_SMALL_CAVE); // the goblin's
     h.player().hp = 2;
     // Both strike for 1; then the player misses and the goblin's blow kills.
     h.queueRandom({1, 1, 1, 1, 0, 1, 0});
@@ -85,7 +86,7 @@ TEST(Undo, TakesBackAFightAndADeath)
 TEST(Undo, DrawsGoOnFromWhereTheyWere)
 {
     GameHarness h;
-    h.moveTo(7);
+    h.moveTo(LOC_SMALL_CAVE);
     h.seedRandom(5);
     h.play({"look", "wait", "attack goblin"});
     int drawn = h.randomsDrawn;
