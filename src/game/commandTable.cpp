@@ -56,7 +56,7 @@ const Command commands[NUM_COMMANDS] = {
     {"wait", goesOn<waitHandler>, true, true, NounKind::None,
      "wait\t\tWait for one minute of game time\n", 14},
     {"sound", goesOn<soundHandler>, false, false, NounKind::OnOff,
-     "sound [on/off]\tEnable/disable sound output\n", 18, RecordUse::Changes},
+     "sound [on/off]\tEnable/disable sound output\n", 18, RecordUse::ChangesWithNoun},
     {"clear", goesOn<clearHandler>, false, false, NounKind::None, "clear\t\tClear the screen\n", 15},
     {"help", goesOn<showHelp>, false, false, NounKind::None, "help\t\tPrint this help menu\n", 20},
     {"stats", goesOn<statsHandler>, false, false, NounKind::None,

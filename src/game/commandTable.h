@@ -24,10 +24,11 @@ enum class NounKind {
 };
 
 // What a command that takes no turn does to the record, so that it can be
-// taken back: most only read it; a few may change it (a load cannot be
-// played again, as its file may change); "undo" takes a change back and
+// taken back: most only read it; a few change it when a word follows the
+// verb ("sound off"; alone it only reports); a load replaces it and cannot be
+// played again, as its file may change; "undo" takes a change back and
 // "again" runs the last line once more, each leaving the record as that did.
-enum class RecordUse : unsigned char { Reads, Changes, Replaces, TakesBack, Repeats };
+enum class RecordUse : unsigned char { Reads, ChangesWithNoun, Replaces, TakesBack, Repeats };
 
 struct Command {
     const char* verb; // in lower case

@@ -106,12 +106,14 @@ Ending runCommand(GameState* state, const Command& command, const char* rest)
     if (command.record == RecordUse::Repeats) return repeatLastLine(state);
     if (command.record == RecordUse::TakesBack) return command.handler(state, rest);
     UndoLog* undo = UndoLog::active();
-    bool mayChange = undo && !command.takesTurn && command.record != RecordUse::Reads;
+    bool reportsOnly = command.record == RecordUse::ChangesWithNoun && rest[0] == '\0';
+    bool mayChange =
+        undo && !command.takesTurn && command.record != RecordUse::Reads && !reportsOnly;
     if (undo && command.takesTurn) undo->noteTurn(state);
     if (mayChange) undo->watch(state);
     Ending ending = command.handler(state, rest);
     if (ending != Ending::None) return ending;
-    if (mayChange) undo->noteIfChanged(state, command.record == RecordUse::Changes);
+    if (mayChange) undo->noteIfChanged(state, command.record == RecordUse::ChangesWithNoun);
     state->turnTaken = command.takesTurn;
     if (command.takesTurn) applyTurnEffects(state);
     return Ending::None;

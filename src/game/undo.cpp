@@ -12,7 +12,7 @@ namespace {
 // At least this many commands can be taken back.
 constexpr std::size_t STEPS_KEPT = 100;
 // The whole record is kept before every this many commands.
-constexpr std::size_t RECORD_EVERY = 25;
+constexpr std::size_t RECORD_EVERY = 50;
 constexpr std::size_t RING_SIZE = STEPS_KEPT + RECORD_EVERY + 3;
 
 UndoLog* activeLog = nullptr;
@@ -105,7 +105,7 @@ bool UndoLog::keepsWholeRecordNext()
 void UndoLog::commit(const GameState* before)
 {
     if (keepsWholeRecordNext()) {
-        if (!noting->before) noting->before = std::make_unique<GameState>();
+        if (!noting->before) noting->before = std::make_unique_for_overwrite<GameState>();
         std::memcpy(static_cast<void*>(noting->before.get()), before, sizeof *before);
     }
     noting->turnTakenBefore = before->turnTaken;
@@ -123,7 +123,7 @@ void UndoLog::noteTurn(const GameState* state)
 void UndoLog::watch(const GameState* state)
 {
     if (replaying || noting == nullptr) return;
-    if (!watched) watched = std::make_unique<GameState>();
+    if (!watched) watched = std::make_unique_for_overwrite<GameState>();
     std::memcpy(static_cast<void*>(watched.get()), state, sizeof *state);
 }
 
