@@ -329,9 +329,22 @@ LineSource& lineSource() { return source ? *source : terminalLineSource(); }
 
 void out(const char* format, ...)
 {
+    // Most of what the game says is fixed text or one text as it stands;
+    // neither needs formatting.
+    if (std::strchr(format, '%') == nullptr) {
+        sink->write(format, std::strlen(format));
+        return;
+    }
     va_list args;
     va_start(args, format);
-    vwrite(false, format, args);
+    va_list peek;
+    va_copy(peek, args);
+    const char* text = std::strcmp(format, "%s") == 0 ? va_arg(peek, const char*) : nullptr;
+    va_end(peek);
+    if (text != nullptr)
+        sink->write(text, std::strlen(text));
+    else
+        vwrite(false, format, args);
     va_end(args);
 }
 
