@@ -337,14 +337,13 @@ void out(const char* format, ...)
     }
     va_list args;
     va_start(args, format);
-    va_list peek;
-    va_copy(peek, args);
-    const char* text = std::strcmp(format, "%s") == 0 ? va_arg(peek, const char*) : nullptr;
-    va_end(peek);
-    if (text != nullptr)
+    if (std::strcmp(format, "%s") == 0) {
+        const char* text = va_arg(args, const char*);
+        if (text == nullptr) text = "(null)"; // as printf shows it
         sink->write(text, std::strlen(text));
-    else
+    } else {
         vwrite(false, format, args);
+    }
     va_end(args);
 }
 
