@@ -114,6 +114,8 @@ TEST(Saves, ListsNewestFirstAndCallsRefusedFilesDamaged)
     h.play({"wait", "save", "older", "n", "save", "newer"});
     std::ofstream("saves/broken.dat.gz") << "not a game";
     std::ofstream("saves/notes.txt") << "not a save";
+    // A name made outside the game must not steer the terminal.
+    std::ofstream("saves/\033]0;title\007.dat.gz") << "not a game";
     auto now = fs::file_time_type::clock::now();
     fs::last_write_time("saves/older.dat.gz", now - std::chrono::hours(2));
     fs::last_write_time("saves/newer.dat.gz", now - std::chrono::hours(1));
@@ -128,6 +130,8 @@ TEST(Saves, ListsNewestFirstAndCallsRefusedFilesDamaged)
         ASSERT_NE(at, std::string::npos) << line << " in\n" << listing;
     }
     EXPECT_EQ(listing.find("notes"), std::string::npos);
+    EXPECT_NE(listing.find("  ]0;title: damaged"), std::string::npos);
+    EXPECT_EQ(listing.find_first_of("\033\007"), std::string::npos);
     EXPECT_EQ(h.game().minutesPassed, 2);
 }
 

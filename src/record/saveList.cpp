@@ -11,6 +11,7 @@
 
 #include "console.h"
 #include "saveLoad.h"
+#include "text.h"
 
 namespace {
 
@@ -78,7 +79,10 @@ std::string when(std::time_t written)
 void describeSave(const SaveFile& save, GameState* record)
 {
     if (!canBeTyped(save.name) || readSaveFile(save.path.c_str(), record) != LoadResult::Loaded) {
-        out("  %s: damaged, cannot be loaded; written %s\n", save.name.c_str(),
+        // A file named by hand may hold anything, escape sequences too.
+        std::string shown = save.name;
+        keepPrintable(shown.data());
+        out("  %s: damaged, cannot be loaded; written %s\n", shown.c_str(),
             when(save.written).c_str());
         return;
     }
