@@ -149,6 +149,13 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesTextsOrNumbersAreRefused)
         tamper("flag", [](GameState& s) { std::memset(&s.entities[ENTITY_HANBO].alive, 7, 1); }),
         refused);
     EXPECT_EQ(tamper("frail", [](GameState& s) { s.player.baseMaxHp = 0; }), refused);
+    // Every turn ends with the player's hit points within 1..maximum.
+    EXPECT_EQ(tamper("wounded",
+                     [](GameState& s) {
+                         s.turnTaken = true;
+                         s.player.hp = 0;
+                     }),
+              refused);
     EXPECT_EQ(tamper("rich", [](GameState& s) { s.entities[ENTITY_GREEDO].gold = 2147483647; }),
               refused);
     // Each is harmless alone; summed in the standing they overflow.

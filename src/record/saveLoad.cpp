@@ -138,8 +138,12 @@ bool isSoundGameState(const GameState* state)
     // at least 1 once the worn accessory is counted.
     Entity player = state->player;
     recalculateStats(&player);
-    return player.maxHp >= 1 && flagSound(state->turnTaken) && flagSound(state->blackQueenSlain) &&
-           flagSound(state->soundOn) && flagSound(state->starGiftFallen);
+    // Every turn ends with them there, so a record saved after one has them so.
+    const Entity& saved = state->player;
+    bool keptAfterTurn = !state->turnTaken || (saved.hp >= 1 && saved.hp <= saved.maxHp);
+    return player.maxHp >= 1 && keptAfterTurn && flagSound(state->turnTaken) &&
+           flagSound(state->blackQueenSlain) && flagSound(state->soundOn) &&
+           flagSound(state->starGiftFallen);
 }
 
 namespace {
