@@ -134,6 +134,10 @@ bool isSoundGameState(const GameState* state)
         if (state->entities[i].id != i || !entityIsSound(state->entities[i], false)) return false;
     if (state->player.id != 0 || !entityIsSound(state->player, true)) return false;
     if (!numbersInRange(state)) return false;
+    // Flags are read only once they are known to hold a bool.
+    if (!flagSound(state->turnTaken) || !flagSound(state->blackQueenSlain) ||
+        !flagSound(state->soundOn) || !flagSound(state->starGiftFallen))
+        return false;
     // Hit points are kept between 1 and the maximum, so the maximum must be
     // at least 1 once the worn accessory is counted.
     Entity player = state->player;
@@ -141,9 +145,7 @@ bool isSoundGameState(const GameState* state)
     // Every turn ends with them there, so a record saved after one has them so.
     const Entity& saved = state->player;
     bool keptAfterTurn = !state->turnTaken || (saved.hp >= 1 && saved.hp <= saved.maxHp);
-    return player.maxHp >= 1 && keptAfterTurn && flagSound(state->turnTaken) &&
-           flagSound(state->blackQueenSlain) && flagSound(state->soundOn) &&
-           flagSound(state->starGiftFallen);
+    return player.maxHp >= 1 && keptAfterTurn;
 }
 
 namespace {
