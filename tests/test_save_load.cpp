@@ -20,7 +20,6 @@
 #include "gameHarness.h"
 #include "initFunc.h"
 #include "programRunner.h"
-#include "saveLoad.h"
 #include "worldIds.h"
 
 namespace fs = std::filesystem;

@@ -1,17 +1,16 @@
 #include "handlers.h"
 
+#include <deque>
 #include <string>
-#include <vector>
 
-#include "console.h"
 #include "drawStatus.h"
 #include "entityFunc.h"
 #include "itemFunc.h"
 #include "light.h"
+#include "portsInUse.h"
 #include "roomView.h"
-#include "runState.h"
-#include "saveList.h"
-#include "saveLoad.h"
+#include "runTime.h"
+#include "savedGames.h"
 #include "soundEffect.h"
 #include "text.h"
 #include "turnClock.h"
@@ -34,15 +33,15 @@ int getLookAction(const GameState* state, const char* noun)
 
 // ---- Special words ----
 
-Ending quitGame(GameState* state)
+Ending quitGame(RunTime& run)
 {
-    out("Farewell, %s!\n", state->player.name);
+    out("Farewell, %s!\n", run.record.player.name);
     return Ending::Quit;
 }
 
-Ending showCommandHistory(GameState*)
+Ending showCommandHistory(RunTime& run)
 {
-    std::vector<std::string> lines = rememberedLines();
+    const std::deque<std::string>& lines = run.history;
     if (lines.empty()) {
         out("No command history.\n");
         return Ending::None;
@@ -53,9 +52,9 @@ Ending showCommandHistory(GameState*)
     return Ending::None;
 }
 
-Ending answerPrayer(GameState* state)
+Ending answerPrayer(RunTime& run)
 {
-    playEffect(state, "sound/pray.ogg");
+    playEffect(&run.record, "pray");
     if (gameRandom() % 10 == 0) out("You hear a faint voice respond warmly: \"I hear you.\"\n");
     return Ending::None;
 }
@@ -106,12 +105,13 @@ void talkHandler(GameState* state, const char* noun)
 
 void waitHandler(GameState*, const char*) { out("You wait patiently for a minute...\n"); }
 
-void soundHandler(GameState* state, const char* noun)
+void soundHandler(RunTime& run, const char* noun)
 {
+    GameState* state = &run.record;
     if (noun[0] == '\0') {
         out("Sound is currently %s", state->soundOn ? "Enabled.\n" : "Disabled.\n");
     } else if (strcmpi(noun, "on") == 0) {
-        if (runState().soundOffAtStart) {
+        if (run.options.audioDisabled) {
             out("Sound cannot be enabled: audio was disabled at launch.\n");
         } else {
             state->soundOn = true;
@@ -139,11 +139,11 @@ void loadHandler(GameState* state, const char*) { loadState(state); }
 
 void listenHandler(GameState* state, const char*) { listenToAmbience(state->player.locationId); }
 
-void undoHandler(GameState* state, const char*)
+void undoHandler(RunTime& run, const char*)
 {
+    GameState* state = &run.record;
     std::string line;
-    UndoLog* undo = UndoLog::active();
-    if (undo == nullptr || !undo->takeBack(state, line)) {
+    if (!run.undo.takeBack(state, line)) {
         out("There is nothing left to take back.\n");
         return;
     }

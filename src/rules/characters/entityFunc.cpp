@@ -1,9 +1,10 @@
 #include "entityFunc.h"
 
-#include "console.h"
 #include "itemFunc.h"
 #include "merchantFunc.h"
+#include "portsInUse.h"
 #include "presence.h"
+#include "prompts.h"
 #include "recordLimits.h"
 #include "roomView.h"
 #include "soundEffect.h"
@@ -98,7 +99,7 @@ void reviveByGod(GameState* state, int standing)
     out("A bright light shimmers around you, and you feel your body tingling...\n\n");
     state->player.hp = state->player.maxHp;
     state->player.locationId = LOC_VILLAGE;
-    playEffect(state, "sound/holy.ogg");
+    playEffect(state, "holy");
     lookAround(state);
 }
 
@@ -109,7 +110,7 @@ void reviveByDevil(GameState* state)
     out("An ominous glow surrounds you, and you feel your body tingling...\n\n");
     state->player.hp = state->player.maxHp / 2;
     state->player.locationId = LOC_VILLAGE;
-    playEffect(state, "sound/demonic.ogg");
+    playEffect(state, "demonic");
     lookAround(state);
 }
 
@@ -263,7 +264,7 @@ void offerRepairs(GameState* state, Entity* player, Entity* smith)
     player->gold -= price;
     out("%s repaired your %s for %d gold.\n", smith->name, item.name, price);
     changeTrust(smith, 1);
-    playEffect(state, "sound/anvil.ogg");
+    playEffect(state, "anvil");
 }
 
 // ---- Hugs ----
@@ -273,7 +274,7 @@ void hugGod(const GameState* state, StandingBand band)
     switch (band) {
     case BAND_GOOD:
         out("God giggles softly with a gentle blush. \"You always were My favourite...\"\n");
-        playEffect(state, "sound/giggle.ogg");
+        playEffect(state, "giggle");
         break;
     case BAND_NEUTRAL:
         out("God stares at you in surprise, blushing softly. \"...you're bold.\"\n");
@@ -349,7 +350,7 @@ void talkToFae(GameState* state, Entity* player, Entity* fae, int standing)
     if (state->faeState > FAE_SUMMONED) {
         out("The %s suddenly vanishes without a trace...\n", fae->species);
         fae->locationId = LOC_NOWHERE;
-        playEffect(state, "sound/whispers.ogg");
+        playEffect(state, "whispers");
     }
 }
 

@@ -1,8 +1,9 @@
 #include "combatFunc.h"
 
-#include "console.h"
 #include "entityFunc.h"
 #include "itemFunc.h"
+#include "portsInUse.h"
+#include "prompts.h"
 #include "recordLimits.h"
 #include "soundEffect.h"
 #include "standing.h"
@@ -115,7 +116,7 @@ void vanquishBlackQueen(GameState* state, Entity* queen)
     out("The corpse of the Black Queen vanishes...!\n");
     state->blackQueenSlain = true;
     out("You swear you hear a faint laughter echoing...\n");
-    playEffect(state, "sound/bqlaugh.ogg");
+    playEffect(state, "bqlaugh");
     state->locations[LOC_OLD_CASTLE].exitLocks[DIR_EAST] = WAY_OPEN;
 }
 

@@ -1,11 +1,11 @@
 #include "useFunc.h"
 
 #include "characterSheet.h"
-#include "console.h"
 #include "entities.h"
 #include "itemFunc.h"
 #include "items.h"
 #include "moveFunc.h"
+#include "portsInUse.h"
 #include "presence.h"
 #include "roomView.h"
 #include "soundEffect.h"
@@ -24,7 +24,7 @@ bool drinkPotion(GameState* state, Item* potion)
     out("Drank the %s. Restored %d HP.\n", potion->name, potion->power);
     state->player.hp += potion->power;
     hpBounds(&state->player);
-    playEffect(state, "sound/drink.ogg");
+    playEffect(state, "drink");
     return true;
 }
 
@@ -51,7 +51,7 @@ bool turnKey(GameState* state, Item* key)
     here.exitLocks[dir] = WAY_OPEN;
     out("Unlocked the door with the %s.\n", key->name);
     emptySlot(state, key);
-    playEffect(state, "sound/unlock.ogg");
+    playEffect(state, "unlock");
     return false;
 }
 
@@ -60,7 +60,7 @@ void playNothing() { out("...nothing happens.\n"); }
 bool playFlute(GameState* state, const Item* flute)
 {
     out("You play the %s...\n", flute->name);
-    playEffect(state, "sound/flute.ogg");
+    playEffect(state, "flute");
     if (state->player.locationId != flute->power) {
         playNothing();
         return true;
@@ -71,7 +71,7 @@ bool playFlute(GameState* state, const Item* flute)
         state->faeState = FAE_SUMMONED;
     }
     out("...the forest echoes with laughter.\n");
-    playEffect(state, "sound/laughter.ogg");
+    playEffect(state, "laughter");
     return true;
 }
 
@@ -86,7 +86,7 @@ Entity* hostileMonsterHere(GameState* state)
 void playToTheStars(GameState* state)
 {
     out("...the stars above twinkle beautifully.\n");
-    playEffect(state, "sound/twinkle.ogg");
+    playEffect(state, "twinkle");
     Location& here = currentPlace(state);
     // The Moon's Tear falls once a journey, and only where there is room for it.
     if (state->starGiftFallen || here.item.id != 0) return;
@@ -98,7 +98,7 @@ void playToTheStars(GameState* state)
 bool playLyre(GameState* state, const Item* lyre)
 {
     out("You play the %s...\n", lyre->name);
-    playEffect(state, "sound/lyre.ogg");
+    playEffect(state, "lyre");
     if (state->player.locationId == lyre->power) {
         playToTheStars(state);
         return false;
@@ -129,7 +129,7 @@ void kindleLight(GameState* state, const Item* light)
     currentPlace(state).isLit = true;
     state->lightTurns = light->power;
     out("You light the %s, and the area comes into view...\n", light->name);
-    playEffect(state, "sound/light.ogg");
+    playEffect(state, "light");
     lookAround(state);
 }
 

@@ -1,0 +1,22 @@
+// Saved games as files in a folder ("saves" where the game was started):
+// NAME.dat.gz, the record gzip-compressed.
+#pragma once
+
+#include <string>
+
+#include "ports.h"
+
+class SavesFolder : public SaveStorage {
+public:
+    explicit SavesFolder(std::string folder = "saves") : folder(std::move(folder)) {}
+    std::vector<Entry> list() override;
+    bool exists(const std::string& name) override;
+    Read read(const std::string& name, std::size_t limit, std::string& bytes) override;
+    Write write(const std::string& name, std::string_view bytes, std::string& reason) override;
+    bool remove(const std::string& name) override;
+
+    std::string pathOf(const std::string& name) const { return folder + "/" + name + ".dat.gz"; }
+
+private:
+    std::string folder;
+};
