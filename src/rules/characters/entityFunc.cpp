@@ -51,7 +51,6 @@ namespace {
 
 constexpr int NAME_PRICE_IN_TRUST = 5; // what each soul thinks less of a nameless player
 constexpr int FAE_GIFT_GOLD = 25;
-constexpr int QUEEN_NEVER_CALMS = 999;
 
 const char* bandLine(const Entity& character, StandingBand band)
 {
@@ -120,7 +119,7 @@ void confrontBlackQueen(Entity* queen)
     out("\"There is nothing to be said...and only one thing left undone.\"\n");
     out("The Black Queen prepares to attack...!\n");
     queen->hostile = true;
-    queen->cooldown = QUEEN_NEVER_CALMS;
+    queen->cooldown = NEVER_CALMS;
 }
 
 void meetWhiteQueen(GameState* state, int standing)

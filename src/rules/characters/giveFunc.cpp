@@ -31,7 +31,43 @@ enum class Fill {
     NameAndGold,
 };
 
+// The conversions a line with this fill must hold, in order.
+constexpr const char* conversionsOf(Fill fill)
+{
+    switch (fill) {
+    case Fill::Plain: return "";
+    case Fill::Name:
+    case Fill::Species: return "s";
+    case Fill::NameAndSpecies:
+    case Fill::NameAndReward:
+    case Fill::SpeciesAndReward: return "ss";
+    case Fill::NameAndGold: return "sd";
+    }
+    return "?";
+}
+
+// Whether the format's conversions are exactly those the fill hands it.
+constexpr bool fillsFormat(const char* format, Fill fill)
+{
+    const char* wanted = conversionsOf(fill);
+    for (const char* c = format; *c != '\0'; ++c) {
+        if (*c != '%') continue;
+        ++c;
+        if (*c == '%') continue;
+        if (*c != *wanted) return false;
+        ++wanted;
+    }
+    return *wanted == '\0';
+}
+
+// A line of thanks. A format that does not take what its fill gives (a
+// missing %s, a %d for a name) stops the build instead of printing garbage.
 struct ReactionLine {
+    consteval ReactionLine(const char* format, Fill fill) : format(format), fill(fill)
+    {
+        if (!fillsFormat(format, fill)) throw "the format does not take what its fill gives";
+    }
+    consteval ReactionLine() : format(nullptr), fill(Fill::Plain) {}
     const char* format;
     Fill fill;
 };
@@ -248,7 +284,7 @@ void offerRoseToBlackQueen(Entity* queen, const Item* rose)
     out("She returns the %s to you.\n", rose->name);
     out("The Black Queen prepares to attack...\n");
     queen->hostile = true;
-    queen->cooldown = 999;
+    queen->cooldown = NEVER_CALMS;
 }
 
 void offerRoseToWhiteQueen(const GameState* state, const Item* rose)

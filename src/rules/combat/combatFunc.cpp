@@ -72,7 +72,7 @@ void turnHostile(Entity* defender, int standing)
 bool playerStrikes(GameState* state, Entity* attacker, Entity* defender)
 {
     Item* weapon = &attacker->inventory[SLOT_WEAPON];
-    if (weapon->subtype >= 1 && weapon->subtype <= 3)
+    if (weapon->subtype >= WEAPON_BLADE && weapon->subtype <= WEAPON_SCYTHE)
         out("%s swings the %s at %s...", attacker->name, weapon->name, defender->name);
     else
         out("%s attacks %s...", attacker->name, defender->name);

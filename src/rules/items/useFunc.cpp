@@ -12,9 +12,6 @@
 
 namespace {
 
-enum InstrumentSubtype { INSTRUMENT_FLUTE = 0, INSTRUMENT_LYRE = 1 };
-enum LightSubtype { LIGHT_CANDLE = 0, LIGHT_LANTERN = 1, LIGHT_LAMP_OIL = 2 };
-
 Location& currentPlace(GameState* state) { return state->locations[state->player.locationId]; }
 
 // Each use below answers whether the item then wears.
