@@ -93,6 +93,22 @@ void lookHandler(GameState* state, const char* noun)
     }
 }
 
+// "x" and "examine" look at what they name; alone they name nothing.
+void examineHandler(GameState* state, const char* noun)
+{
+    if (noun[0] == '\0') {
+        out("Examine what?\n");
+        return;
+    }
+    lookHandler(state, noun);
+}
+
+// "l" alone looks around, as "look" alone does.
+void shortLookHandler(GameState* state, const char* noun)
+{
+    lookHandler(state, noun[0] == '\0' ? "around" : noun);
+}
+
 void talkHandler(GameState* state, const char* noun)
 {
     if (strcmpi(noun, "grue") == 0) {

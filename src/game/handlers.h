@@ -13,6 +13,8 @@ Ending answerPrayer(GameState* state);
 // ---- Commands: the game state and the rest of the typed line ----
 void getHandler(GameState* state, const char* noun);
 void lookHandler(GameState* state, const char* noun);
+void examineHandler(GameState* state, const char* noun);
+void shortLookHandler(GameState* state, const char* noun);
 void talkHandler(GameState* state, const char* noun);
 void waitHandler(GameState* state, const char* noun);
 void soundHandler(GameState* state, const char* noun);
