@@ -82,6 +82,9 @@ const Command commands[NUM_COMMANDS] = {
     {"examine", goesOn<examineHandler>, false, true, NounKind::AnythingInView, nullptr, 0},
     {"i", goesOn<inventoryHandler>, false, false, NounKind::None, nullptr, 0},
     {"l", goesOn<shortLookHandler>, false, true, NounKind::AnythingInView, nullptr, 0},
+    // A transcript is no part of the game record: undo leaves it be.
+    {"script", goesOn<scriptHandler>, false, false, NounKind::None, nullptr, 0},
+    {"unscript", goesOn<unscriptHandler>, false, false, NounKind::None, nullptr, 0},
 };
 
 // In the order they are tried: quitting comes before everything else.

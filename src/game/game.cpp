@@ -7,6 +7,7 @@
 #include "commandTable.h"
 #include "completion.h"
 #include "console.h"
+#include "handlers.h"
 #include "light.h"
 #include "roomView.h"
 #include "runState.h"
@@ -197,11 +198,14 @@ Ending handleCommand(GameState* state)
     if (!readCommandLine(line, sizeof line)) {
         // Running out of input ends the game as "quit" does.
         out("\nFarewell, %s!\n", state->player.name);
+        stopTranscript();
         return Ending::Quit;
     }
     lineRepeated = false;
     Ending ending = runCommandLine(state, line);
     if (!lineRepeated && hasWord(line)) runState().lastCommandLine = line;
+    // The transcript ends with the journey, its last words included.
+    if (ending != Ending::None) stopTranscript();
     return ending;
 }
 

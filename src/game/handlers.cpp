@@ -1,5 +1,9 @@
 #include "handlers.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,11 +18,15 @@
 #include "saveLoad.h"
 #include "soundEffect.h"
 #include "text.h"
+#include "transcriptFile.h"
 #include "turnClock.h"
 #include "undo.h"
 #include "useFunc.h"
 
 namespace {
+
+// As with a save, so that the folder, the name and ".txt" fit a path.
+constexpr std::size_t LONGEST_TRANSCRIPT_NAME = 240;
 
 // 0 the surroundings, 1 a character (or anything unknown), 2 an item.
 int getLookAction(const GameState* state, const char* noun)
@@ -168,3 +176,48 @@ void undoHandler(GameState* state, const char*)
 }
 
 void savesHandler(GameState*, const char*) { listSaves(); }
+
+void scriptHandler(GameState*, const char* noun)
+{
+    std::shared_ptr<TranscriptFile>& kept = runState().transcript;
+    if (kept && kept->copying()) {
+        out("A transcript is already being kept in %s.\n", kept->path().c_str());
+        return;
+    }
+    kept.reset(); // one whose writing failed
+    std::string name = noun;
+    if (name.empty()) {
+        out("Enter a name for your transcript: ");
+        if (!lineSource().readPlainLine(name) || name.empty()) {
+            out("Transcript cancelled.\n");
+            return;
+        }
+    }
+    name.resize(std::min(name.size(), LONGEST_TRANSCRIPT_NAME));
+    sanitizeFilename(name.data());
+    mkdir("transcripts", 0777);
+    std::string path = "transcripts/" + name + ".txt";
+    auto transcript = std::make_shared<TranscriptFile>();
+    std::string failure = transcript->open(path.c_str());
+    if (!failure.empty()) {
+        outError("Could not open transcript file: %s\n", failure.c_str());
+        return;
+    }
+    out("Keeping a transcript in %s; type \"unscript\" to stop.\n", path.c_str());
+    transcript->start();
+    kept = std::move(transcript);
+}
+
+void unscriptHandler(GameState*, const char*)
+{
+    std::shared_ptr<TranscriptFile>& kept = runState().transcript;
+    if (!kept || !kept->copying()) {
+        out("No transcript is being kept.\n");
+        kept.reset();
+        return;
+    }
+    out("Transcript saved to %s.\n", kept->path().c_str());
+    kept.reset();
+}
+
+void stopTranscript() { runState().transcript.reset(); }

@@ -27,3 +27,8 @@ void loadHandler(GameState* state, const char* noun);
 void listenHandler(GameState* state, const char* noun);
 void undoHandler(GameState* state, const char* noun);
 void savesHandler(GameState* state, const char* noun);
+void scriptHandler(GameState* state, const char* noun);
+void unscriptHandler(GameState* state, const char* noun);
+
+// Closes the transcript being kept, if any: the journey has ended.
+void stopTranscript();

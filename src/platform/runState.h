@@ -4,9 +4,12 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+class TranscriptFile;
 
 // Completion for the line editor: given the line up to the cursor, where the
 // word being completed starts and the whole words that could finish it.
@@ -26,6 +29,8 @@ struct RunState {
     // handing out one by one.
     Completer completer;
     std::vector<std::string> pendingMatches;
+    // The transcript being kept ("script"), if any.
+    std::shared_ptr<TranscriptFile> transcript;
 };
 
 RunState& runState();
