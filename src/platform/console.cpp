@@ -190,8 +190,8 @@ public:
     }
     // The game has printed the question itself: the editor takes it as its
     // prompt, already on the screen, so it is neither printed again nor
-    // redrawn over what the line before held. No completion: a save name is
-    // free text.
+    // redrawn over what the line before held. Completion only where the
+    // question offers it (a save's name); other answers are free text.
     bool readPlainLine(std::string& line) override
     {
         prepareEditor();
@@ -201,12 +201,16 @@ public:
         rl_on_new_line_with_prompt();
         rl_redisplay();
         rl_already_prompted = 1;
-        rl_inhibit_completion = 1;
+        rl_inhibit_completion = runState().answerCompleter ? 0 : 1;
+        answering = true;
         bool gotLine = edit(question.c_str(), line);
+        answering = false;
         rl_already_prompted = 0;
         rl_inhibit_completion = 0;
         return gotLine;
     }
+    // Set while an answer to a question is typed, not a command.
+    static bool answering;
 
 private:
     static bool edit(const char* prompt, std::string& line)
@@ -234,6 +238,8 @@ private:
     }
 };
 
+bool ReadlineLineSource::answering = false;
+
 // Readline asks for one match at a time; the first call computes them all.
 char* nextMatch(const char*, int state)
 {
@@ -250,14 +256,16 @@ char* nextMatch(const char*, int state)
 char** completeLine(const char* text, int start, int end)
 {
     rl_attempted_completion_over = 1;
-    const Completer& completer = runState().completer;
+    bool answering = ReadlineLineSource::answering;
+    const Completer& completer = answering ? runState().answerCompleter : runState().completer;
     if (!completer) return nullptr;
     auto [wordStart, words] = completer(std::string(rl_line_buffer, static_cast<std::size_t>(end)));
     std::size_t alreadyTyped =
         static_cast<std::size_t>(start) - std::min<std::size_t>(wordStart, start);
     // A finished verb wants a blank after it; a noun must not get one, as
-    // "north " is not a direction.
+    // "north " is not a direction, nor a name, which would end in "_".
     bool completingVerb =
+        !answering &&
         std::string(rl_line_buffer, wordStart).find_first_not_of(" \t") == std::string::npos;
     rl_completion_append_character = completingVerb ? static_cast<int>(' ') : 0;
     std::vector<std::string>& pendingMatches = runState().pendingMatches;

@@ -29,6 +29,8 @@ struct RunState {
     // handing out one by one.
     Completer completer;
     std::vector<std::string> pendingMatches;
+    // What it offers at the question being asked (a save's name), if anything.
+    Completer answerCompleter;
     // The transcript being kept ("script"), if any.
     std::shared_ptr<TranscriptFile> transcript;
 };

@@ -18,21 +18,12 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view SAVE_ENDING = ".dat.gz";
-constexpr std::size_t LONGEST_NAME = 240;
 
 struct SaveFile {
     std::string name; // as typed at the load prompt
     std::string path;
     std::time_t written;
 };
-
-// A name the load prompt turns into this very file.
-bool canBeTyped(const std::string& name)
-{
-    std::string cleaned = name;
-    sanitizeFilename(cleaned.data());
-    return cleaned == name && name.size() <= LONGEST_NAME && name.find('\0') == std::string::npos;
-}
 
 std::vector<SaveFile> findSaves()
 {
@@ -78,7 +69,8 @@ std::string when(std::time_t written)
 
 void describeSave(const SaveFile& save, GameState* record)
 {
-    if (!canBeTyped(save.name) || readSaveFile(save.path.c_str(), record) != LoadResult::Loaded) {
+    if (!saveNameCanBeTyped(save.name) ||
+        readSaveFile(save.path.c_str(), record) != LoadResult::Loaded) {
         // A file named by hand may hold anything, escape sequences too.
         std::string shown = save.name;
         keepPrintable(shown.data());

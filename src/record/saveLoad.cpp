@@ -5,16 +5,20 @@
 #include <unistd.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "characterSheet.h"
 #include "console.h"
 #include "recordLimits.h"
+#include "runState.h"
 
 namespace {
 
@@ -29,7 +33,12 @@ bool askSaveName(const char* prompt, char* name)
 {
     out("%s", prompt);
     std::string line;
+    // Tab offers the names of the saves there are, here and nowhere else.
+    runState().answerCompleter = [](const std::string& typed) {
+        return std::make_pair(std::size_t{0}, saveNamesStartingWith(typed));
+    };
     bool gotLine = lineSource().readPlainLine(line);
+    runState().answerCompleter = nullptr;
     std::memset(name, 0, NAME_SIZE);
     std::strncpy(name, line.c_str(), NAME_SIZE - 1);
     sanitizeFilename(name);
@@ -122,6 +131,31 @@ bool fileExists(const char* path)
     // is no plain file, still exists, and asking never waits on it.
     struct stat status;
     return lstat(path, &status) == 0;
+}
+
+bool saveNameCanBeTyped(const std::string& name)
+{
+    std::string cleaned = name;
+    sanitizeFilename(cleaned.data());
+    return cleaned == name && name.size() < NAME_SIZE && name.find('\0') == std::string::npos;
+}
+
+std::vector<std::string> saveNamesStartingWith(const std::string& typed)
+{
+    constexpr std::string_view ending = ".dat.gz";
+    std::string start = typed.substr(0, NAME_SIZE - 1);
+    sanitizeFilename(start.data());
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator("saves", error)) {
+        std::string file = entry.path().filename().string();
+        std::string name = file.substr(0, file.size() - std::min(file.size(), ending.size()));
+        if (!file.ends_with(ending) || !name.starts_with(start) || !saveNameCanBeTyped(name))
+            continue;
+        if (entry.is_regular_file(error)) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 bool isSoundGameState(const GameState* state)

@@ -1,6 +1,9 @@
 // Saved games: the whole record, gzip-compressed, one file per name.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "gameState.h"
 
 void saveState(const GameState* state);
@@ -8,6 +11,12 @@ bool loadState(GameState* state);
 
 void sanitizeFilename(char* name);
 bool fileExists(const char* path);
+
+// True when the name prompt turns this very name into the file's.
+bool saveNameCanBeTyped(const std::string& name);
+// The names of the saves whose name starts with what was typed at a name
+// prompt (cleaned as the prompt cleans it), in alphabetical order.
+std::vector<std::string> saveNamesStartingWith(const std::string& typed);
 
 // Writes the record to path through a temporary file renamed into place, so
 // an interrupted save never destroys the previous one. On failure errno
