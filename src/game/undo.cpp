@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <optional>
 
 #include "audio.h"
 #include "runState.h"
@@ -25,10 +26,11 @@ public:
 
 void noSound(const char*) {}
 
-// Hands a command its noted answers again; then the input has ended.
+// Hands a command its noted answers again, the ends of input among them
+// where they were; then the input has ended.
 class NotedLines : public LineSource {
 public:
-    explicit NotedLines(const std::vector<std::string>& answers)
+    explicit NotedLines(const std::vector<std::optional<std::string>>& answers)
         : answers(answers.begin(), answers.end())
     {
     }
@@ -37,13 +39,14 @@ public:
     {
         line.clear();
         if (answers.empty()) return false;
-        line = std::move(answers.front());
+        std::optional<std::string> answer = std::move(answers.front());
         answers.pop_front();
-        return true;
+        if (answer) line = std::move(*answer);
+        return answer.has_value();
     }
 
 private:
-    std::deque<std::string> answers;
+    std::deque<std::optional<std::string>> answers;
 };
 
 } // namespace
@@ -72,15 +75,26 @@ UndoLog* UndoLog::active() { return activeLog; }
 bool UndoLog::NotingLines::readLine(const char* prompt, std::string& line)
 {
     bool got = log.inner->readLine(prompt, line);
-    if (got && log.noting != nullptr) log.noting->answers.push_back(line);
+    log.noteAnswer(got, line);
     return got;
 }
 
 bool UndoLog::NotingLines::readPlainLine(std::string& line)
 {
     bool got = log.inner->readPlainLine(line);
-    if (got && log.noting != nullptr) log.noting->answers.push_back(line);
+    log.noteAnswer(got, line);
     return got;
+}
+
+// A question the end of input answered (Ctrl-D in a terminal) must meet it
+// again when played once more, not the line read after it.
+void UndoLog::noteAnswer(bool got, const std::string& line)
+{
+    if (noting == nullptr) return;
+    if (got)
+        noting->answers.emplace_back(line);
+    else
+        noting->answers.emplace_back(std::nullopt);
 }
 
 void UndoLog::beginCommand(const char* line)

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,8 @@ public:
 private:
     struct Step {
         std::string line;
-        std::vector<std::string> answers;
+        // What its questions read, in order; none where the input had ended.
+        std::vector<std::optional<std::string>> answers;
         std::vector<int> numbers;
         bool turnTakenBefore = false;
         bool canReplay = true;
@@ -78,6 +80,7 @@ private:
     LineSource* inner = nullptr;
     std::function<int()> innerRandom;
 
+    void noteAnswer(bool got, const std::string& line);
     Step& step(std::size_t index) { return steps[(first + index) % steps.size()]; }
     bool keepsWholeRecordNext();
     void commit(const GameState* before);
