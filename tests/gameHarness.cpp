@@ -32,7 +32,7 @@ bool ScriptedLines::readPlainLine(std::string& line)
 GameHarness::GameHarness(SessionOptions options)
     : playing(std::make_unique<Session>(ports, options))
 {
-    portsForTests.emplace(ports);
+    portsForTests.emplace(playing->portsInPlay());
     randomsDrawn = 0;
 }
 

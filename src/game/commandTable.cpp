@@ -90,6 +90,15 @@ const Command commands[NUM_COMMANDS] = {
     {"again", nullptr, false, false, NounKind::None, nullptr, 0, RecordUse::Repeats},
     {"g", nullptr, false, false, NounKind::None, nullptr, 0, RecordUse::Repeats},
     {"saves", goesOn<savesHandler>, false, false, NounKind::None, nullptr, 0},
+    // The words players of such games type without thinking. Rows, not
+    // aliases, so that a player named "I" or "L" is still answered by name.
+    {"x", goesOn<examineHandler>, false, true, NounKind::AnythingInView, nullptr, 0},
+    {"examine", goesOn<examineHandler>, false, true, NounKind::AnythingInView, nullptr, 0},
+    {"i", goesOn<inventoryHandler>, false, false, NounKind::None, nullptr, 0},
+    {"l", goesOn<shortLookHandler>, false, true, NounKind::AnythingInView, nullptr, 0},
+    // A transcript is no part of the game record: undo leaves it be.
+    {"script", ofSession<scriptHandler>, false, false, NounKind::None, nullptr, 0},
+    {"unscript", ofSession<unscriptHandler>, false, false, NounKind::None, nullptr, 0},
 };
 
 // In the order they are tried: quitting comes before everything else.

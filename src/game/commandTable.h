@@ -59,7 +59,7 @@ struct Alias {
     bool shorthand; // listed among the shorthands on the help screen
 };
 
-constexpr int NUM_COMMANDS = 30;
+constexpr int NUM_COMMANDS = 36;
 constexpr int NUM_SPECIAL_WORDS = 11;
 
 extern const Command commands[NUM_COMMANDS];

@@ -1,6 +1,8 @@
 #include "handlers.h"
 
+#include <algorithm>
 #include <deque>
+#include <memory>
 #include <string>
 
 #include "drawStatus.h"
@@ -13,11 +15,15 @@
 #include "savedGames.h"
 #include "soundEffect.h"
 #include "text.h"
+#include "transcript.h"
 #include "turnClock.h"
 #include "undo.h"
 #include "useFunc.h"
 
 namespace {
+
+// As with a save, so that the folder, the name and ".txt" fit a path.
+constexpr std::size_t LONGEST_TRANSCRIPT_NAME = 240;
 
 // 0 the surroundings, 1 a character (or anything unknown), 2 an item.
 int getLookAction(const GameState* state, const char* noun)
@@ -92,6 +98,22 @@ void lookHandler(GameState* state, const char* noun)
     }
 }
 
+// "x" and "examine" look at what they name; alone they name nothing.
+void examineHandler(GameState* state, const char* noun)
+{
+    if (noun[0] == '\0') {
+        out("Examine what?\n");
+        return;
+    }
+    lookHandler(state, noun);
+}
+
+// "l" alone looks around, as "look" alone does.
+void shortLookHandler(GameState* state, const char* noun)
+{
+    lookHandler(state, noun[0] == '\0' ? "around" : noun);
+}
+
 void talkHandler(GameState* state, const char* noun)
 {
     if (strcmpi(noun, "grue") == 0) {
@@ -152,3 +174,44 @@ void undoHandler(RunTime& run, const char*)
 }
 
 void savesHandler(GameState*, const char*) { listSaves(); }
+
+void scriptHandler(RunTime& run, const char* noun)
+{
+    TranscriptKeeper& transcript = run.transcript;
+    if (transcript.copying()) {
+        out("A transcript is already being kept in transcripts/%s.txt.\n",
+            transcript.name().c_str());
+        return;
+    }
+    transcript.stop(); // one whose writing failed
+    std::string name = noun;
+    if (name.empty()) {
+        out("Enter a name for your transcript: ");
+        if (!ports().lines.readPlainLine(name) || name.empty()) {
+            out("Transcript cancelled.\n");
+            return;
+        }
+    }
+    name.resize(std::min(name.size(), LONGEST_TRANSCRIPT_NAME));
+    sanitizeFilename(name.data());
+    std::string reason;
+    std::unique_ptr<SaveStorage::Transcript> file = ports().saves.openTranscript(name, reason);
+    if (file == nullptr) {
+        outError("Could not open transcript file: %s\n", reason.c_str());
+        return;
+    }
+    out("Keeping a transcript in transcripts/%s.txt; type \"unscript\" to stop.\n", name.c_str());
+    transcript.start(std::move(file), name, ports().clock.now());
+}
+
+void unscriptHandler(RunTime& run, const char*)
+{
+    TranscriptKeeper& transcript = run.transcript;
+    if (!transcript.copying()) {
+        out("No transcript is being kept.\n");
+        transcript.stop();
+        return;
+    }
+    out("Transcript saved to transcripts/%s.txt.\n", transcript.name().c_str());
+    transcript.stop();
+}

@@ -15,6 +15,8 @@ Ending answerPrayer(RunTime& run);
 // ---- Commands: the game state and the rest of the typed line ----
 void getHandler(GameState* state, const char* noun);
 void lookHandler(GameState* state, const char* noun);
+void examineHandler(GameState* state, const char* noun);
+void shortLookHandler(GameState* state, const char* noun);
 void talkHandler(GameState* state, const char* noun);
 void waitHandler(GameState* state, const char* noun);
 void soundHandler(RunTime& run, const char* noun);
@@ -27,3 +29,6 @@ void loadHandler(GameState* state, const char* noun);
 void listenHandler(GameState* state, const char* noun);
 void undoHandler(RunTime& run, const char* noun);
 void savesHandler(GameState* state, const char* noun);
+void scriptHandler(RunTime& run, const char* noun);
+void unscriptHandler(RunTime& run, const char* noun);
+

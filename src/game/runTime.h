@@ -8,6 +8,7 @@
 #include "gameState.h"
 
 class UndoLog;
+class TranscriptKeeper;
 
 struct SessionOptions {
     // "--no-audio": nothing plays and sound cannot be switched on.
@@ -17,6 +18,7 @@ struct SessionOptions {
 struct RunTime {
     GameState& record;
     UndoLog& undo;
+    TranscriptKeeper& transcript;
     SessionOptions options;
     // The command lines "history" lists, oldest first.
     std::deque<std::string> history;

@@ -21,12 +21,26 @@ namespace {
 constexpr std::size_t NAME_SIZE = 241;
 constexpr std::size_t LONGEST_NAME = NAME_SIZE - 1;
 
+// A name the load prompt turns into this very save.
+bool canBeTyped(const std::string& name)
+{
+    std::string cleaned = name;
+    sanitizeFilename(cleaned.data());
+    return cleaned == name && name.size() <= LONGEST_NAME && name.find('\0') == std::string::npos;
+}
+
 // Reads the save name the player types, cut to fit and cleaned. False at end of input.
 bool askSaveName(const char* prompt, char* name)
 {
     out("%s", prompt);
     std::string line;
-    bool gotLine = ports().lines.readPlainLine(line);
+    // Tab offers the names of the saves there are, here and nowhere else.
+    LineSource& lines = ports().lines;
+    lines.offerAnswers([](const std::string& typed) {
+        return std::make_pair(std::size_t{0}, saveNamesStartingWith(typed));
+    });
+    bool gotLine = lines.readPlainLine(line);
+    lines.offerAnswers(nullptr);
     std::memset(name, 0, NAME_SIZE);
     std::strncpy(name, line.c_str(), NAME_SIZE - 1);
     sanitizeFilename(name);
@@ -51,14 +65,6 @@ Loaded readSave(const std::string& name, GameState* into)
     case SaveStorage::Read::Found: break;
     }
     return recordFromBytes(bytes, into) ? Loaded::Yes : Loaded::Refused;
-}
-
-// A name the load prompt turns into this very save.
-bool canBeTyped(const std::string& name)
-{
-    std::string cleaned = name;
-    sanitizeFilename(cleaned.data());
-    return cleaned == name && name.size() <= LONGEST_NAME && name.find('\0') == std::string::npos;
 }
 
 std::string timePlayed(int minutes)
@@ -103,6 +109,17 @@ void describeSave(const SaveStorage::Entry& save, GameState* record)
 }
 
 } // namespace
+
+std::vector<std::string> saveNamesStartingWith(const std::string& typed)
+{
+    std::string start = typed.substr(0, LONGEST_NAME);
+    sanitizeFilename(start.data());
+    std::vector<std::string> names;
+    for (const SaveStorage::Entry& save : ports().saves.list())
+        if (save.name.starts_with(start) && canBeTyped(save.name)) names.push_back(save.name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 void sanitizeFilename(char* name)
 {

@@ -2,6 +2,9 @@
 // name, answering, and reaching the session's save storage.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "gameState.h"
 
 // Asks for a name and saves the record under it (asking before it replaces
@@ -14,6 +17,10 @@ bool loadState(GameState* state);
 // that game stands and when it was written. One the loader would refuse is
 // listed as damaged.
 void listSaves();
+
+// The saves whose names could be typed at the load prompt and begin with
+// `typed` as the prompt cleans it, in order (Tab at the save prompts).
+std::vector<std::string> saveNamesStartingWith(const std::string& typed);
 
 // Makes a typed name safe as a file name: anything but ASCII letters,
 // digits, '-', '_' and '.' becomes '_'.

@@ -12,6 +12,7 @@
 #include "roomView.h"
 #include "savedGames.h"
 #include "text.h"
+#include "transcript.h"
 #include "turnClock.h"
 #include "undo.h"
 #include "version.h"
@@ -97,6 +98,7 @@ bool hasWord(const char* line) { return line[std::strspn(line, " \t\n\v\f\r")] !
 
 Session::Session(Ports ports, SessionOptions options)
     : frontEnd(ports), state(std::make_unique<GameState>()),
+      transcript(std::make_unique<TranscriptKeeper>(ports.output, ports.lines)),
       undo(std::make_unique<UndoLog>(
           [this](GameState*, const char* line) {
               // Played again silently: the notice was given the first time.
@@ -104,10 +106,10 @@ Session::Session(Ports ports, SessionOptions options)
               playLine(line);
               run.lastNoticeTurn = notice;
           },
-          ports.lines, ports.random)),
-      inPlay{undo->notingLines(), ports.output, undo->notingRandom(),
-             ports.sound,         ports.saves,  ports.clock},
-      run{*state, *undo, options, {}, -1}
+          transcript->lines(), ports.random)),
+      inPlay{undo->notingLines(), transcript->output(), undo->notingRandom(),
+             ports.sound,         ports.saves,          ports.clock},
+      run{*state, *undo, *transcript, options, {}, -1}
 {
     PortsInUse playing(inPlay);
     buildFreshGame(state.get());
@@ -181,11 +183,14 @@ Ending Session::step()
     if (!readCommandLine(line, sizeof line)) {
         // Running out of input ends the game as "quit" does.
         out("\nFarewell, %s!\n", state->player.name);
+        run.transcript.stop();
         return Ending::Quit;
     }
     lineRepeated = false;
     Ending ending = playLine(line);
     if (!lineRepeated && hasWord(line)) lastCommandLine = line;
+    // The transcript ends with the journey, its last words included.
+    if (ending != Ending::None) run.transcript.stop();
     return ending;
 }
 

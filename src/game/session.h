@@ -13,6 +13,7 @@
 #include "runTime.h"
 
 struct Command;
+class TranscriptKeeper;
 
 class Session {
 public:
@@ -36,10 +37,14 @@ public:
     GameState& record() { return *state; }
     UndoLog& undoLog() { return *undo; }
     RunTime& runTime() { return run; }
+    // The ports as the session plays through them (a transcript kept, undo
+    // noting): for a test that calls one rule or one printing function.
+    Ports& portsInPlay() { return inPlay; }
 
 private:
     Ports frontEnd;
     std::unique_ptr<GameState> state;
+    std::unique_ptr<TranscriptKeeper> transcript;
     std::unique_ptr<UndoLog> undo;
     Ports inPlay; // the front end's, as undo notes what a command reads and draws
     RunTime run;

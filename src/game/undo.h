@@ -64,6 +64,10 @@ private:
         {
             log.inner.offerCompletions(std::move(completer));
         }
+        void offerAnswers(Completer completer) override
+        {
+            log.inner.offerAnswers(std::move(completer));
+        }
 
     private:
         UndoLog& log;

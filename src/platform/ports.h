@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <ctime>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -30,6 +31,9 @@ public:
     virtual void remember(const std::string& /*line*/) {}
     // What Tab offers at the command prompt from now on; empty offers nothing.
     virtual void offerCompletions(Completer /*completer*/) {}
+    // What Tab offers at the questions read next (a save's name); empty,
+    // nothing: most answers are free text.
+    virtual void offerAnswers(Completer /*completer*/) {}
 };
 
 // Where printed bytes go.
@@ -77,6 +81,21 @@ public:
     // says why, in words for the player.
     virtual Write write(const std::string& name, std::string_view bytes, std::string& reason) = 0;
     virtual bool remove(const std::string& name) = 0;
+
+    // A transcript of the session ("script"), kept beside the saves under a
+    // name and appended to. Nullptr, with the reason, where it cannot be.
+    class Transcript {
+    public:
+        virtual ~Transcript() = default;
+        // False, with the reason, when the text could not be written.
+        virtual bool append(std::string_view text, std::string& reason) = 0;
+    };
+    virtual std::unique_ptr<Transcript> openTranscript(const std::string& /*name*/,
+                                                       std::string& reason)
+    {
+        reason = "transcripts are not kept here";
+        return nullptr;
+    }
 };
 
 // Where the game reads the time of day (the list of saves, transcripts).

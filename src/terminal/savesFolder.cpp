@@ -129,3 +129,54 @@ SaveStorage::Write SavesFolder::write(const std::string& name, std::string_view 
 }
 
 bool SavesFolder::remove(const std::string& name) { return std::remove(pathOf(name).c_str()) == 0; }
+
+namespace {
+
+class TranscriptFile : public SaveStorage::Transcript {
+public:
+    explicit TranscriptFile(int fd) : fd(fd) {}
+    ~TranscriptFile() override { close(fd); }
+    TranscriptFile(const TranscriptFile&) = delete;
+    TranscriptFile& operator=(const TranscriptFile&) = delete;
+    bool append(std::string_view text, std::string& reason) override
+    {
+        while (!text.empty()) {
+            ssize_t written = ::write(fd, text.data(), text.size());
+            if (written < 0 && errno == EINTR) continue;
+            if (written <= 0) {
+                reason = std::strerror(written < 0 ? errno : EIO);
+                return false;
+            }
+            text.remove_prefix(static_cast<std::size_t>(written));
+        }
+        return true;
+    }
+
+private:
+    int fd;
+};
+
+} // namespace
+
+std::unique_ptr<SaveStorage::Transcript> SavesFolder::openTranscript(const std::string& name,
+                                                                     std::string& reason)
+{
+    mkdir(transcripts.c_str(), 0777);
+    std::string path = transcripts + "/" + name + ".txt";
+    // Opened without waiting, as a FIFO left here would hang the game; and
+    // only a plain file is written to, as one whose reader goes away would
+    // end it.
+    int fd =
+        open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+        reason = std::strerror(errno);
+        return nullptr;
+    }
+    struct stat status;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(fd);
+        reason = "not a plain file";
+        return nullptr;
+    }
+    return std::make_unique<TranscriptFile>(fd);
+}

@@ -179,9 +179,13 @@ public:
     bool readPlainLine(std::string& line) override { return readStdinLine(line); }
 };
 
-// What Tab offers at the command prompt, and the matches readline is being
-// handed one by one. Readline's callbacks take no context of their own.
+// What Tab offers at the command prompt and at a question that offers
+// answers (a save's name), whether an answer is being typed, and the matches
+// readline is being handed one by one. Readline's callbacks take no context
+// of their own.
 Completer completer;
+Completer answerCompleter;
+bool answering = false;
 std::vector<std::string> pendingMatches;
 
 // Readline asks for one match at a time; the first call computes them all.
@@ -199,13 +203,15 @@ char* nextMatch(const char*, int state)
 char** completeLine(const char* text, int start, int end)
 {
     rl_attempted_completion_over = 1;
-    if (!completer) return nullptr;
-    auto [wordStart, words] = completer(std::string(rl_line_buffer, static_cast<std::size_t>(end)));
+    const Completer& offered = answering ? answerCompleter : completer;
+    if (!offered) return nullptr;
+    auto [wordStart, words] = offered(std::string(rl_line_buffer, static_cast<std::size_t>(end)));
     std::size_t alreadyTyped =
         static_cast<std::size_t>(start) - std::min<std::size_t>(wordStart, start);
     // A finished verb wants a blank after it; a noun must not get one, as
-    // "north " is not a direction.
+    // "north " is not a direction, nor a name, which would end in "_".
     bool completingVerb =
+        !answering &&
         std::string(rl_line_buffer, wordStart).find_first_not_of(" \t") == std::string::npos;
     rl_completion_append_character = completingVerb ? static_cast<int>(' ') : 0;
     pendingMatches.clear();
@@ -227,8 +233,8 @@ public:
     }
     // The game has printed the question itself: the editor takes it as its
     // prompt, already on the screen, so it is neither printed again nor
-    // redrawn over what the line before held. No completion: a save name is
-    // free text.
+    // redrawn over what the line before held. Completion only where the
+    // question offers it (a save's name); other answers are free text.
     bool readPlainLine(std::string& line) override
     {
         prepareEditor();
@@ -238,13 +244,14 @@ public:
         rl_on_new_line_with_prompt();
         rl_redisplay();
         rl_already_prompted = 1;
-        rl_inhibit_completion = 1;
+        rl_inhibit_completion = answerCompleter ? 0 : 1;
+        answering = true;
         bool gotLine = edit(question.c_str(), line);
+        answering = false;
         rl_already_prompted = 0;
         rl_inhibit_completion = 0;
         return gotLine;
     }
-
     void remember(const std::string& line) override { add_history(line.c_str()); }
     void offerCompletions(Completer offered) override
     {
@@ -252,6 +259,7 @@ public:
         rl_attempted_completion_function = completeLine;
         rl_completer_word_break_characters = const_cast<char*>(" \t");
     }
+    void offerAnswers(Completer offered) override { answerCompleter = std::move(offered); }
 
 private:
     static bool edit(const char* prompt, std::string& line)
