@@ -2,7 +2,9 @@
 // continued through the real program and must play on exactly as it did
 // when it was kept, and saving it again must write the same record.
 // TRANSCRIPT_UPDATE=1 rewrites the expected output (read it before committing).
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <zlib.h>
 
 #include <cstdlib>
@@ -29,12 +31,17 @@ std::string typedLines(const std::string& name)
     return input;
 }
 
-// A play folder holding one kept save in saves/, as the game left it.
+// A play folder holding one kept save in saves/, as the game left it, and
+// written at a fixed time (noon, 1 January 2025, UTC) for the list of saves.
 struct SaveFolder : TempDir {
     explicit SaveFolder(const std::string& name)
     {
         fs::create_directory("saves");
-        fs::copy_file(KEPT / (name + ".dat.gz"), "saves/" + name + ".dat.gz");
+        const std::string path = "saves/" + name + ".dat.gz";
+        fs::copy_file(KEPT / (name + ".dat.gz"), path);
+        const timespec written[2] = {{1735732800, 0}, {1735732800, 0}};
+        utimensat(AT_FDCWD, path.c_str(), written, 0);
+        setenv("TZ", "UTC", 1);
     }
 };
 
