@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -84,19 +83,18 @@ TEST(Binary, ScriptedPlaySavesAndASecondRunContinues)
     EXPECT_TRUE(endsWith(missing.out, "load: Save file 'nobody.dat.gz' not found.\n"));
 }
 
-TEST(Binary, SoundOnAMachineWithoutASoundCardIsSilentAndQuitIsPrompt)
+// Quitting while sounds play is timed in the fault tests, into a sound
+// driver that takes them all.
+TEST(Binary, SoundOnAMachineWithoutASoundCardIsSilent)
 {
     PlayFolder dir;
     std::string input = "1\nAsh\nm\n";
     for (int i = 0; i < 8; ++i)
         input += "inventory\npray\n";
     input += "quit\n";
-    auto start = std::chrono::steady_clock::now();
     ProgramRun run = runProgram({}, input);
-    auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_LT(elapsed, std::chrono::milliseconds(1500));
 }
 
 // ---- Typed play in a pseudo-terminal ----

@@ -56,13 +56,14 @@ TEST(Screen, PipedOutputIgnoresTheWidthAndNoColorDropsOnlyColour)
     EXPECT_EQ(colourless.out, expected);
 }
 
-// Reads from fd until text arrives; false after two seconds without it.
+// Reads from fd until text arrives; false after ten seconds without it (the
+// game answers within milliseconds; a busy machine must not fail the test).
 bool readUntil(int fd, const std::string& text, std::string& seen)
 {
     while (seen.find(text) == std::string::npos) {
         pollfd ready{fd, POLLIN, 0};
         char buffer[4096];
-        if (poll(&ready, 1, 2000) <= 0) return false;
+        if (poll(&ready, 1, 10000) <= 0) return false;
         ssize_t got = read(fd, buffer, sizeof buffer);
         if (got <= 0) return false;
         seen.append(buffer, static_cast<std::size_t>(got));
