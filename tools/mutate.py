@@ -257,7 +257,9 @@ def main():
                         f"lanternmoor-mutate-{os.getuid()}-"
                         f"{hashlib.sha1(str(ROOT).encode()).hexdigest()[:8]}",
                         help="where the copy and its build live (kept for the next run)")
-    parser.add_argument("--verbose", action="store_true", help="show the failing tests' names")
+    parser.add_argument("--verbose", action="store_true",
+                        help="show the failing tests' names (their output is kept in logs/ "
+                             "in the work folder)")
     args = parser.parse_args()
 
     if args.list:
@@ -328,6 +330,11 @@ def main():
                   flush=True)
             if args.verbose and failed:
                 print(f"      failed: {failed}", flush=True)
+            if outcome in ("killed", "timeout", "build-failed"):
+                logs = args.workdir / "logs"
+                logs.mkdir(exist_ok=True)
+                (logs / f"{mutant.path.replace('/', '_')}-{mutant.line}-{mutant.column}.log"
+                 ).write_text(output)
             # The next change in the same file replaces this one; otherwise put it back.
             following = chosen[number] if number < len(chosen) else None
             if following is None or following.path != mutant.path:
