@@ -9,10 +9,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "gameHarness.h"
 #include "programRunner.h"
+#include "screenText.h"
 #include "terminalDriver.h"
 
 namespace {
@@ -33,6 +35,26 @@ TEST(Screen, LongLinesBreakAtABlankBeforeTheWindowsEdge)
         << terminal.screen;
     terminal.type("think\r");
     ASSERT_TRUE(terminal.waitFor("You think...therefore, you\r\nare.")) << terminal.screen;
+}
+
+// The window's last column is used and never passed: escape sequences
+// (whatever byte ends them), a UTF-8 character's trailing bytes and the
+// rest of a tab stop are counted as the screen shows them.
+TEST(Screen, LinesFillTheWindowToItsLastColumn)
+{
+    auto wrapped = [](std::string_view text, int width) {
+        LineWrapper wrapper;
+        std::string into;
+        wrapper.add(text, width, into);
+        wrapper.finish(width, into);
+        return into;
+    };
+    EXPECT_EQ(wrapped("abc de\nabc def", 6), "abc de\nabc\ndef");
+    EXPECT_EQ(wrapped("\033[2@abc def", 6), "\033[2@abc\ndef");
+    EXPECT_EQ(wrapped("\033[1;33mab\033[0m de", 5), "\033[1;33mab\033[0m de");
+    EXPECT_EQ(wrapped("Zo\xc3\xab\xc3\xab d", 6), "Zo\xc3\xab\xc3\xab d");
+    EXPECT_EQ(wrapped("\tab cd", 10), "\tab\ncd");
+    EXPECT_EQ(wrapped("\tab c", 12), "\tab c");
 }
 
 TEST(Screen, PipedOutputIgnoresTheWidthAndNoColorDropsOnlyColour)
