@@ -19,8 +19,9 @@ import re
 import sys
 from pathlib import Path
 
+sys.dont_write_bytecode = True  # no cache folder left in tools/
 sys.path.insert(0, str(Path(__file__).resolve().parent))
-from mutate import spans  # noqa: E402
+from mutate import code_only, spans  # noqa: E402
 
 ROOT = Path(__file__).resolve().parent.parent
 
@@ -89,7 +90,6 @@ def caller(code, offset):
 
 def messages():
     """(file, line, text) of every text the game can print."""
-    from mutate import code_only
     found = []
     for path in sorted((ROOT / "src").rglob("*.cpp")):
         rel = path.relative_to(ROOT).as_posix()
