@@ -55,6 +55,8 @@ TEST(Screen, LinesFillTheWindowToItsLastColumn)
     EXPECT_EQ(wrapped("Zo\xc3\xab\xc3\xab d", 6), "Zo\xc3\xab\xc3\xab d");
     EXPECT_EQ(wrapped("\tab cd", 10), "\tab\ncd");
     EXPECT_EQ(wrapped("\tab c", 12), "\tab c");
+    // A question's closing blank in the last column stays on its line.
+    EXPECT_EQ(wrapped("(y/n): ", 7), "(y/n): ");
 }
 
 TEST(Screen, PipedOutputIgnoresTheWidthAndNoColorDropsOnlyColour)

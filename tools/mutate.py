@@ -232,7 +232,8 @@ def fingerprint(build_dir):
 
 
 def run_suite(build_dir, args, timeout):
-    command = ["ctest", "-j", str(args.jobs), "--timeout", str(int(timeout)), "--stop-on-failure"]
+    command = ["ctest", "-j", str(args.jobs), "--timeout", str(int(timeout)), "--stop-on-failure",
+               "--output-on-failure"]
     if args.exclude:
         command += ["-E", args.exclude]
     return run(command, build_dir, timeout=timeout + 10)
