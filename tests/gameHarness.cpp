@@ -56,8 +56,8 @@ GameHarness::GameHarness() : state(std::make_unique<GameState>())
     limitRememberedLines(20);
     buildFreshGame(state.get());
     randomsDrawn = 0;
-    undo = std::make_unique<UndoLog>(
-        [](GameState* played, const char* line) { runCommandLine(played, line); });
+    undo = std::make_unique<UndoLog>(state.get());
+    undo->checkEveryLine(true);
 }
 
 GameHarness::~GameHarness()
@@ -85,6 +85,8 @@ std::string GameHarness::play(const std::vector<std::string>& lines)
 {
     output.text.clear();
     input.lines.assign(lines.begin(), lines.end());
+    // A test may have set the scene since: that is no command to take back.
+    undo->adopt(state.get());
     while (!ended && !input.lines.empty())
         ended = handleCommand(state.get()) != Ending::None;
     noteSoundsAtLineStart();
@@ -96,6 +98,7 @@ std::string GameHarness::playFromTitle(const std::vector<std::string>& lines)
     output.text.clear();
     input.lines.assign(lines.begin(), lines.end());
     ended = startGame(state.get());
+    undo->adopt(state.get());
     while (!ended && !input.lines.empty())
         ended = handleCommand(state.get()) != Ending::None;
     noteSoundsAtLineStart();

@@ -98,22 +98,13 @@ Ending repeatLastLine(GameState* state)
     return runCommandLine(state, line.c_str());
 }
 
-// Runs a row; a command that changes the record is noted so that it can be
-// taken back.
 Ending runCommand(GameState* state, const Command& command, const char* rest)
 {
-    // "again" and "undo" leave the record as the command they stand for left it.
+    // "again" and "undo" leave the record as the line they stand for left it.
     if (command.record == RecordUse::Repeats) return repeatLastLine(state);
     if (command.record == RecordUse::TakesBack) return command.handler(state, rest);
-    UndoLog* undo = UndoLog::active();
-    bool reportsOnly = command.record == RecordUse::ChangesWithNoun && rest[0] == '\0';
-    bool mayChange =
-        undo && !command.takesTurn && command.record != RecordUse::Reads && !reportsOnly;
-    if (undo && command.takesTurn) undo->noteTurn(state);
-    if (mayChange) undo->watch(state);
     Ending ending = command.handler(state, rest);
     if (ending != Ending::None) return ending;
-    if (mayChange) undo->noteIfChanged(state, command.record == RecordUse::ChangesWithNoun);
     state->turnTaken = command.takesTurn;
     if (command.takesTurn) applyTurnEffects(state);
     return Ending::None;
@@ -150,7 +141,7 @@ Ending gameLoop(GameState* state)
         Completions found = completeInput(state, typed);
         return std::make_pair(found.start, std::move(found.words));
     });
-    UndoLog undo([](GameState* played, const char* line) { runCommandLine(played, line); });
+    UndoLog undo(state);
     Ending ending = Ending::None;
     while (ending == Ending::None)
         ending = handleCommand(state);
@@ -201,6 +192,10 @@ Ending handleCommand(GameState* state)
     }
     lineRepeated = false;
     Ending ending = runCommandLine(state, line);
+    // What the line changed can be taken back, under the line that ran.
+    UndoLog* undo = UndoLog::active();
+    if (undo && ending == Ending::None)
+        undo->noteLine(state, lineRepeated ? runState().lastCommandLine : std::string(line));
     if (!lineRepeated && hasWord(line)) runState().lastCommandLine = line;
     return ending;
 }
@@ -211,7 +206,6 @@ Ending runCommandLine(GameState* state, const char* line)
     char rest[REST_SIZE] = "";
     std::sscanf(line, "%31s %63[^\n]", verb, rest);
     if (verb[0] == '\0') return Ending::None;
-    if (UndoLog* undo = UndoLog::active()) undo->beginCommand(line);
     char word[VERB_SIZE];
     char lowerRest[REST_SIZE];
     toLowerCase(verb, word, sizeof word);

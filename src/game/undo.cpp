@@ -1,196 +1,167 @@
 #include "undo.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
-
-#include "audio.h"
-#include "runState.h"
 
 namespace {
 
-// At least this many commands can be taken back.
+// At least this many commands can be taken back...
 constexpr std::size_t STEPS_KEPT = 100;
-// The whole record is kept before every this many commands.
-constexpr std::size_t RECORD_EVERY = 50;
-constexpr std::size_t RING_SIZE = STEPS_KEPT + RECORD_EVERY + 3;
+// ...and older ones are kept too while all steps together hold no more.
+constexpr std::size_t STEP_BUDGET = 4 << 20;
+// Words compared at once before looking closer.
+constexpr std::size_t CHUNK = 128;
+
+// The word that holds whether the last command took a turn. Every line
+// writes it; a line that changed nothing else is no step of its own.
+constexpr std::size_t TURN_WORD = offsetof(GameState, turnTaken) / sizeof(std::uint64_t);
+static_assert(offsetof(GameState, turnTaken) % sizeof(std::uint64_t) == 0);
 
 UndoLog* activeLog = nullptr;
 
-class Silence : public OutputSink {
-public:
-    void write(const char*, std::size_t) override {}
-    void writeError(const char*, std::size_t) override {}
-};
-
-void noSound(const char*) {}
-
-// Hands a command its noted answers again; then the input has ended.
-class NotedLines : public LineSource {
-public:
-    explicit NotedLines(const std::vector<std::string>& answers)
-        : answers(answers.begin(), answers.end())
-    {
-    }
-    bool readLine(const char*, std::string& line) override { return readPlainLine(line); }
-    bool readPlainLine(std::string& line) override
-    {
-        line.clear();
-        if (answers.empty()) return false;
-        line = std::move(answers.front());
-        answers.pop_front();
-        return true;
-    }
-
-private:
-    std::deque<std::string> answers;
-};
-
 } // namespace
 
-UndoLog::UndoLog(Replay replay) : replay(std::move(replay)), steps(RING_SIZE), notingLines(*this)
+std::size_t UndoLog::Step::bytes() const
 {
-    previousLines = setLineSource(&notingLines);
-    inner = previousLines ? previousLines : &terminalLineSource();
-    innerRandom = setRandomSource([this] {
-        int number = innerRandom ? innerRandom() : std::rand();
-        if (noting != nullptr) noting->numbers.push_back(number);
-        return number;
-    });
+    return sizeof(Step) + line.capacity() + runs.capacity() * sizeof runs[0] +
+           before.capacity() * sizeof before[0];
+}
+
+UndoLog::UndoLog(const GameState* state) : kept(std::make_unique_for_overwrite<Word[]>(WORDS))
+{
+    adopt(state);
+#ifdef LANTERNMOOR_CHECK_UNDO
+    checking = true;
+#endif
     activeLog = this;
 }
 
-UndoLog::~UndoLog()
-{
-    activeLog = nullptr;
-    setRandomSource(std::move(innerRandom));
-    setLineSource(previousLines);
-}
+UndoLog::~UndoLog() { activeLog = nullptr; }
 
 UndoLog* UndoLog::active() { return activeLog; }
 
-bool UndoLog::NotingLines::readLine(const char* prompt, std::string& line)
-{
-    bool got = log.inner->readLine(prompt, line);
-    if (got && log.noting != nullptr) log.noting->answers.push_back(line);
-    return got;
-}
+void UndoLog::adopt(const GameState* state) { std::memcpy(kept.get(), state, sizeof *state); }
 
-bool UndoLog::NotingLines::readPlainLine(std::string& line)
+// Compares the record with the copy, bringing the copy up to date; the
+// words that differed go into the step with their old values.
+bool UndoLog::collectChanges(const unsigned char* now, Step& step)
 {
-    bool got = log.inner->readPlainLine(line);
-    if (got && log.noting != nullptr) log.noting->answers.push_back(line);
-    return got;
-}
-
-void UndoLog::beginCommand(const char* line)
-{
-    if (replaying) return;
-    noting = &step(count);
-    noting->line = line;
-    noting->answers.clear();
-    noting->numbers.clear();
-    noting->canReplay = true;
-    noting->before.reset();
-}
-
-bool UndoLog::keepsWholeRecordNext()
-{
-    if (count == 0 || !step(count - 1).canReplay) return true;
-    for (std::size_t back = 1; back < RECORD_EVERY && back <= count; ++back)
-        if (step(count - back).before) return false;
-    return true;
-}
-
-void UndoLog::commit(const GameState* before)
-{
-    if (keepsWholeRecordNext()) {
-        if (!noting->before) noting->before = std::make_unique_for_overwrite<GameState>();
-        std::memcpy(static_cast<void*>(noting->before.get()), before, sizeof *before);
+    Word* old = kept.get();
+    for (std::size_t start = 0; start < WORDS; start += CHUNK) {
+        std::size_t end = std::min(start + CHUNK, WORDS);
+        // The record is its bytes, padding included, as a save writes them.
+        if (std::memcmp(now + start * sizeof(Word), old + start, (end - start) * sizeof(Word)) == 0)
+            continue;
+        for (std::size_t i = start; i < end; ++i) {
+            Word word;
+            std::memcpy(&word, now + i * sizeof(Word), sizeof word);
+            if (word == old[i]) continue;
+            std::size_t size = step.runs.size();
+            if (size > 0 && step.runs[size - 2] + step.runs[size - 1] == i)
+                ++step.runs[size - 1];
+            else
+                step.runs.insert(step.runs.end(), {static_cast<std::uint32_t>(i), 1});
+            step.before.push_back(old[i]);
+            old[i] = word;
+        }
     }
-    noting->turnTakenBefore = before->turnTaken;
-    ++count;
+    return !step.runs.empty();
+}
+
+void UndoLog::noteLine(const GameState* state, const std::string& line)
+{
+    std::unique_ptr<GameState> before;
+    if (checking) {
+        before = std::make_unique_for_overwrite<GameState>();
+        std::memcpy(static_cast<void*>(before.get()), kept.get(), sizeof *before);
+    }
+    Step step;
+    if (collectChanges(reinterpret_cast<const unsigned char*>(state), step)) {
+        bool onlyTurn = step.runs.size() == 2 && step.runs[0] == TURN_WORD && step.runs[1] == 1 &&
+                        ((step.before[0] ^ kept[TURN_WORD]) & ~Word{0xff}) == 0;
+        if (onlyTurn) {
+            foldIntoLastStep(step);
+        } else {
+            step.line = line;
+            keepStep(std::move(step), before.get());
+        }
+    }
+    if (checking) checkRecord(state, "after a line");
+}
+
+// The step keeps only what it needs; the budget counts what it holds.
+void UndoLog::keepStep(Step&& step, const GameState* before)
+{
+    step.runs.shrink_to_fit();
+    step.before.shrink_to_fit();
+    stepBytes += step.bytes();
+    steps.push_back(std::move(step));
     ++noted;
+    if (before) {
+        checkRecords.push_back(std::make_unique_for_overwrite<GameState>());
+        std::memcpy(static_cast<void*>(checkRecords.back().get()), before, sizeof *before);
+        if (checkRecords.size() > STEPS_KEPT) checkRecords.pop_front();
+    }
     dropOldSteps();
 }
 
-void UndoLog::noteTurn(const GameState* state)
+// Only whether a turn was taken changed: taking back the last step must
+// still give back that flag as it was before it.
+void UndoLog::foldIntoLastStep(const Step& step)
 {
-    if (replaying || noting == nullptr) return;
-    commit(state);
+    if (steps.empty()) return;
+    Step& last = steps.back();
+    for (std::size_t r = 0; r < last.runs.size(); r += 2)
+        if (last.runs[r] <= TURN_WORD && TURN_WORD < last.runs[r] + last.runs[r + 1]) return;
+    stepBytes -= last.bytes();
+    last.runs.insert(last.runs.end(), {static_cast<std::uint32_t>(TURN_WORD), 1});
+    last.before.push_back(step.before[0]);
+    stepBytes += last.bytes();
 }
 
-void UndoLog::watch(const GameState* state)
-{
-    if (replaying || noting == nullptr) return;
-    if (!watched) watched = std::make_unique_for_overwrite<GameState>();
-    std::memcpy(static_cast<void*>(watched.get()), state, sizeof *state);
-}
-
-void UndoLog::noteIfChanged(const GameState* state, bool canReplay)
-{
-    if (replaying || noting == nullptr || !watched) return;
-    // The record is its bytes, padding included, as a save writes them.
-    // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison)
-    if (std::memcmp(watched.get(), state, sizeof *state) == 0) return;
-    noting->canReplay = canReplay;
-    commit(watched.get());
-}
-
-// Forgets the oldest commands, a kept record at a time, once enough newer
-// ones can still be taken back without them.
+// Forgets the oldest steps while they hold more than the budget, never the
+// newest hundred.
 void UndoLog::dropOldSteps()
 {
-    while (count > STEPS_KEPT) {
-        std::size_t next = 1;
-        while (next < count && !step(next).before)
-            ++next;
-        if (count - next < STEPS_KEPT) return;
-        for (std::size_t i = 0; i < next; ++i)
-            step(i).before.reset();
-        first = (first + next) % steps.size();
-        count -= next;
+    while (steps.size() > STEPS_KEPT && stepBytes > STEP_BUDGET) {
+        stepBytes -= steps.front().bytes();
+        steps.pop_front();
     }
-}
-
-void UndoLog::playAgain(GameState* state, Step& step)
-{
-    NotedLines answers(step.answers);
-    std::size_t next = 0;
-    LineSource* lines = setLineSource(&answers);
-    std::function<int()> random = setRandomSource(
-        [&step, &next] { return next < step.numbers.size() ? step.numbers[next++] : 0; });
-    Silence silence;
-    OutputSink* sink = setOutputSink(&silence);
-    SoundListener listener = setSoundListener(noSound);
-    int notice = runState().lastNoticeTurn;
-
-    state->turnTaken = step.turnTakenBefore;
-    replay(state, step.line.c_str());
-
-    runState().lastNoticeTurn = notice;
-    setSoundListener(listener);
-    setOutputSink(sink);
-    setRandomSource(std::move(random));
-    setLineSource(lines);
 }
 
 bool UndoLog::takeBack(GameState* state, std::string& line)
 {
-    if (count == 0) return false;
-    std::size_t last = count - 1;
-    std::size_t kept = last;
-    while (!step(kept).before)
-        --kept;
-    std::memcpy(static_cast<void*>(state), step(kept).before.get(), sizeof *state);
-    replaying = true;
-    for (std::size_t i = kept; i < last; ++i)
-        playAgain(state, step(i));
-    replaying = false;
-    state->turnTaken = step(last).turnTakenBefore;
-    line = step(last).line;
-    step(last).before.reset();
-    count = last;
-    noting = nullptr;
+    if (steps.empty()) return false;
+    Step& step = steps.back();
+    auto* bytes = reinterpret_cast<unsigned char*>(state);
+    const Word* old = step.before.data();
+    for (std::size_t r = 0; r < step.runs.size(); r += 2) {
+        std::size_t start = step.runs[r];
+        std::size_t length = step.runs[r + 1];
+        std::memcpy(bytes + start * sizeof(Word), old, length * sizeof(Word));
+        std::memcpy(kept.get() + start, old, length * sizeof(Word));
+        old += length;
+    }
+    line = std::move(step.line);
+    stepBytes -= step.bytes();
+    steps.pop_back();
+    if (checking && !checkRecords.empty()) {
+        // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison)
+        if (std::memcmp(state, checkRecords.back().get(), sizeof *state) != 0) {
+            std::fprintf(stderr, "taking back \"%s\" gave a record the game never had\n",
+                         line.c_str());
+            std::abort();
+        }
+        checkRecords.pop_back();
+    }
     return true;
+}
+
+void UndoLog::checkRecord(const GameState* state, const char* when) const
+{
+    if (std::memcmp(state, kept.get(), sizeof *state) == 0) return;
+    std::fprintf(stderr, "the record changed %s without a step to take it back\n", when);
+    std::abort();
 }

@@ -1,86 +1,73 @@
-// Taking commands back. Each command that changes the record is noted with
-// the lines it read and the random numbers it drew; every so often, and
-// after every load, the whole record is kept as well. Taking a command back
-// restores the last record kept before it and silently plays the noted
-// commands since then once more, with the same lines and the same numbers.
+// Taking commands back. A copy of the record is kept as the last command
+// line left it; after each line the record is compared with it, and the
+// bytes that changed are kept with their old values as one step. Taking a
+// step back puts those old bytes back: nothing is played again.
 #pragma once
 
 #include <cstddef>
-#include <functional>
+#include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "console.h"
 #include "gameState.h"
 
 class UndoLog {
 public:
-    // Runs one command line on the record, as the command loop does.
-    using Replay = std::function<void(GameState* state, const char* line)>;
-
-    // Starts noting what the commands read and draw. One log at a time.
-    explicit UndoLog(Replay replay);
+    // Starts from the record as it is now. One log at a time.
+    explicit UndoLog(const GameState* state);
     ~UndoLog();
     UndoLog(const UndoLog&) = delete;
     UndoLog& operator=(const UndoLog&) = delete;
 
-    // A command line is about to run.
-    void beginCommand(const char* line);
-    // Before a command that takes a turn: it changes the record.
-    void noteTurn(const GameState* state);
-    // Before and after a command that may change the record without a turn;
-    // a load cannot be played again, as its file may have changed since.
-    void watch(const GameState* state);
-    void noteIfChanged(const GameState* state, bool canReplay);
+    // A command line ran: what it changed becomes a step named by the line.
+    void noteLine(const GameState* state, const std::string& line);
+    // The record was changed outside the commands (a test setting a
+    // scene): compare from here on, and take nothing of it back.
+    void adopt(const GameState* state);
 
     // Takes back the last change; false when there is none left. `line` is
     // the command line that made it.
     bool takeBack(GameState* state, std::string& line);
 
+    // After every line, checks that each change became a step, and that
+    // taking back gives the exact earlier record; aborts when not.
+    void checkEveryLine(bool on) { checking = on; }
+
     // How many changes were noted since the log began (none taken back).
     std::size_t changesNoted() const { return noted; }
+    std::size_t stepsKept() const { return steps.size(); }
+    // Everything the log holds, its copy of the record included.
+    std::size_t bytesKept() const { return sizeof *this + sizeof(GameState) + stepBytes; }
 
     // The log the command loop notes into, or nullptr.
     static UndoLog* active();
 
 private:
+    using Word = std::uint64_t;
+    static constexpr std::size_t WORDS = sizeof(GameState) / sizeof(Word);
+    static_assert(sizeof(GameState) % sizeof(Word) == 0);
+
+    // Runs of changed words: where each starts and how long it is, and the
+    // words as they were before, one run after another.
     struct Step {
         std::string line;
-        std::vector<std::string> answers;
-        std::vector<int> numbers;
-        bool turnTakenBefore = false;
-        bool canReplay = true;
-        std::unique_ptr<GameState> before; // the whole record, when kept
+        std::vector<std::uint32_t> runs; // start, length, start, length, ...
+        std::vector<Word> before;
+        std::size_t bytes() const;
     };
 
-    class NotingLines : public LineSource {
-    public:
-        explicit NotingLines(UndoLog& log) : log(log) {}
-        bool readLine(const char* prompt, std::string& line) override;
-        bool readPlainLine(std::string& line) override;
-
-    private:
-        UndoLog& log;
-    };
-
-    Replay replay;
-    std::vector<Step> steps; // a ring; `first` is the oldest, `count` in use
-    std::size_t first = 0;
-    std::size_t count = 0;
+    std::unique_ptr<Word[]> kept; // the record as the last line left it
+    std::deque<Step> steps;
+    std::size_t stepBytes = 0;
     std::size_t noted = 0;
-    Step* noting = nullptr; // the command being noted, in the next free slot
-    bool replaying = false;
-    std::unique_ptr<GameState> watched;
+    bool checking = false;
+    std::deque<std::unique_ptr<GameState>> checkRecords; // before each recent step
 
-    NotingLines notingLines;
-    LineSource* previousLines = nullptr;
-    LineSource* inner = nullptr;
-    std::function<int()> innerRandom;
-
-    Step& step(std::size_t index) { return steps[(first + index) % steps.size()]; }
-    bool keepsWholeRecordNext();
-    void commit(const GameState* before);
+    bool collectChanges(const unsigned char* now, Step& step);
+    void keepStep(Step&& step, const GameState* before);
+    void foldIntoLastStep(const Step& step);
     void dropOldSteps();
-    void playAgain(GameState* state, Step& step);
+    void checkRecord(const GameState* state, const char* when) const;
 };

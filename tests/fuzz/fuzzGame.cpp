@@ -25,8 +25,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     requireSound(*state, "at the start");
     if (startGame(state.get())) return 0;
     requireSound(*state, "after the title menu");
-    // As in play, every change can be taken back.
-    UndoLog undo([](GameState* played, const char* line) { runCommandLine(played, line); });
+    // As in play, every change can be taken back; the log checks each line
+    // and each taking back.
+    UndoLog undo(state.get());
+    undo.checkEveryLine(true);
     while (handleCommand(state.get()) == Ending::None)
         requirePlayerSound(*state);
     requireSound(*state, "after the last command");
