@@ -195,7 +195,7 @@ Ending handleCommand(GameState* state)
     // What the line changed can be taken back, under the line that ran.
     UndoLog* undo = UndoLog::active();
     if (undo && ending == Ending::None)
-        undo->noteLine(state, lineRepeated ? runState().lastCommandLine : std::string(line));
+        undo->noteLine(state, lineRepeated ? runState().lastCommandLine.c_str() : line);
     if (!lineRepeated && hasWord(line)) runState().lastCommandLine = line;
     return ending;
 }

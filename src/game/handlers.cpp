@@ -135,7 +135,11 @@ void timeHandler(GameState* state, const char*) { calculateTimePassed(state); }
 
 void saveHandler(GameState* state, const char*) { saveState(state); }
 
-void loadHandler(GameState* state, const char*) { loadState(state); }
+void loadHandler(GameState* state, const char*)
+{
+    if (UndoLog* undo = UndoLog::active()) undo->compareAllAfterThisLine();
+    loadState(state);
+}
 
 void listenHandler(GameState* state, const char*) { listenToAmbience(state->player.locationId); }
 

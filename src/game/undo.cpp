@@ -12,22 +12,83 @@ constexpr std::size_t STEPS_KEPT = 100;
 // ...and older ones are kept too while all steps together hold no more.
 constexpr std::size_t STEP_BUDGET = 4 << 20;
 // Words compared at once before looking closer.
-constexpr std::size_t CHUNK = 128;
+constexpr std::size_t CHUNK = 64;
+
+using Word = std::uint64_t;
+constexpr std::size_t wordOf(std::size_t byte) { return byte / sizeof(Word); }
+constexpr std::size_t wordAfter(std::size_t byte) { return wordOf(byte + sizeof(Word) - 1); }
+
+// Every place and character starts on a word of its own.
+static_assert(offsetof(GameState, locations) % sizeof(Word) == 0);
+static_assert(offsetof(GameState, entities) % sizeof(Word) == 0);
+static_assert(offsetof(GameState, player) % sizeof(Word) == 0);
+static_assert(sizeof(Location) % sizeof(Word) == 0 && sizeof(Entity) % sizeof(Word) == 0);
+constexpr std::size_t PLACE_WORDS = sizeof(Location) / sizeof(Word);
+constexpr std::size_t ENTITY_WORDS = sizeof(Entity) / sizeof(Word);
+
+// Words [first, last) within a place or a character.
+struct Part {
+    std::size_t first;
+    std::size_t last;
+};
+// Where a place's ways lead and whether they are locked.
+constexpr Part PLACE_WAYS = {wordOf(offsetof(Location, exits)),
+                             wordAfter(offsetof(Location, exitKeys))};
+// A character's strength, health and gold; whereabouts; standing.
+constexpr Part CHARACTER_HEALTH = {wordOf(offsetof(Entity, sex)),
+                                   wordAfter(offsetof(Entity, inventory))};
+constexpr Part CHARACTER_PLACE = {wordOf(offsetof(Entity, locationId)),
+                                  wordAfter(offsetof(Entity, kind))};
+constexpr Part CHARACTER_STANDING = {wordOf(offsetof(Entity, favouriteItemId)), ENTITY_WORDS};
 
 // The word that holds whether the last command took a turn. Every line
 // writes it; a line that changed nothing else is no step of its own.
-constexpr std::size_t TURN_WORD = offsetof(GameState, turnTaken) / sizeof(std::uint64_t);
-static_assert(offsetof(GameState, turnTaken) % sizeof(std::uint64_t) == 0);
+constexpr std::size_t TURN_WORD = wordOf(offsetof(GameState, turnTaken));
+static_assert(offsetof(GameState, turnTaken) % sizeof(Word) == 0);
 
 UndoLog* activeLog = nullptr;
 
-} // namespace
-
-std::size_t UndoLog::Step::bytes() const
+Word wordAt(const unsigned char* record, std::size_t word)
 {
-    return sizeof(Step) + line.capacity() + runs.capacity() * sizeof runs[0] +
-           before.capacity() * sizeof before[0];
+    Word value;
+    std::memcpy(&value, record + word * sizeof(Word), sizeof value);
+    return value;
 }
+
+// The bits that differ in the part of a place or character starting at
+// word `base`; its length known here, the loop unrolls.
+template <Part part> Word differsIn(const unsigned char* now, const Word* old, std::size_t base)
+{
+    Word differs = 0;
+    for (std::size_t w = base + part.first; w < base + part.last; ++w)
+        differs |= wordAt(now, w) ^ old[w];
+    return differs;
+}
+
+Word placeDiffers(const unsigned char* now, const Word* old, std::size_t base)
+{
+    return differsIn<PLACE_WAYS>(now, old, base);
+}
+
+Word characterDiffers(const unsigned char* now, const Word* old, std::size_t base)
+{
+    return differsIn<CHARACTER_HEALTH>(now, old, base) | differsIn<CHARACTER_PLACE>(now, old, base) |
+           differsIn<CHARACTER_STANDING>(now, old, base);
+}
+
+std::int32_t placeOf(const unsigned char* record, std::size_t entityWord)
+{
+    std::int32_t place;
+    std::memcpy(&place, record + entityWord * sizeof(Word) + offsetof(Entity, locationId),
+                sizeof place);
+    return place;
+}
+
+constexpr std::size_t PLAYER = wordOf(offsetof(GameState, player));
+constexpr std::size_t PLACES = wordOf(offsetof(GameState, locations));
+constexpr std::size_t CHARACTERS = wordOf(offsetof(GameState, entities));
+
+} // namespace
 
 UndoLog::UndoLog(const GameState* state) : kept(std::make_unique_for_overwrite<Word[]>(WORDS))
 {
@@ -44,108 +105,164 @@ UndoLog* UndoLog::active() { return activeLog; }
 
 void UndoLog::adopt(const GameState* state) { std::memcpy(kept.get(), state, sizeof *state); }
 
-// Compares the record with the copy, bringing the copy up to date; the
-// words that differed go into the step with their old values.
-bool UndoLog::collectChanges(const unsigned char* now, Step& step)
+std::size_t UndoLog::stepBytes() const
 {
-    Word* old = kept.get();
-    for (std::size_t start = 0; start < WORDS; start += CHUNK) {
-        std::size_t end = std::min(start + CHUNK, WORDS);
-        // The record is its bytes, padding included, as a save writes them.
-        if (std::memcmp(now + start * sizeof(Word), old + start, (end - start) * sizeof(Word)) == 0)
-            continue;
-        for (std::size_t i = start; i < end; ++i) {
-            Word word;
-            std::memcpy(&word, now + i * sizeof(Word), sizeof word);
-            if (word == old[i]) continue;
-            std::size_t size = step.runs.size();
-            if (size > 0 && step.runs[size - 2] + step.runs[size - 1] == i)
-                ++step.runs[size - 1];
-            else
-                step.runs.insert(step.runs.end(), {static_cast<std::uint32_t>(i), 1});
-            step.before.push_back(old[i]);
-            old[i] = word;
-        }
-    }
-    return !step.runs.empty();
+    return changes.size() * sizeof(Word) + steps.size() * sizeof(Step) + lineBytes;
 }
 
-void UndoLog::noteLine(const GameState* state, const std::string& line)
+std::size_t UndoLog::bytesKept() const
+{
+    return sizeof *this + sizeof(GameState) + found.capacity() * sizeof(Word) + stepBytes();
+}
+
+// Compares words [first, last) of the record with the copy, bringing the
+// copy up to date; the words that differed join this line's changes with
+// their old values. True when any differed.
+bool UndoLog::compareWords(const unsigned char* now, std::size_t first, std::size_t last)
+{
+    Word* old = kept.get();
+    // The record is its bytes, padding included, as a save writes them.
+    if (std::memcmp(now + first * sizeof(Word), old + first, (last - first) * sizeof(Word)) == 0)
+        return false;
+    for (std::size_t i = first; i < last; ++i) {
+        Word word = wordAt(now, i);
+        if (word == old[i]) continue;
+        bool extends = !found.empty() && (found[lastRun] >> 32) + (found[lastRun] & 0xffffffff) == i;
+        if (extends) {
+            ++found[lastRun];
+        } else {
+            lastRun = found.size();
+            found.push_back(Word{i} << 32 | 1);
+        }
+        found.push_back(old[i]);
+        old[i] = word;
+    }
+    return true;
+}
+
+void UndoLog::compareAll(const unsigned char* now)
+{
+    for (std::size_t start = 0; start < WORDS; start += CHUNK)
+        compareWords(now, start, std::min(start + CHUNK, WORDS));
+}
+
+void UndoLog::compareWhereLinesWrite(const unsigned char* now)
+{
+    const Word* old = kept.get();
+    const auto* before = reinterpret_cast<const unsigned char*>(old);
+    std::int32_t hereBefore = placeOf(before, PLAYER);
+    std::int32_t hereAfter = placeOf(now, PLAYER);
+    auto isHere = [&](std::int32_t place) { return place == hereBefore || place == hereAfter; };
+
+    compareWords(now, PLAYER, WORDS);
+    // Mostly nothing changed elsewhere: one pass without branches tells.
+    Word placesDiffer = 0;
+    for (std::size_t place = 0; place < NUM_LOCATIONS; ++place)
+        placesDiffer |= placeDiffers(now, old, PLACES + place * PLACE_WORDS);
+    for (std::int32_t place = 0; place < NUM_LOCATIONS; ++place) {
+        std::size_t first = PLACES + place * PLACE_WORDS;
+        if (isHere(place) || (placesDiffer != 0 && placeDiffers(now, old, first) != 0))
+            compareWords(now, first, first + PLACE_WORDS);
+    }
+    Word charactersDiffer = 0;
+    for (std::size_t id = 0; id < NUM_ENTITIES; ++id)
+        charactersDiffer |= characterDiffers(now, old, CHARACTERS + id * ENTITY_WORDS);
+    for (std::size_t id = 0; id < NUM_ENTITIES; ++id) {
+        std::size_t first = CHARACTERS + id * ENTITY_WORDS;
+        if (isHere(placeOf(before, first)) ||
+            (charactersDiffer != 0 && characterDiffers(now, old, first) != 0))
+            compareWords(now, first, first + ENTITY_WORDS);
+    }
+}
+
+void UndoLog::noteLine(const GameState* state, const char* line)
 {
     std::unique_ptr<GameState> before;
     if (checking) {
         before = std::make_unique_for_overwrite<GameState>();
         std::memcpy(static_cast<void*>(before.get()), kept.get(), sizeof *before);
     }
-    Step step;
-    if (collectChanges(reinterpret_cast<const unsigned char*>(state), step)) {
-        bool onlyTurn = step.runs.size() == 2 && step.runs[0] == TURN_WORD && step.runs[1] == 1 &&
-                        ((step.before[0] ^ kept[TURN_WORD]) & ~Word{0xff}) == 0;
-        if (onlyTurn) {
-            foldIntoLastStep(step);
-        } else {
-            step.line = line;
-            keepStep(std::move(step), before.get());
-        }
-    }
+    found.clear();
+    const auto* now = reinterpret_cast<const unsigned char*>(state);
+    if (compareAllNext)
+        compareAll(now);
+    else
+        compareWhereLinesWrite(now);
+    compareAllNext = false;
+    bool onlyTurn = found.size() == 2 && found[0] == (Word{TURN_WORD} << 32 | 1) &&
+                    ((found[1] ^ kept[TURN_WORD]) & ~Word{0xff}) == 0;
+    if (onlyTurn)
+        foldIntoLastStep();
+    else if (!found.empty())
+        keepStep(line, reinterpret_cast<const Word*>(before.get()));
     if (checking) checkRecord(state, "after a line");
 }
 
-// The step keeps only what it needs; the budget counts what it holds.
-void UndoLog::keepStep(Step&& step, const GameState* before)
+void UndoLog::keepStep(const char* line, const Word* before)
 {
-    step.runs.shrink_to_fit();
-    step.before.shrink_to_fit();
-    stepBytes += step.bytes();
-    steps.push_back(std::move(step));
+    changes.insert(changes.end(), found.begin(), found.end());
+    steps.push_back({line, found.size()});
+    lineBytes += steps.back().line.capacity();
     ++noted;
     if (before) {
         checkRecords.push_back(std::make_unique_for_overwrite<GameState>());
-        std::memcpy(static_cast<void*>(checkRecords.back().get()), before, sizeof *before);
+        std::memcpy(static_cast<void*>(checkRecords.back().get()), before, sizeof(GameState));
         if (checkRecords.size() > STEPS_KEPT) checkRecords.pop_front();
     }
-    dropOldSteps();
-}
-
-// Only whether a turn was taken changed: taking back the last step must
-// still give back that flag as it was before it.
-void UndoLog::foldIntoLastStep(const Step& step)
-{
-    if (steps.empty()) return;
-    Step& last = steps.back();
-    for (std::size_t r = 0; r < last.runs.size(); r += 2)
-        if (last.runs[r] <= TURN_WORD && TURN_WORD < last.runs[r] + last.runs[r + 1]) return;
-    stepBytes -= last.bytes();
-    last.runs.insert(last.runs.end(), {static_cast<std::uint32_t>(TURN_WORD), 1});
-    last.before.push_back(step.before[0]);
-    stepBytes += last.bytes();
-}
-
-// Forgets the oldest steps while they hold more than the budget, never the
-// newest hundred.
-void UndoLog::dropOldSteps()
-{
-    while (steps.size() > STEPS_KEPT && stepBytes > STEP_BUDGET) {
-        stepBytes -= steps.front().bytes();
+    // The oldest steps go while all steps hold more than the budget, never
+    // the newest hundred.
+    while (steps.size() > STEPS_KEPT && stepBytes() > STEP_BUDGET) {
+        changes.erase(changes.begin(), changes.begin() + static_cast<long>(steps.front().size));
+        lineBytes -= steps.front().line.capacity();
         steps.pop_front();
     }
 }
 
+// Only whether a turn was taken changed: taking back the last step must
+// still give back that flag as it was before it.
+void UndoLog::foldIntoLastStep()
+{
+    if (steps.empty()) return;
+    auto run = changes.end() - static_cast<long>(steps.back().size);
+    while (run != changes.end()) {
+        Word start = *run >> 32;
+        Word length = *run & 0xffffffff;
+        if (start <= TURN_WORD && TURN_WORD < start + length) return;
+        run += static_cast<long>(length) + 1;
+    }
+    changes.insert(changes.end(), found.begin(), found.end());
+    steps.back().size += found.size();
+}
+
 bool UndoLog::takeBack(GameState* state, std::string& line)
 {
-    if (steps.empty()) return false;
-    Step& step = steps.back();
     auto* bytes = reinterpret_cast<unsigned char*>(state);
-    const Word* old = step.before.data();
-    for (std::size_t r = 0; r < step.runs.size(); r += 2) {
-        std::size_t start = step.runs[r];
-        std::size_t length = step.runs[r + 1];
-        std::memcpy(bytes + start * sizeof(Word), old, length * sizeof(Word));
-        std::memcpy(kept.get() + start, old, length * sizeof(Word));
-        old += length;
+    if (checking) checkRecord(state, "before taking back");
+    found.clear();
+    compareAll(bytes);
+    if (!found.empty()) {
+        // A change no step holds: which line made it is unknown, so no step
+        // can be trusted to give back a record the game had.
+        steps.clear();
+        changes.clear();
+        lineBytes = 0;
+        checkRecords.clear();
     }
-    line = std::move(step.line);
-    stepBytes -= step.bytes();
+    if (steps.empty()) return false;
+    auto run = changes.end() - static_cast<long>(steps.back().size);
+    while (run != changes.end()) {
+        std::size_t start = *run >> 32;
+        std::size_t length = *run & 0xffffffff;
+        for (std::size_t i = 0; i < length; ++i) {
+            Word word = *++run;
+            std::memcpy(bytes + (start + i) * sizeof(Word), &word, sizeof word);
+            kept[start + i] = word;
+        }
+        ++run;
+    }
+    changes.erase(changes.end() - static_cast<long>(steps.back().size), changes.end());
+    lineBytes -= steps.back().line.capacity();
+    line = std::move(steps.back().line);
     steps.pop_back();
     if (checking && !checkRecords.empty()) {
         // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison)

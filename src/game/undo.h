@@ -22,7 +22,9 @@ public:
     UndoLog& operator=(const UndoLog&) = delete;
 
     // A command line ran: what it changed becomes a step named by the line.
-    void noteLine(const GameState* state, const std::string& line);
+    void noteLine(const GameState* state, const char* line);
+    // The line replaces the whole record (a load): compare all of it.
+    void compareAllAfterThisLine() { compareAllNext = true; }
     // The record was changed outside the commands (a test setting a
     // scene): compare from here on, and take nothing of it back.
     void adopt(const GameState* state);
@@ -31,15 +33,16 @@ public:
     // the command line that made it.
     bool takeBack(GameState* state, std::string& line);
 
-    // After every line, checks that each change became a step, and that
-    // taking back gives the exact earlier record; aborts when not.
+    // After every line, compares the whole record to check that each change
+    // became a step, and checks that taking back gives the exact earlier
+    // record; aborts when not.
     void checkEveryLine(bool on) { checking = on; }
 
     // How many changes were noted since the log began (none taken back).
     std::size_t changesNoted() const { return noted; }
     std::size_t stepsKept() const { return steps.size(); }
     // Everything the log holds, its copy of the record included.
-    std::size_t bytesKept() const { return sizeof *this + sizeof(GameState) + stepBytes; }
+    std::size_t bytesKept() const;
 
     // The log the command loop notes into, or nullptr.
     static UndoLog* active();
@@ -49,25 +52,30 @@ private:
     static constexpr std::size_t WORDS = sizeof(GameState) / sizeof(Word);
     static_assert(sizeof(GameState) % sizeof(Word) == 0);
 
-    // Runs of changed words: where each starts and how long it is, and the
-    // words as they were before, one run after another.
+    // A step's changes lie in `changes`, one step after another: runs of
+    // changed words, each a word telling where it starts and how long it is,
+    // then the words as they were before.
     struct Step {
         std::string line;
-        std::vector<std::uint32_t> runs; // start, length, start, length, ...
-        std::vector<Word> before;
-        std::size_t bytes() const;
+        std::size_t size; // words in `changes`
     };
 
     std::unique_ptr<Word[]> kept; // the record as the last line left it
     std::deque<Step> steps;
-    std::size_t stepBytes = 0;
+    std::deque<Word> changes;
+    std::vector<Word> found; // this line's changes, in the same form
+    std::size_t lastRun = 0; // where the last run found starts in `found`
+    std::size_t lineBytes = 0; // the steps' lines
     std::size_t noted = 0;
+    bool compareAllNext = false;
     bool checking = false;
     std::deque<std::unique_ptr<GameState>> checkRecords; // before each recent step
 
-    bool collectChanges(const unsigned char* now, Step& step);
-    void keepStep(Step&& step, const GameState* before);
-    void foldIntoLastStep(const Step& step);
-    void dropOldSteps();
+    std::size_t stepBytes() const;
+    bool compareWords(const unsigned char* now, std::size_t first, std::size_t last);
+    void compareAll(const unsigned char* now);
+    void compareWhereLinesWrite(const unsigned char* now);
+    void keepStep(const char* line, const Word* before);
+    void foldIntoLastStep();
     void checkRecord(const GameState* state, const char* when) const;
 };
