@@ -253,4 +253,18 @@ TEST(Saves, ListsNewestFirstAndCallsRefusedFilesDamaged)
     EXPECT_EQ(h.game().minutesPassed, 2);
 }
 
+TEST(Saves, ListsNewestFirstWithinOneSecond)
+{
+    TempDir dir;
+    GameHarness h;
+    h.play({"save", "a-older", "wait", "save", "b-newer"});
+    // Both in one second, the later one a millisecond after: not by name.
+    auto second = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    second -= second.time_since_epoch() % std::chrono::seconds(1);
+    fs::last_write_time("saves/a-older.dat.gz", second + std::chrono::milliseconds(1));
+    fs::last_write_time("saves/b-newer.dat.gz", second + std::chrono::milliseconds(2));
+    std::string listing = h.play({"saves"});
+    EXPECT_LT(listing.find("  b-newer: "), listing.find("  a-older: ")) << listing;
+}
+
 } // namespace

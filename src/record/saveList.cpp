@@ -23,7 +23,7 @@ constexpr std::size_t LONGEST_NAME = 240;
 struct SaveFile {
     std::string name; // as typed at the load prompt
     std::string path;
-    std::time_t written;
+    std::timespec written; // to the nanosecond: saves made in one second still have an order
 };
 
 // A name the load prompt turns into this very file.
@@ -44,10 +44,12 @@ std::vector<SaveFile> findSaves()
         if (file.size() < SAVE_ENDING.size() || !file.ends_with(SAVE_ENDING)) continue;
         if (stat(entry.path().c_str(), &status) != 0 || !S_ISREG(status.st_mode)) continue;
         saves.push_back({file.substr(0, file.size() - SAVE_ENDING.size()), entry.path().string(),
-                         status.st_mtime});
+                         status.st_mtim});
     }
     std::sort(saves.begin(), saves.end(), [](const SaveFile& a, const SaveFile& b) {
-        return a.written != b.written ? a.written > b.written : a.name < b.name;
+        if (a.written.tv_sec != b.written.tv_sec) return a.written.tv_sec > b.written.tv_sec;
+        if (a.written.tv_nsec != b.written.tv_nsec) return a.written.tv_nsec > b.written.tv_nsec;
+        return a.name < b.name;
     });
     return saves;
 }
@@ -67,10 +69,10 @@ std::string timePlayed(int minutes)
     return text;
 }
 
-std::string when(std::time_t written)
+std::string when(const std::timespec& written)
 {
     std::tm local{};
-    localtime_r(&written, &local);
+    localtime_r(&written.tv_sec, &local);
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
     return text;
