@@ -43,9 +43,27 @@ TEST(Binary, OptionsAndExitCodes)
     EXPECT_EQ(bad.out, "Unknown option: --loud\nUse '--help' to see valid options.\n");
     EXPECT_EQ(bad.status, 1);
 
+    ProgramRun noSeed = runProgram({"--no-audio", "--seed", "-3"}, "3\n");
+    EXPECT_EQ(noSeed.out, "Option --seed needs a number from 0 to 4294967295.\n");
+    EXPECT_EQ(noSeed.status, 1);
+
     ProgramRun twice = runProgram({"--no-audio", "--no-audio"}, "3\n");
     EXPECT_EQ(twice.status, 0);
     EXPECT_TRUE(endsWith(twice.out, "3. Quit\n--> "));
+}
+
+TEST(Binary, ASeedDrawsTheSameNumbersEveryRun)
+{
+    PlayFolder dir;
+    // One prayer in ten is answered: forty prayers hear the voice at random
+    // times, the same times from the same seed.
+    std::string prayers = "1\nWren\nf\n";
+    for (int i = 0; i < 40; ++i)
+        prayers += "pray\n";
+    ProgramRun first = runProgram({"--no-audio", "--seed", "12345"}, prayers + "quit\n");
+    ProgramRun second = runProgram({"--seed", "12345", "--no-audio"}, prayers + "quit\n");
+    EXPECT_EQ(first.status, 0);
+    EXPECT_EQ(first.out, second.out);
 }
 
 TEST(Binary, ScriptedPlaySavesAndASecondRunContinues)

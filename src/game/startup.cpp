@@ -2,11 +2,15 @@
 
 #include <sys/stat.h>
 
+#include <cctype>
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <optional>
 
 #include "audio.h"
 #include "console.h"
@@ -18,8 +22,19 @@ namespace {
 
 constexpr const char* TITLE = "Lanternmoor";
 
+// The number after "--seed", or nothing when there is no such number.
+std::optional<unsigned> seedFrom(const char* text)
+{
+    if (text == nullptr || !std::isdigit(static_cast<unsigned char>(text[0]))) return {};
+    errno = 0;
+    char* end = nullptr;
+    unsigned long long number = std::strtoull(text, &end, 10);
+    if (errno != 0 || *end != '\0' || number > UINT_MAX) return {};
+    return static_cast<unsigned>(number);
+}
+
 // Reads the options in order; returns -1 to go on, or the exit status.
-int readOptions(int argc, char** argv)
+int readOptions(int argc, char** argv, std::optional<unsigned>& seed)
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
@@ -35,6 +50,17 @@ int readOptions(int argc, char** argv)
         }
         if (std::strcmp(argv[i], "--no-audio") == 0) {
             runState().soundOffAtStart = true;
+            continue;
+        }
+        // The same seed draws the same numbers every run: for tests and bug
+        // reports, so it is left off the help.
+        if (std::strcmp(argv[i], "--seed") == 0) {
+            seed = seedFrom(i + 1 < argc ? argv[i + 1] : nullptr);
+            if (!seed) {
+                out("Option --seed needs a number from 0 to %u.\n", UINT_MAX);
+                return 1;
+            }
+            ++i;
             continue;
         }
         out("Unknown option: %s\n", argv[i]);
@@ -57,14 +83,15 @@ void ensureSaveDirExists()
 
 int runLanternmoor(int argc, char** argv)
 {
-    int status = readOptions(argc, argv);
+    std::optional<unsigned> seed;
+    int status = readOptions(argc, argv, seed);
     if (status >= 0) {
         outFlush();
         return status;
     }
     enableAnsiColors();
     ensureSaveDirExists();
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    std::srand(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
     limitRememberedLines(20);
     bool soundOn = !runState().soundOffAtStart;
     if (soundOn) initAudio();
