@@ -210,7 +210,7 @@ TEST(Undo, KeepsAtMostItsBudgetHoweverLongTheSession)
         turns.push_back(i % 2 ? "go west" : "go east");
     h.play(turns);
     EXPECT_GE(h.undoLog().stepsKept(), 100u);
-    EXPECT_LE(h.undoLog().bytesKept(), std::size_t{5} << 20);
+    EXPECT_LE(h.undoLog().bytesKept(), std::size_t{3} << 19);
     EXPECT_EQ(h.here().id, LOC_TOWN_MARKET);
 }
 

@@ -10,7 +10,7 @@ namespace {
 // At least this many commands can be taken back...
 constexpr std::size_t STEPS_KEPT = 100;
 // ...and older ones are kept too while all steps together hold no more.
-constexpr std::size_t STEP_BUDGET = 4 << 20;
+constexpr std::size_t STEP_BUDGET = 1 << 20;
 // Words compared at once before looking closer.
 constexpr std::size_t CHUNK = 64;
 
