@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -65,12 +66,12 @@ template <Part part> Word differsIn(const unsigned char* now, const Word* old, s
     return differs;
 }
 
-Word placeDiffers(const unsigned char* now, const Word* old, std::size_t base)
+inline Word placeDiffers(const unsigned char* now, const Word* old, std::size_t base)
 {
     return differsIn<PLACE_WAYS>(now, old, base);
 }
 
-Word characterDiffers(const unsigned char* now, const Word* old, std::size_t base)
+inline Word characterDiffers(const unsigned char* now, const Word* old, std::size_t base)
 {
     return differsIn<CHARACTER_HEALTH>(now, old, base) | differsIn<CHARACTER_PLACE>(now, old, base) |
            differsIn<CHARACTER_STANDING>(now, old, base);
@@ -122,8 +123,11 @@ bool UndoLog::compareWords(const unsigned char* now, std::size_t first, std::siz
 {
     Word* old = kept.get();
     // The record is its bytes, padding included, as a save writes them.
-    if (std::memcmp(now + first * sizeof(Word), old + first, (last - first) * sizeof(Word)) == 0)
+    bool few = last - first <= 8;
+    if (!few &&
+        std::memcmp(now + first * sizeof(Word), old + first, (last - first) * sizeof(Word)) == 0)
         return false;
+    std::size_t foundBefore = found.size();
     for (std::size_t i = first; i < last; ++i) {
         Word word = wordAt(now, i);
         if (word == old[i]) continue;
@@ -137,7 +141,7 @@ bool UndoLog::compareWords(const unsigned char* now, std::size_t first, std::siz
         found.push_back(old[i]);
         old[i] = word;
     }
-    return true;
+    return found.size() != foundBefore;
 }
 
 void UndoLog::compareAll(const unsigned char* now)
@@ -146,6 +150,13 @@ void UndoLog::compareAll(const unsigned char* now)
         compareWords(now, start, std::min(start + CHUNK, WORDS));
 }
 
+// Where a line can change the record: the clock and the player; the place
+// the player stands in before or after it, and everyone there; elsewhere
+// only where ways lead and whether they are locked, and each character's
+// strength, health, gold, whereabouts and standing, as the turn passes for
+// everyone. A load changes everything and is compared whole. Test builds
+// compare the whole record after every line and stop at any change found
+// outside these parts.
 void UndoLog::compareWhereLinesWrite(const unsigned char* now)
 {
     const Word* old = kept.get();
@@ -153,6 +164,10 @@ void UndoLog::compareWhereLinesWrite(const unsigned char* now)
     std::int32_t hereBefore = placeOf(before, PLAYER);
     std::int32_t hereAfter = placeOf(now, PLAYER);
     auto isHere = [&](std::int32_t place) { return place == hereBefore || place == hereAfter; };
+    auto compareParts = [&](std::size_t first, std::initializer_list<Part> parts) {
+        for (Part part : parts)
+            compareWords(now, first + part.first, first + part.last);
+    };
 
     compareWords(now, PLAYER, WORDS);
     // Mostly nothing changed elsewhere: one pass without branches tells.
@@ -161,17 +176,20 @@ void UndoLog::compareWhereLinesWrite(const unsigned char* now)
         placesDiffer |= placeDiffers(now, old, PLACES + place * PLACE_WORDS);
     for (std::int32_t place = 0; place < NUM_LOCATIONS; ++place) {
         std::size_t first = PLACES + place * PLACE_WORDS;
-        if (isHere(place) || (placesDiffer != 0 && placeDiffers(now, old, first) != 0))
+        if (isHere(place))
             compareWords(now, first, first + PLACE_WORDS);
+        else if (placesDiffer != 0 && placeDiffers(now, old, first) != 0)
+            compareParts(first, {PLACE_WAYS});
     }
     Word charactersDiffer = 0;
     for (std::size_t id = 0; id < NUM_ENTITIES; ++id)
         charactersDiffer |= characterDiffers(now, old, CHARACTERS + id * ENTITY_WORDS);
     for (std::size_t id = 0; id < NUM_ENTITIES; ++id) {
         std::size_t first = CHARACTERS + id * ENTITY_WORDS;
-        if (isHere(placeOf(before, first)) ||
-            (charactersDiffer != 0 && characterDiffers(now, old, first) != 0))
+        if (isHere(placeOf(before, first)))
             compareWords(now, first, first + ENTITY_WORDS);
+        else if (charactersDiffer != 0 && characterDiffers(now, old, first) != 0)
+            compareParts(first, {CHARACTER_HEALTH, CHARACTER_PLACE, CHARACTER_STANDING});
     }
 }
 
