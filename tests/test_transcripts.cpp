@@ -402,8 +402,9 @@ void playsAsRecorded(const fs::path& path)
         EXPECT_EQ(Session().replay(played), played) << path;
         return;
     }
-    if (played != recorded) ADD_FAILURE() << path.string() << " plays otherwise:\n"
-                                          << firstDifference(recorded, played);
+    if (played != recorded)
+        ADD_FAILURE() << path.string() << " plays otherwise:\n"
+                      << firstDifference(recorded, played);
 }
 
 class Transcript : public testing::TestWithParam<std::string> {};

@@ -98,6 +98,7 @@ Ending repeatLastLine(GameState* state)
     return runCommandLine(state, line.c_str());
 }
 
+// Runs a row, then lets the turn pass if it takes one.
 Ending runCommand(GameState* state, const Command& command, const char* rest)
 {
     // "again" and "undo" leave the record as the line they stand for left it.

@@ -73,7 +73,8 @@ inline Word placeDiffers(const unsigned char* now, const Word* old, std::size_t 
 
 inline Word characterDiffers(const unsigned char* now, const Word* old, std::size_t base)
 {
-    return differsIn<CHARACTER_HEALTH>(now, old, base) | differsIn<CHARACTER_PLACE>(now, old, base) |
+    return differsIn<CHARACTER_HEALTH>(now, old, base) |
+           differsIn<CHARACTER_PLACE>(now, old, base) |
            differsIn<CHARACTER_STANDING>(now, old, base);
 }
 
@@ -131,7 +132,8 @@ bool UndoLog::compareWords(const unsigned char* now, std::size_t first, std::siz
     for (std::size_t i = first; i < last; ++i) {
         Word word = wordAt(now, i);
         if (word == old[i]) continue;
-        bool extends = !found.empty() && (found[lastRun] >> 32) + (found[lastRun] & 0xffffffff) == i;
+        bool extends =
+            !found.empty() && (found[lastRun] >> 32) + (found[lastRun] & 0xffffffff) == i;
         if (extends) {
             ++found[lastRun];
         } else {

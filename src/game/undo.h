@@ -63,8 +63,8 @@ private:
     std::unique_ptr<Word[]> kept; // the record as the last line left it
     std::deque<Step> steps;
     std::deque<Word> changes;
-    std::vector<Word> found; // this line's changes, in the same form
-    std::size_t lastRun = 0; // where the last run found starts in `found`
+    std::vector<Word> found;   // this line's changes, in the same form
+    std::size_t lastRun = 0;   // where the last run found starts in `found`
     std::size_t lineBytes = 0; // the steps' lines
     std::size_t noted = 0;
     bool compareAllNext = false;
