@@ -298,6 +298,7 @@ bool UndoLog::takeBack(GameState* state, std::string& line)
 
 void UndoLog::checkRecord(const GameState* state, const char* when) const
 {
+    // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison)
     if (std::memcmp(state, kept.get(), sizeof *state) == 0) return;
     std::fprintf(stderr, "the record changed %s without a step to take it back\n", when);
     std::abort();
