@@ -188,7 +188,9 @@ TEST(Faults, AMissingOrBrokenSoundFolderStaysSilent)
 {
     TempDir dir;
     std::string script = newJourney() + "inventory\npray\nn\nget Mushroom\nquit\n";
-    ASSERT_EQ(waitForExit(startProgram({}, script)), 0);
+    // The prayer's answer is drawn: both runs draw from the same seed.
+    const std::vector<std::string> seeded = {"--seed", "7"};
+    ASSERT_EQ(waitForExit(startProgram(seeded, script)), 0);
     EXPECT_EQ(slurp("err.txt"), "");
     std::string expected = slurp("out.txt");
 
@@ -197,7 +199,7 @@ TEST(Faults, AMissingOrBrokenSoundFolderStaysSilent)
     std::ofstream("sound/pray.ogg") << std::string(5000, '\x7f');
     std::string real = slurp(std::string(SOURCE_DIR) + "/sound/jingle.ogg");
     std::ofstream("sound/jingle.ogg", std::ios::binary) << real.substr(0, real.size() / 3);
-    ASSERT_EQ(waitForExit(startProgram({}, script)), 0);
+    ASSERT_EQ(waitForExit(startProgram(seeded, script)), 0);
     EXPECT_EQ(slurp("err.txt"), "");
     // Silence changes nothing the game prints.
     std::string out = slurp("out.txt");
