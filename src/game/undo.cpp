@@ -17,7 +17,7 @@ constexpr std::size_t RING_SIZE = STEPS_KEPT + RECORD_EVERY + 3;
 // Hands a command its noted numbers again; then zeroes.
 class NotedNumbers : public RandomSource {
 public:
-    explicit NotedNumbers(const std::vector<int>& numbers) : numbers(numbers) {}
+    explicit NotedNumbers(const std::vector<int>& noted) : numbers(noted) {}
     int draw() override { return next < numbers.size() ? numbers[next++] : 0; }
 
 private:
@@ -28,8 +28,7 @@ private:
 // Hands a command its noted answers again; then the input has ended.
 class NotedLines : public LineSource {
 public:
-    explicit NotedLines(const std::vector<std::string>& answers)
-        : answers(answers.begin(), answers.end())
+    explicit NotedLines(const std::vector<std::string>& noted) : answers(noted.begin(), noted.end())
     {
     }
     bool readLine(const char*, std::string& line) override { return readPlainLine(line); }
@@ -48,8 +47,8 @@ private:
 
 } // namespace
 
-UndoLog::UndoLog(Replay replay, LineSource& lines, RandomSource& random)
-    : replay(std::move(replay)), steps(RING_SIZE), inner(lines), innerRandom(random),
+UndoLog::UndoLog(Replay replayLine, LineSource& lines, RandomSource& random)
+    : replay(std::move(replayLine)), steps(RING_SIZE), inner(lines), innerRandom(random),
       lineNotes(*this), numberNotes(*this)
 {
 }
@@ -151,8 +150,8 @@ void UndoLog::playAgain(GameState* state, Step& step)
     NotedNumbers numbers(step.numbers);
     DiscardedOutput silence;
     NoSound noSound;
-    Ports replaying{answers, silence, numbers, noSound, ports().saves, ports().clock};
-    PortsInUse quietly(replaying);
+    Ports quietPorts{answers, silence, numbers, noSound, ports().saves, ports().clock};
+    PortsInUse quietly(quietPorts);
     state->turnTaken = step.turnTakenBefore;
     replay(state, step.line.c_str());
 }

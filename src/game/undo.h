@@ -21,7 +21,7 @@ public:
 
     // Notes what the commands read from `lines` and draw from `random`, as
     // long as they read and draw through notingLines() and notingRandom().
-    UndoLog(Replay replay, LineSource& lines, RandomSource& random);
+    UndoLog(Replay replayLine, LineSource& lines, RandomSource& random);
     UndoLog(const UndoLog&) = delete;
     UndoLog& operator=(const UndoLog&) = delete;
 
@@ -56,7 +56,7 @@ private:
 
     class NotingLines : public LineSource {
     public:
-        explicit NotingLines(UndoLog& log) : log(log) {}
+        explicit NotingLines(UndoLog& owner) : log(owner) {}
         bool readLine(const char* prompt, std::string& line) override;
         bool readPlainLine(std::string& line) override;
         void remember(const std::string& line) override { log.inner.remember(line); }
@@ -71,7 +71,7 @@ private:
 
     class NotingRandom : public RandomSource {
     public:
-        explicit NotingRandom(UndoLog& log) : log(log) {}
+        explicit NotingRandom(UndoLog& owner) : log(owner) {}
         int draw() override;
 
     private:

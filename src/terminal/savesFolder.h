@@ -8,7 +8,7 @@
 
 class SavesFolder : public SaveStorage {
 public:
-    explicit SavesFolder(std::string folder = "saves") : folder(std::move(folder)) {}
+    explicit SavesFolder(std::string path = "saves") : folder(std::move(path)) {}
     std::vector<Entry> list() override;
     bool exists(const std::string& name) override;
     Read read(const std::string& name, std::size_t limit, std::string& bytes) override;

@@ -164,7 +164,7 @@ void playSound(const char* path)
     ov_clear(&stream);
 }
 
-TerminalSound::TerminalSound(bool silent) : silent(silent)
+TerminalSound::TerminalSound(bool noAudio) : silent(noAudio)
 {
     if (!silent) initAudio();
 }

@@ -63,9 +63,9 @@ constexpr bool fillsFormat(const char* format, Fill fill)
 // A line of thanks. A format that does not take what its fill gives (a
 // missing %s, a %d for a name) stops the build instead of printing garbage.
 struct ReactionLine {
-    consteval ReactionLine(const char* format, Fill fill) : format(format), fill(fill)
+    consteval ReactionLine(const char* text, Fill takes) : format(text), fill(takes)
     {
-        if (!fillsFormat(format, fill)) throw "the format does not take what its fill gives";
+        if (!fillsFormat(text, takes)) throw "the format does not take what its fill gives";
     }
     consteval ReactionLine() : format(nullptr), fill(Fill::Plain) {}
     const char* format;
