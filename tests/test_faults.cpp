@@ -177,7 +177,8 @@ TEST(Faults, ABurstOfSoundsPlaysOnlyAFewAtOnce)
     // Played for real, into libao's null driver.
     TempDir home;
     std::ofstream(".libao") << "default_driver=null\n";
-    std::string realHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const char* homeBefore = std::getenv("HOME");
+    std::string realHome = homeBefore ? homeBefore : "";
     setenv("HOME", home.path().c_str(), 1);
     initAudio();
     std::string path = std::string(SOURCE_DIR) + "/sound/pray.ogg";

@@ -29,6 +29,8 @@ public:
     // A command line the player may want again (the up arrow).
     virtual void remember(const std::string& /*line*/) {}
     // What Tab offers at the command prompt from now on; empty offers nothing.
+    // Taken by value: a source that offers completions keeps it.
+    // NOLINTNEXTLINE(performance-unnecessary-value-param)
     virtual void offerCompletions(Completer /*completer*/) {}
 };
 
