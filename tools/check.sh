@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Static checks (include layers, clang-tidy, cppcheck) and a bounded fuzzing run
+# Static checks (include layers, formatting, clang-tidy, cppcheck) and a bounded fuzzing run
 # of each fuzz target under the address and undefined-behaviour sanitizers.
 # FUZZ_SECONDS sets how long each target runs (default 60).
 set -euo pipefail
@@ -10,6 +10,10 @@ jobs=$(nproc)
 echo "== include layers"
 python3 tools/checkIncludes.py
 echo "include layers: clean"
+
+echo "== clang-format"
+git ls-files -z '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run --Werror
+echo "clang-format: clean"
 
 echo "== clang-tidy"
 # The game, its tests, tools and benchmarks from the tidy build's compile
