@@ -95,7 +95,7 @@ bool hasWord(const char* line) { return line[std::strspn(line, " \t\n\v\f\r")] !
 
 } // namespace
 
-Session::Session(Ports ports, SessionOptions options)
+Session::Session(const Ports& ports, SessionOptions options)
     : frontEnd(ports), state(std::make_unique<GameState>()),
       undo(std::make_unique<UndoLog>(
           [this](GameState*, const char* line) {
