@@ -30,6 +30,7 @@ double millisecondsToPrompt(const std::vector<std::string>& command)
         close(toChild[1]);
         close(fromChild[0]);
         std::vector<char*> argv;
+        argv.reserve(command.size() + 1);
         for (const std::string& word : command)
             argv.push_back(const_cast<char*>(word.c_str()));
         argv.push_back(nullptr);

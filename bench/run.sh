@@ -5,8 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 command -v hyperfine >/dev/null || { sudo=(); [ "$(id -u)" -eq 0 ] || sudo=(sudo);
   "${sudo[@]}" apt-get install -y -qq hyperfine time >/dev/null; }
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLANTERNMOOR_TESTS=OFF >/dev/null
-cmake --build build-bench --target lanternmoor readlineOnly commandBench promptTimer >/dev/null
+bash tools/install-deps.sh play
+cmake --preset bench >/dev/null
+cmake --build --preset bench >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 ln -s "$PWD/sound" "$work/sound"

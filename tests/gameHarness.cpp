@@ -93,7 +93,7 @@ void GameHarness::recordAsTranscript()
     };
 }
 
-void GameHarness::play(const char* effect)
+void GameHarness::hear(const char* effect)
 {
     if (!transcript) return;
     unnotedSounds.push_back(std::string("sound/") + effect + ".ogg");

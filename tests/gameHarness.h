@@ -36,7 +36,7 @@ public:
     void writeError(const char* data, std::size_t size) override { errors.append(data, size); }
 };
 
-class GameHarness : RandomSource, SoundPort {
+class GameHarness : RandomSource {
 public:
     // Builds a fresh journey; the player's attack and defence draws take the
     // default random value (base attack 7, base defence 5).
@@ -85,15 +85,28 @@ public:
     std::string errors() const { return output.errors; }
 
 private:
+    // The game's sounds arrive at hear() through a port of their own, so
+    // that play() on the harness only ever means typing lines (a braced
+    // "undo" would otherwise fit the sound port's play() as well).
+    class Ears : public SoundPort {
+    public:
+        explicit Ears(GameHarness& owner) : harness(owner) {}
+        void play(const char* effect) override { harness.hear(effect); }
+
+    private:
+        GameHarness& harness;
+    };
+
     int draw() override;
-    void play(const char* effect) override;
+    void hear(const char* effect);
     void noteSoundsAtLineStart();
 
     ScriptedLines input;
     CapturedOutput output;
     SavesFolder saves;
     SystemClock clock;
-    Ports ports{input, output, *this, *this, saves, clock};
+    Ears ears{*this};
+    Ports ports{input, output, *this, ears, saves, clock};
     // Lets a test call a rule or a printing function outside a command.
     std::optional<PortsInUse> portsForTests;
     std::deque<int> randoms;

@@ -66,6 +66,8 @@ const std::vector<std::string> ROAD_TO_THE_STATUE = {
     "Equipped the Chainmail.",
     "Unlocked the door with the Mansion Key.",
     "Mercuria is not hostile! Attack anyway?",
+    // One message over several lines, not a missing comma.
+    // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
     "You have vanquished the Black Queen! You are victorious...?\n"
     "The corpse of the Black Queen vanishes...!\n"
     "You swear you hear a faint laughter echoing...\n",
@@ -77,6 +79,8 @@ const std::vector<std::string> ROAD_TO_THE_STATUE = {
 };
 
 const std::vector<std::string> STAYING_ON = {
+    // One message over two lines, not a missing comma.
+    // NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
     "As you turn to leave, the winds stir...\n"
     "...and the base of the statue moves, revealing a passageway downward.\n",
     "You are at the Undergrowth.",

@@ -74,8 +74,8 @@ TEST_P(SoundFile, DecodesWholeToAudibleUnclippedSound)
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSounds, SoundFile, testing::ValuesIn(soundNames),
-                         [](const testing::TestParamInfo<const char*>& info) {
-                             const std::string name = info.param;
+                         [](const testing::TestParamInfo<const char*>& sound) {
+                             const std::string name = sound.param;
                              return name.substr(0, name.find('.'));
                          });
 

@@ -21,6 +21,8 @@ namespace {
 
 int opposite(int dir) { return dir ^ 1; } // north/south, east/west, up/down pair up
 
+const Location& locationAt(int id) { return locations[static_cast<std::size_t>(id)]; }
+
 // A fresh journey, built the way start-up builds it.
 std::unique_ptr<GameState> freshGame()
 {
@@ -43,8 +45,8 @@ TEST(WorldTables, EveryWayLeadsBackTheOppositeWay)
                 EXPECT_EQ(locations[LOC_PALE_GARDEN].exits[DIR_DOWN], LOC_NOWHERE);
                 continue;
             }
-            EXPECT_EQ(locations[to].exits[opposite(dir)], place.id)
-                << place.name << " direction " << dir << " to " << locations[to].name;
+            EXPECT_EQ(locationAt(to).exits[opposite(dir)], place.id)
+                << place.name << " direction " << dir << " to " << locationAt(to).name;
         }
     }
 }
@@ -59,7 +61,7 @@ TEST(WorldTables, EverythingButTheRealmsAndUndergrowthIsReachableFromTheVillage)
     while (!queue.empty()) {
         const int at = queue.front();
         queue.pop();
-        for (const int to : locations[at].exits) { // locked or blocked ways count
+        for (const int to : locationAt(at).exits) { // locked or blocked ways count
             if (to >= 0 && !seen[to]) {
                 seen[to] = true;
                 queue.push(to);
@@ -68,7 +70,7 @@ TEST(WorldTables, EverythingButTheRealmsAndUndergrowthIsReachableFromTheVillage)
     }
     for (int id = 0; id < NUM_LOCATIONS; ++id) {
         const bool cutOff = id == LOC_HEAVEN || id == LOC_HELL || id == LOC_UNDERGROWTH;
-        EXPECT_EQ(seen[id], !cutOff) << locations[id].name;
+        EXPECT_EQ(seen[id], !cutOff) << locationAt(id).name;
     }
 }
 

@@ -1,24 +1,33 @@
 #!/usr/bin/env bash
-# Static checks (include layers, clang-tidy, cppcheck) and a bounded fuzzing run of each
-# fuzz target under the address and undefined-behaviour sanitizers.
+# Static checks (include layers, formatting, clang-tidy, cppcheck) and a bounded fuzzing run
+# of each fuzz target under the address and undefined-behaviour sanitizers.
 # FUZZ_SECONDS sets how long each target runs (default 60).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh check
 jobs=$(nproc)
-generator=()
-command -v ninja >/dev/null && generator=(-G Ninja)
-sources=$(git ls-files 'src/*.cpp')
 
 echo "== include layers"
 python3 tools/checkIncludes.py
 echo "include layers: clean"
 
+echo "== clang-format"
+git ls-files -z '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run --Werror
+echo "clang-format: clean"
+
 echo "== clang-tidy"
-cmake -S . -B build-tidy "${generator[@]}" -DLANTERNMOOR_TESTS=OFF >/dev/null
-# shellcheck disable=SC2086
-printf '%s\n' $sources | xargs -P "$jobs" -n 4 clang-tidy -p build-tidy --quiet 2>/dev/null |
-  tee build-tidy/tidy.log
+# The game, its tests, tools and benchmarks from the tidy build's compile
+# commands; the fuzz targets from the fuzz build's, the only one that has them.
+cmake --preset tidy >/dev/null
+cmake --preset fuzz >/dev/null
+tidy() {
+  local build=$1; shift
+  git ls-files -z "$@" | xargs -0 -P "$jobs" -n 4 clang-tidy -p "$build" --quiet 2>/dev/null
+}
+{
+  tidy build-tidy 'src/*.cpp' 'tests/*.cpp' 'tools/*.cpp' 'bench/*.cpp' 'bench/*.c' ':!tests/fuzz'
+  tidy build-fuzz 'tests/fuzz/*.cpp'
+} | tee build-tidy/tidy.log
 if grep -qE '(warning|error):' build-tidy/tidy.log; then echo "clang-tidy found problems"; exit 1; fi
 echo "clang-tidy: clean"
 
@@ -30,9 +39,7 @@ cppcheck --enable=warning,performance,portability --std=c++20 --inline-suppr --e
 echo "cppcheck: clean"
 
 echo "== fuzzing (${FUZZ_SECONDS:-60} s each)"
-CC=clang CXX=clang++ cmake -S . -B build-fuzz "${generator[@]}" -DLANTERNMOOR_FUZZ=ON \
-  -DLANTERNMOOR_TESTS=OFF >/dev/null
-cmake --build build-fuzz --target fuzzGame fuzzLoad -j "$jobs" >/dev/null
+cmake --build --preset fuzz -j "$jobs" >/dev/null
 for target in fuzzGame fuzzLoad; do
   seeds=$PWD/tests/fuzz/corpus/$(echo "${target#fuzz}" | tr '[:upper:]' '[:lower:]')
   found=$(mktemp -d)

@@ -1,22 +1,23 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs the whole test suite twice:
 # in the ordinary build and under the address and undefined-behaviour
-# sanitizers. Stops at the first failure.
+# sanitizers, and the tests that play real sounds a third time under the
+# thread sanitizer. Every warning stops the build. Stops at the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh test
-generator=()
-command -v ninja >/dev/null && generator=(-G Ninja)
 jobs=$(nproc)
 
 run_suite() {
-  local dir=$1; shift
-  cmake -S . -B "$dir" "${generator[@]}" -DLANTERNMOOR_TESTS=ON "$@" >/dev/null
-  cmake --build "$dir" -j "$jobs"
-  (cd "$dir" && ctest --output-on-failure -j "$jobs" --timeout 600)
+  local preset=$1
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -j "$jobs"
 }
 
 echo "== ordinary build"
-run_suite build
+run_suite default
 echo "== sanitizer build (address, undefined)"
-ASAN_OPTIONS=detect_leaks=1 run_suite build-asan -DLANTERNMOOR_SANITIZE=ON
+run_suite asan
+echo "== thread sanitizer build (the tests that play real sounds)"
+run_suite tsan

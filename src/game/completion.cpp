@@ -62,7 +62,7 @@ Words nounsFor(const GameState* state, const std::string& verb)
     if (index < 0) return {};
     const Item* carried = state->player.inventory;
     Words words;
-    switch (commands[index].noun) {
+    switch (commands[static_cast<std::size_t>(index)].noun) {
     case NounKind::Direction:
         words.assign(std::begin(DIRECTION_WORDS), std::end(DIRECTION_WORDS));
         break;

@@ -97,7 +97,7 @@ bool hasWord(const char* line) { return line[std::strspn(line, " \t\n\v\f\r")] !
 
 } // namespace
 
-Session::Session(Ports ports, SessionOptions options)
+Session::Session(const Ports& ports, SessionOptions options)
     : frontEnd(ports), state(std::make_unique<GameState>()),
       transcript(std::make_unique<TranscriptKeeper>(ports.output, ports.lines)),
       undo(std::make_unique<UndoLog>(state.get())), inPlay{transcript->lines(),
@@ -255,7 +255,7 @@ Ending Session::playLine(const char* line)
         out("Invalid command!\n");
         return Ending::None;
     }
-    const Command& command = commands[index];
+    const Command& command = commands[static_cast<std::size_t>(index)];
     if (command.needsLight && !checkAreaLit(state.get())) {
         out("It's too dark to do that!\n");
         return Ending::None;

@@ -18,7 +18,7 @@ class TranscriptKeeper;
 class Session {
 public:
     // Builds a fresh journey, drawing from the session's random source.
-    explicit Session(Ports ports, SessionOptions options = {});
+    explicit Session(const Ports& ports, SessionOptions options = {});
     ~Session();
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;

@@ -38,7 +38,7 @@ private:
     // Copies what passes to the player's screen.
     class Tee : public OutputSink {
     public:
-        Tee(TranscriptKeeper& keeper, OutputSink& inner) : keeper(keeper), inner(inner) {}
+        Tee(TranscriptKeeper& owner, OutputSink& wrapped) : keeper(owner), inner(wrapped) {}
         void write(const char* data, std::size_t size) override;
         void writeError(const char* data, std::size_t size) override;
         void flush() override;
@@ -50,7 +50,7 @@ private:
     // Copies each line the player types.
     class TypedLines : public LineSource {
     public:
-        TypedLines(TranscriptKeeper& keeper, LineSource& inner) : keeper(keeper), inner(inner) {}
+        TypedLines(TranscriptKeeper& owner, LineSource& wrapped) : keeper(owner), inner(wrapped) {}
         bool readLine(const char* prompt, std::string& line) override;
         bool readPlainLine(std::string& line) override;
         void remember(const std::string& line) override { inner.remember(line); }

@@ -172,7 +172,7 @@ void UndoLog::compareWhereLinesWrite(const unsigned char* now)
     for (std::size_t place = 0; place < NUM_LOCATIONS; ++place)
         placesDiffer |= placeDiffers(now, old, PLACES + place * PLACE_WORDS);
     for (std::int32_t place = 0; place < NUM_LOCATIONS; ++place) {
-        std::size_t first = PLACES + place * PLACE_WORDS;
+        std::size_t first = PLACES + static_cast<std::size_t>(place) * PLACE_WORDS;
         if (isHere(place))
             compareWords(now, first, first + PLACE_WORDS);
         else if (placesDiffer != 0 && placeDiffers(now, old, first) != 0)

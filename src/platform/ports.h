@@ -30,6 +30,8 @@ public:
     // A command line the player may want again (the up arrow).
     virtual void remember(const std::string& /*line*/) {}
     // What Tab offers at the command prompt from now on; empty offers nothing.
+    // Taken by value: a source that offers completions keeps it.
+    // NOLINTNEXTLINE(performance-unnecessary-value-param)
     virtual void offerCompletions(Completer /*completer*/) {}
     // What Tab offers at the questions read next (a save's name); empty,
     // nothing: most answers are free text.

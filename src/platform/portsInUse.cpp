@@ -10,7 +10,8 @@ namespace {
 
 thread_local Ports* inUse = nullptr;
 
-void vwrite(bool toError, const char* format, va_list args)
+// A printf format handed on from out() and outError(), checked at their callers.
+__attribute__((format(printf, 2, 0))) void vwrite(bool toError, const char* format, va_list args)
 {
     char small[1024];
     va_list copy;

@@ -322,7 +322,7 @@ constexpr std::array<Entity, NUM_ENTITIES> buildTemplates()
 {
     std::array<Entity, NUM_ENTITIES> built{}; // slot 0 stays blank
     for (const CharacterRow& row : CAST)
-        built[row.id] = toTemplate(row);
+        built[static_cast<std::size_t>(row.id)] = toTemplate(row);
     return built;
 }
 

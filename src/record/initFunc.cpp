@@ -54,7 +54,7 @@ void initPlayer(GameState* state, Entity* player)
 void initEntities(GameState* state, Entity* player)
 {
     initPlayer(state, player);
-    for (int slot = 1; slot < NUM_ENTITIES; ++slot)
+    for (std::size_t slot = 1; slot < NUM_ENTITIES; ++slot)
         state->entities[slot] = characterTemplates[slot];
     handOutStartingItems(state);
 }

@@ -134,7 +134,7 @@ namespace {
 
 class TranscriptFile : public SaveStorage::Transcript {
 public:
-    explicit TranscriptFile(int fd) : fd(fd) {}
+    explicit TranscriptFile(int opened) : fd(opened) {}
     ~TranscriptFile() override { close(fd); }
     TranscriptFile(const TranscriptFile&) = delete;
     TranscriptFile& operator=(const TranscriptFile&) = delete;

@@ -9,8 +9,8 @@
 
 class SavesFolder : public SaveStorage {
 public:
-    explicit SavesFolder(std::string folder = "saves", std::string transcripts = "transcripts")
-        : folder(std::move(folder)), transcripts(std::move(transcripts))
+    explicit SavesFolder(std::string path = "saves", std::string transcriptsPath = "transcripts")
+        : folder(std::move(path)), transcripts(std::move(transcriptsPath))
     {
     }
     std::vector<Entry> list() override;

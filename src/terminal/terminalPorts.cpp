@@ -206,8 +206,8 @@ char** completeLine(const char* text, int start, int end)
     const Completer& offered = answering ? answerCompleter : completer;
     if (!offered) return nullptr;
     auto [wordStart, words] = offered(std::string(rl_line_buffer, static_cast<std::size_t>(end)));
-    std::size_t alreadyTyped =
-        static_cast<std::size_t>(start) - std::min<std::size_t>(wordStart, start);
+    std::size_t alreadyTyped = static_cast<std::size_t>(start) -
+                               std::min<std::size_t>(wordStart, static_cast<std::size_t>(start));
     // A finished verb wants a blank after it; a noun must not get one, as
     // "north " is not a direction, nor a name, which would end in "_".
     bool completingVerb =

@@ -142,7 +142,7 @@ void playSound(const char* path)
     vorbis_info* info = ov_info(&stream, -1);
     ao_sample_format format{};
     format.bits = 16;
-    format.rate = info->rate;
+    format.rate = static_cast<int>(info->rate);
     format.channels = info->channels;
     format.byte_format = AO_FMT_LITTLE;
     format.matrix = nullptr;
@@ -164,7 +164,7 @@ void playSound(const char* path)
     ov_clear(&stream);
 }
 
-TerminalSound::TerminalSound(bool silent) : silent(silent)
+TerminalSound::TerminalSound(bool noAudio) : silent(noAudio)
 {
     if (!silent) initAudio();
 }

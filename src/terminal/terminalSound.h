@@ -17,7 +17,7 @@ int playingSoundCount();
 // was started. A silent one (--no-audio) never starts the sound library.
 class TerminalSound : public SoundPort {
 public:
-    explicit TerminalSound(bool silent);
+    explicit TerminalSound(bool noAudio);
     void play(const char* effect) override;
     bool isSilent() const { return silent; }
 

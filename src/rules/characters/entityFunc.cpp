@@ -65,11 +65,11 @@ const char* bandLine(const Entity& character, StandingBand band)
 const char* friendlyGreeting(StandingBand band)
 {
     switch (band) {
-    case BAND_GOOD: return "%s the %s happily greets you and says:\n";
-    case BAND_BAD: return "%s the %s begrudgingly acknowledges you and says:\n";
+    case BAND_GOOD: return "happily greets you";
+    case BAND_BAD: return "begrudgingly acknowledges you";
     case BAND_NEUTRAL: break;
     }
-    return "%s the %s greets you and says:\n";
+    return "greets you";
 }
 
 void speakAsMonster(const Entity& monster, StandingBand band)
@@ -80,7 +80,7 @@ void speakAsMonster(const Entity& monster, StandingBand band)
 
 void speakAsFriend(const Entity& friendly, StandingBand band)
 {
-    out(friendlyGreeting(band), friendly.name, friendly.species);
+    out("%s the %s %s and says:\n", friendly.name, friendly.species, friendlyGreeting(band));
     out("\"%s\"\n", bandLine(friendly, band));
 }
 

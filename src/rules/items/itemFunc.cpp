@@ -12,15 +12,13 @@ namespace {
 
 struct ItemMark {
     const char* colour;
-    const char* format;
+    char symbol;
 };
 
 // Listing mark and colour by item type; unknown types list as misc.
 constexpr ItemMark ITEM_MARKS[] = {
-    {"\033[90m", "%s*\033[0m "},   {"\033[31m", "%s!\033[0m "}, {"\033[34m", "%sM\033[0m "},
-    {"\033[35m", "%so\033[0m "},   {"\033[32m", "%si\033[0m "}, {"\033[33m", "%sq\033[0m "},
-    {"\033[93m", "%s@\033[0m "},   {"\033[36m", "%sB\033[0m "}, {"\033[37m", "%s&\033[0m "},
-    {"\033[1;33m", "%s^\033[0m "},
+    {"\033[90m", '*'}, {"\033[31m", '!'}, {"\033[34m", 'M'}, {"\033[35m", 'o'}, {"\033[32m", 'i'},
+    {"\033[33m", 'q'}, {"\033[93m", '@'}, {"\033[36m", 'B'}, {"\033[37m", '&'}, {"\033[1;33m", '^'},
 };
 
 } // namespace
@@ -109,7 +107,7 @@ void printItem(const Item* item)
 {
     bool known = item->type >= 0 && item->type <= ITEM_LIGHT;
     const ItemMark& mark = ITEM_MARKS[known ? item->type : ITEM_MISC];
-    out(mark.format, mark.colour);
+    out("%s%c\033[0m ", mark.colour, mark.symbol);
     out("%s", item->name);
 }
 
