@@ -138,16 +138,22 @@ TEST(Script, ATypedSessionGetsItsLinesOnceAfterTheirPrompts)
     TempDir dir;
     Terminal terminal;
     ASSERT_TRUE(terminal.waitFor("--> "));
+    terminal.waitForEditor();
     terminal.type("1\rFern\rf\r");
     ASSERT_TRUE(terminal.waitFor("You see a statue here."));
+    terminal.waitForEditor();
     terminal.type("script\r");
     ASSERT_TRUE(terminal.waitFor("transcript: "));
+    terminal.waitForEditor();
     terminal.type("typed\r");
     ASSERT_TRUE(terminal.waitFor("to stop.")) << terminal.screen;
+    terminal.waitForEditor();
     terminal.type("x sta\t\r");
     ASSERT_TRUE(terminal.waitFor("shield.")) << terminal.screen;
+    terminal.waitForEditor();
     terminal.type("time\r");
     ASSERT_TRUE(terminal.waitFor("thus far.")) << terminal.screen;
+    terminal.waitForEditor();
     terminal.type("unscript\r");
     ASSERT_TRUE(terminal.waitFor("Transcript saved")) << terminal.screen;
     EXPECT_EQ(fileRead("transcripts/typed.txt"),
