@@ -1,0 +1,289 @@
+#include "webPorts.h"
+
+#include <dirent.h>
+#include <emscripten.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+#include "runState.h"
+
+namespace {
+
+// Bytes handed back by the host: a length, then the bytes, in one malloc'd
+// block (nullptr for none). Read into a string and freed.
+bool takeBlock(char* block, std::string& into)
+{
+    if (block == nullptr) return false;
+    std::uint32_t size;
+    std::memcpy(&size, block, sizeof size);
+    into.assign(block + sizeof size, size);
+    std::free(block);
+    return true;
+}
+
+// clang-format off
+EM_JS(void, hostWrite, (const char* data, std::size_t size, int toError), {
+    Module.host.write(HEAPU8.slice(data, data + size), toError !== 0);
+});
+
+EM_JS(int, hostColumns, (), { return Module.host.columns(); });
+
+// A line as bytes, without its end; nullptr at end of input.
+EM_ASYNC_JS(char*, hostReadLine, (int plain), {
+    const line = await Module.host.readLine(plain !== 0);
+    if (line === null) return 0;
+    const block = _malloc(4 + line.length);
+    HEAPU32[block >> 2] = line.length;
+    HEAPU8.set(line, block + 4);
+    return block;
+});
+
+EM_ASYNC_JS(char*, hostPack, (const char* data, std::size_t size, int unpack), {
+    const input = HEAPU8.slice(data, data + size);
+    let output;
+    try {
+        output = await (unpack ? Module.host.gunzip(input) : Module.host.gzip(input));
+    } catch (e) {
+        return 0;
+    }
+    const block = _malloc(4 + output.length);
+    HEAPU32[block >> 2] = output.length;
+    HEAPU8.set(output, block + 4);
+    return block;
+});
+
+EM_JS(void, hostPlay, (const char* effect, std::size_t size), {
+    Module.host.playSound(UTF8ToString(effect, size));
+});
+
+EM_JS(double, hostNow, (), { return Date.now() / 1000; });
+// clang-format on
+
+const char* const SAVE_FOLDER = "saves";
+constexpr std::string_view SAVE_ENDING = ".dat.gz";
+
+std::string savePath(const std::string& name)
+{
+    return std::string(SAVE_FOLDER) + "/" + name + std::string(SAVE_ENDING);
+}
+
+bool readFile(const std::string& path, std::string& bytes)
+{
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bytes.clear();
+    char buffer[65536];
+    ssize_t got;
+    while ((got = ::read(fd, buffer, sizeof buffer)) > 0)
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    close(fd);
+    return got == 0;
+}
+
+} // namespace
+
+namespace web {
+
+bool HostLines::readLine(const char* prompt, std::string& line)
+{
+    output.write(prompt, std::strlen(prompt));
+    output.flush();
+    line.clear();
+    return takeBlock(hostReadLine(0), line);
+}
+
+bool HostLines::readPlainLine(std::string& line, const std::vector<std::string>&)
+{
+    output.flush();
+    line.clear();
+    return takeBlock(hostReadLine(1), line);
+}
+
+void HostOutput::write(const char* data, std::size_t size)
+{
+    pending.append(data, size);
+    if (pending.size() >= 1 << 16) send();
+}
+
+void HostOutput::writeError(const char* data, std::size_t size)
+{
+    flush();
+    hostWrite(data, size, 1);
+}
+
+void HostOutput::flush()
+{
+    send();
+    int width = hostColumns();
+    if (width <= 0) return;
+    // A prompt or question ends the text until the player answers.
+    shaped.clear();
+    wrapper.finish(width, shaped);
+    if (!shaped.empty()) hostWrite(shaped.data(), shaped.size(), 0);
+}
+
+void HostOutput::send()
+{
+    if (pending.empty()) return;
+    // Asked each time, so a window resized between lines is followed.
+    int width = hostColumns();
+    if (width <= 0) {
+        hostWrite(pending.data(), pending.size(), 0);
+    } else {
+        shaped.clear();
+        wrapper.add(pending, width, shaped);
+        if (!shaped.empty()) hostWrite(shaped.data(), shaped.size(), 0);
+    }
+    pending.clear();
+}
+
+// The C library's additive generator: 31 numbers seeded by a multiplicative
+// generator, the first 310 draws thrown away.
+SeededRandom::SeededRandom(unsigned seed)
+{
+    std::int32_t word = seed == 0 ? 1 : static_cast<std::int32_t>(seed);
+    std::int32_t state[31];
+    state[0] = word;
+    for (int i = 1; i < 31; ++i) {
+        std::int32_t hi = word / 127773;
+        std::int32_t lo = word % 127773;
+        word = 16807 * lo - 2836 * hi;
+        if (word < 0) word += 2147483647;
+        state[i] = word;
+    }
+    std::copy(std::begin(state), std::end(state), table);
+    front = 3;
+    rear = 0;
+    for (int i = 0; i < 310; ++i)
+        draw();
+}
+
+int SeededRandom::draw()
+{
+    auto sum = static_cast<std::uint32_t>(table[front]) + static_cast<std::uint32_t>(table[rear]);
+    table[front] = static_cast<std::int32_t>(sum);
+    front = (front + 1) % 31;
+    rear = (rear + 1) % 31;
+    return static_cast<int>(sum >> 1);
+}
+
+void HostSound::play(std::string_view effect) { hostPlay(effect.data(), effect.size()); }
+
+std::time_t HostClock::now() { return static_cast<std::time_t>(hostNow()); }
+
+std::vector<SaveStorage::Entry> HostSaves::list()
+{
+    std::vector<Entry> saves;
+    DIR* folder = opendir(SAVE_FOLDER);
+    if (folder == nullptr) return saves;
+    while (dirent* entry = readdir(folder)) {
+        std::string file = entry->d_name;
+        if (file.size() <= SAVE_ENDING.size() || !file.ends_with(SAVE_ENDING)) continue;
+        struct stat status;
+        std::string path = std::string(SAVE_FOLDER) + "/" + file;
+        if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) continue;
+        std::int64_t written =
+            std::int64_t{status.st_mtim.tv_sec} * 1000000000 + status.st_mtim.tv_nsec;
+        saves.push_back({file.substr(0, file.size() - SAVE_ENDING.size()), written});
+    }
+    closedir(folder);
+    return saves;
+}
+
+bool HostSaves::exists(const std::string& name)
+{
+    struct stat status;
+    return lstat(savePath(name).c_str(), &status) == 0;
+}
+
+SaveStorage::Read HostSaves::read(const std::string& name, std::size_t limit, std::string& bytes)
+{
+    std::string packed;
+    if (!exists(name)) return Read::NotFound;
+    if (!readFile(savePath(name), packed) || !gunzip(packed, limit, bytes) || bytes.size() > limit)
+        return Read::Unreadable;
+    return Read::Found;
+}
+
+SaveStorage::Write HostSaves::write(const std::string& name, std::string_view bytes,
+                                    std::string& reason)
+{
+    std::string packed = gzip(bytes);
+    std::string path = savePath(name);
+    std::string temporary = path + ".new";
+    int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (packed.empty() || fd < 0) {
+        reason = packed.empty() ? "could not compress" : std::strerror(errno);
+        if (fd >= 0) close(fd);
+        return Write::OpenFailed;
+    }
+    bool written = ::write(fd, packed.data(), packed.size()) == static_cast<ssize_t>(packed.size());
+    written = close(fd) == 0 && written;
+    // The old save goes only once the new one is whole.
+    if (written && std::rename(temporary.c_str(), path.c_str()) == 0) return Write::Written;
+    reason = std::strerror(errno ? errno : EIO);
+    std::remove(temporary.c_str());
+    return Write::WriteFailed;
+}
+
+bool HostSaves::remove(const std::string& name) { return std::remove(savePath(name).c_str()) == 0; }
+
+std::string gzip(std::string_view bytes)
+{
+    std::string packed;
+    takeBlock(hostPack(bytes.data(), bytes.size(), 0), packed);
+    return packed;
+}
+
+bool gunzip(std::string_view packed, std::size_t limit, std::string& bytes)
+{
+    if (!takeBlock(hostPack(packed.data(), packed.size(), 1), bytes)) return false;
+    if (bytes.size() > limit + 1) bytes.resize(limit + 1);
+    return true;
+}
+
+std::string completeTyped(const std::string& typed)
+{
+    const Completer& completer = runState().completer;
+    if (!completer) return "";
+    auto [wordStart, words] = completer(typed);
+    // As the terminal's line editor does: only the text after the last blank
+    // is replaced, so a name with blanks is finished from that point.
+    std::size_t lastBlank = typed.find_last_of(" \t");
+    std::size_t start = lastBlank == std::string::npos ? 0 : lastBlank + 1;
+    std::size_t alreadyTyped = start - std::min(wordStart, start);
+    bool completingVerb = typed.find_first_not_of(" \t") >= wordStart;
+    std::vector<std::string> tails;
+    for (const std::string& word : words)
+        if (word.size() >= alreadyTyped) tails.push_back(word.substr(alreadyTyped));
+    if (tails.empty()) return typed + "\n";
+    // One match is finished (a verb with a blank after it); several give way
+    // to what they share.
+    std::string shared = tails.front();
+    for (const std::string& tail : tails) {
+        std::size_t same = 0;
+        while (same < shared.size() && same < tail.size() && shared[same] == tail[same])
+            ++same;
+        shared.resize(same);
+    }
+    std::string replaced = typed.substr(0, start);
+    if (tails.size() == 1)
+        replaced += tails.front() + (completingVerb ? " " : "");
+    else if (shared.size() >= typed.size() - start)
+        replaced += shared;
+    else
+        replaced = typed;
+    std::string answer = replaced + "\n";
+    if (tails.size() > 1)
+        for (const std::string& tail : tails)
+            answer += tail + "\n";
+    return answer;
+}
+
+} // namespace web
