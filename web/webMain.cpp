@@ -4,11 +4,14 @@
 #include <sys/stat.h>
 
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <ctime>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "gameState.h"
+#include "saveLoad.h"
 #include "todayCore.h"
 #include "webPorts.h"
 
@@ -26,15 +29,29 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* webComplete(const char* typed)
     return answer.c_str();
 }
 
+// Asked by the page before it keeps an imported save: empty when the loader
+// would take the record, else the loader's own words for refusing it.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* webCheckRecord(const char* bytes, std::size_t size)
+{
+    static const char* const REFUSED = "Failed to load save file (corrupted or incompatible).\n";
+    if (size != sizeof(GameState)) return REFUSED;
+    auto record = std::make_unique<GameState>();
+    std::memcpy(static_cast<void*>(record.get()), bytes, size);
+    return isSoundGameState(record.get()) ? "" : REFUSED;
+}
+
 // Plays one whole game; `commandLine` is the program's name and its options,
 // one per line. Returns the exit status (an ending that closes the game at
 // once ends through the host's exit instead).
 extern "C" EMSCRIPTEN_KEEPALIVE int webPlay(const char* commandLine)
 {
-    std::vector<std::string> words;
-    std::istringstream given(commandLine);
-    for (std::string word; std::getline(given, word);)
-        words.push_back(word);
+    std::vector<std::string> words(1);
+    for (const char* c = commandLine; *c != '\0'; ++c) {
+        if (*c == '\n')
+            words.emplace_back();
+        else
+            words.back() += *c;
+    }
     std::vector<char*> argv;
     for (std::string& word : words)
         argv.push_back(word.data());

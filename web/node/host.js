@@ -95,7 +95,9 @@ function start(program, args) {
   };
   const createLanternmoor = require(path.join(__dirname, 'lanternmoor-core-node.js'));
   // An ending that closes the game at once leaves through the C library's exit.
-  createLanternmoor({ host, quit(status) { host.exit(status); } }).ready.then((game) => {
+  const made = createLanternmoor({ host, quit(status) { host.exit(status); } });
+  // The factory hands back the promise of the game, or the game holding it.
+  (made.ready || made).then((game) => {
     const commandLine = [program, ...args].join('\n');
     return game.ccall('webPlay', 'number', ['string'], [commandLine], { async: true });
   }).then((status) => host.exit(status));
