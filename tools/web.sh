@@ -69,6 +69,10 @@ test)
     cmake -S . -B build "${generator[@]}" >/dev/null
     nice -n 10 cmake --build build -j 2 --target lanternmoor
   fi
+  # The glue's own checks, as tools/check.sh makes them of the game.
+  clang-format --dry-run --Werror web/*.cpp web/*.h web/shim/*.cpp web/shim/*.h web/node/*.cpp
+  cppcheck --enable=warning,performance,portability --std=c++20 --inline-suppr --error-exitcode=1 \
+    --quiet -I src/platform -I src/record -I src/game -I web -I web/shim web
   node --test tests/web/
   ;;
 serve) exec node web/serve.js "$site" 8000 ;;

@@ -1,28 +1,23 @@
 // The game in a web page or under Node: the same program as in a terminal,
-// its ports handed to the host script.
-#include <emscripten.h>
+// its ports handed to the host script. The host calls the functions below
+// (the build exports them by name).
 #include <sys/stat.h>
 
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <ctime>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "gameState.h"
+#include "hostImports.h"
 #include "saveLoad.h"
 #include "todayCore.h"
 #include "webPorts.h"
 
-namespace {
-// clang-format off
-EM_JS(int, hostUmask, (), { return Module.host.umask(); });
-// clang-format on
-} // namespace
-
 // Asked by the page's line editor when Tab is pressed: see completeTyped.
-extern "C" EMSCRIPTEN_KEEPALIVE const char* webComplete(const char* typed)
+extern "C" const char* webComplete(const char* typed)
 {
     static std::string answer;
     answer = web::completeTyped(typed);
@@ -31,7 +26,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* webComplete(const char* typed)
 
 // Asked by the page before it keeps an imported save: empty when the loader
 // would take the record, else the loader's own words for refusing it.
-extern "C" EMSCRIPTEN_KEEPALIVE const char* webCheckRecord(const char* bytes, std::size_t size)
+extern "C" const char* webCheckRecord(const char* bytes, std::size_t size)
 {
     static const char* const REFUSED = "Failed to load save file (corrupted or incompatible).\n";
     if (size != sizeof(GameState)) return REFUSED;
@@ -43,7 +38,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* webCheckRecord(const char* bytes, st
 // Plays one whole game; `commandLine` is the program's name and its options,
 // one per line. Returns the exit status (an ending that closes the game at
 // once ends through the host's exit instead).
-extern "C" EMSCRIPTEN_KEEPALIVE int webPlay(const char* commandLine)
+extern "C" int webPlay(const char* commandLine)
 {
     std::vector<std::string> words(1);
     for (const char* c = commandLine; *c != '\0'; ++c) {
@@ -53,6 +48,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE int webPlay(const char* commandLine)
             words.back() += *c;
     }
     std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
     for (std::string& word : words)
         argv.push_back(word.data());
     argv.push_back(nullptr);

@@ -1,7 +1,6 @@
 #include "webPorts.h"
 
 #include <dirent.h>
-#include <emscripten.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "hostImports.h"
 #include "runState.h"
 
 namespace {
@@ -26,44 +26,6 @@ bool takeBlock(char* block, std::string& into)
     std::free(block);
     return true;
 }
-
-// clang-format off
-EM_JS(void, hostWrite, (const char* data, std::size_t size, int toError), {
-    Module.host.write(HEAPU8.slice(data, data + size), toError !== 0);
-});
-
-EM_JS(int, hostColumns, (), { return Module.host.columns(); });
-
-// A line as bytes, without its end; nullptr at end of input.
-EM_ASYNC_JS(char*, hostReadLine, (int plain), {
-    const line = await Module.host.readLine(plain !== 0);
-    if (line === null) return 0;
-    const block = _malloc(4 + line.length);
-    HEAPU32[block >> 2] = line.length;
-    HEAPU8.set(line, block + 4);
-    return block;
-});
-
-EM_ASYNC_JS(char*, hostPack, (const char* data, std::size_t size, int unpack), {
-    const input = HEAPU8.slice(data, data + size);
-    let output;
-    try {
-        output = await (unpack ? Module.host.gunzip(input) : Module.host.gzip(input));
-    } catch (e) {
-        return 0;
-    }
-    const block = _malloc(4 + output.length);
-    HEAPU32[block >> 2] = output.length;
-    HEAPU8.set(output, block + 4);
-    return block;
-});
-
-EM_JS(void, hostPlay, (const char* effect, std::size_t size), {
-    Module.host.playSound(UTF8ToString(effect, size));
-});
-
-EM_JS(double, hostNow, (), { return Date.now() / 1000; });
-// clang-format on
 
 const char* const SAVE_FOLDER = "saves";
 constexpr std::string_view SAVE_ENDING = ".dat.gz";
@@ -161,10 +123,10 @@ SeededRandom::SeededRandom(unsigned seed)
     front = 3;
     rear = 0;
     for (int i = 0; i < 310; ++i)
-        draw();
+        next();
 }
 
-int SeededRandom::draw()
+int SeededRandom::next()
 {
     auto sum = static_cast<std::uint32_t>(table[front]) + static_cast<std::uint32_t>(table[rear]);
     table[front] = static_cast<std::int32_t>(sum);
@@ -204,9 +166,9 @@ bool HostSaves::exists(const std::string& name)
 
 SaveStorage::Read HostSaves::read(const std::string& name, std::size_t limit, std::string& bytes)
 {
-    std::string packed;
+    std::string stored;
     if (!exists(name)) return Read::NotFound;
-    if (!readFile(savePath(name), packed) || !gunzip(packed, limit, bytes) || bytes.size() > limit)
+    if (!readFile(savePath(name), stored) || !gunzip(stored, limit, bytes) || bytes.size() > limit)
         return Read::Unreadable;
     return Read::Found;
 }
@@ -241,7 +203,7 @@ std::string gzip(std::string_view bytes)
     return packed;
 }
 
-bool gunzip(std::string_view packed, std::size_t limit, std::string& bytes)
+bool gunzip(const std::string& packed, std::size_t limit, std::string& bytes)
 {
     if (!takeBlock(hostPack(packed.data(), packed.size(), 1), bytes)) return false;
     if (bytes.size() > limit + 1) bytes.resize(limit + 1);

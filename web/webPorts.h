@@ -46,12 +46,13 @@ private:
 
 // The same numbers as the terminal game's C library draws from the same
 // seed, so one start in the same second plays the same in both builds.
-class SeededRandom : public RandomSource {
+class SeededRandom final : public RandomSource {
 public:
     explicit SeededRandom(unsigned seed);
-    int draw() override;
+    int draw() override { return next(); }
 
 private:
+    int next();
     std::int32_t table[34]{};
     int front = 3;
     int rear = 0;
@@ -82,7 +83,7 @@ public:
 std::string gzip(std::string_view bytes);
 // The bytes inside a gzip stream, at most limit + 1 of them; false when it
 // is not one.
-bool gunzip(std::string_view packed, std::size_t limit, std::string& bytes);
+bool gunzip(const std::string& packed, std::size_t limit, std::string& bytes);
 
 // The page's line editor asks what Tab completes: the text that replaces
 // what is typed before the cursor, then the matches, one per line.

@@ -52,7 +52,10 @@
     term.write(text);
     const end = text.lastIndexOf('\n');
     unfinished = end < 0 ? unfinished + text : text.slice(end + 1);
-    if (page.titleShownAt === null && text.includes('3. Quit')) page.titleShownAt = performance.now();
+    if (page.titleShownAt === null && text.includes('3. Quit')) {
+      page.titleShownAt = performance.now();
+      keepForOffline();
+    }
   }
 
   // ---- The line editor ----
@@ -477,8 +480,10 @@
     term.options.screenReaderMode = readerBox.checked;
   });
 
-  if ('serviceWorker' in navigator) {
-    navigator.serviceWorker.register('sw.js').catch(() => {});
+  // Only once the title is up, so keeping the files never slows the first
+  // visit down.
+  function keepForOffline() {
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
   }
 
   start();

@@ -13,11 +13,7 @@
 #if defined(_LIBCPP_VERSION) && _LIBCPP_VERSION < 14000
 namespace std {
 template <class T>
-    requires(!is_array_v<T>)
-unique_ptr<T> make_unique_for_overwrite()
-{
-    return unique_ptr<T>(new T);
-}
+requires(!is_array_v<T>) unique_ptr<T> make_unique_for_overwrite() { return unique_ptr<T>(new T); }
 namespace ranges {
 struct AllOf {
     template <class Range, class Test> bool operator()(Range&& range, Test test) const

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <string>
 
+// The C library names its parameters with reserved names.
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name)
 extern "C" int rename(const char* from, const char* to)
 {
     if (renameat(AT_FDCWD, from, AT_FDCWD, to) != 0) return -1;
