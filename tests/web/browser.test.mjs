@@ -136,10 +136,14 @@ test('a journey in the browser, keyboard only', async (t) => {
       await page.setInputFiles('#import', terminalSave(work));
       await page.waitForFunction(() => /as "rowan"/.test(document.getElementById('status').textContent));
     }
+    const refusal = 'Failed to load save file (corrupted or incompatible).';
     const junk = path.join(work, 'wren.dat.gz');
     fs.writeFileSync(junk, zlib.gzipSync(Buffer.from('not a game')));
     await page.setInputFiles('#import', junk);
-    await showsText(page, 'Failed to load save file (corrupted or incompatible).');
+    await showsText(page, refusal);
+    fs.writeFileSync(junk, fs.readFileSync(exported).subarray(0, 200));
+    await page.setInputFiles('#import', junk);
+    await page.waitForFunction((text) => window.lanternmoor.screenText().split(text).length === 3, refusal);
     await page.keyboard.press('F6');
     assert.ok(await page.evaluate(() => document.activeElement.classList.contains('xterm-helper-textarea')));
     await play(page, 'saves', 'friend: Wren at the Magic Forest');
