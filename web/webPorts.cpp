@@ -69,7 +69,10 @@ bool HostLines::readPlainLine(std::string& line, const std::vector<std::string>&
 
 void HostOutput::write(const char* data, std::size_t size)
 {
-    pending.append(data, size);
+    if (colourless)
+        appendWithoutColours(std::string_view(data, size), pending);
+    else
+        pending.append(data, size);
     if (pending.size() >= 1 << 16) send();
 }
 

@@ -29,15 +29,18 @@ private:
     OutputSink& output;
 };
 
-// Text for the page's terminal (wrapped at its width, colours kept) or for
-// standard output under Node (as it stands, in large blocks).
+// Text for the page's terminal (wrapped at its width) or for
+// standard output under Node (as it stands, in large blocks); without
+// colour when the player asks for none (NO_COLOR).
 class HostOutput : public OutputSink {
 public:
+    HostOutput() : colourless(colourRefused()) {}
     void write(const char* data, std::size_t size) override;
     void writeError(const char* data, std::size_t size) override;
     void flush() override;
 
 private:
+    bool colourless;
     std::string pending;
     std::string shaped;
     LineWrapper wrapper;

@@ -19,7 +19,7 @@ const NODE = path.join(ROOT, 'build-web', 'lanternmoor-node');
 const FAKETIME = '/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1';
 const STOPPED_CLOCK = '2026-03-01 12:00:00';
 
-function run(program, folder, options, input) {
+function run(program, folder, options, input, environment = {}) {
   const result = spawnSync(program, options, {
     cwd: folder,
     input,
@@ -29,6 +29,7 @@ function run(program, folder, options, input) {
       LD_PRELOAD: FAKETIME,
       FAKETIME: STOPPED_CLOCK,
       FAKETIME_DONT_FAKE_MONOTONIC: '1',
+      ...environment,
     },
     maxBuffer: 64 << 20,
   });
@@ -58,10 +59,10 @@ function freshFolder(seedSaves) {
 
 // Plays the input in both programs, each in a folder of its own, and
 // compares all they leave. Returns the folders for a session that goes on.
-function playBoth(options, input, seedSaves) {
+function playBoth(options, input, seedSaves, environment) {
   const folders = { native: freshFolder(seedSaves), node: freshFolder(seedSaves) };
-  const native = run(NATIVE, folders.native, options, input);
-  const web = run(NODE, folders.node, options, input);
+  const native = run(NATIVE, folders.native, options, input, environment);
+  const web = run(NODE, folders.node, options, input, environment);
   assert.equal(web.out, native.out);
   assert.equal(web.err, native.err);
   assert.equal(web.status, native.status);
@@ -126,6 +127,8 @@ test('options, input edges and saves behave the same in both builds', () => {
   const long = 'look ' + 'x'.repeat(5000);
   playBoth(['--no-audio'], `1\r\nWren\r\nf\r\n${long}\nlook\r\nstats`);
   playBoth(['--no-audio'], '1\nWren\nm\nsave\n');
+  // Text without colour when the player asks for none.
+  playBoth(['--no-audio'], '1\nWren\nf\nstats\nattack wolf\n', undefined, { NO_COLOR: '1' });
   // A save, one overwritten, the list of saves, a damaged one among them;
   // then a second run goes on from the save, and an undo takes the load back.
   const first = playBoth(['--no-audio'],

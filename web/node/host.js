@@ -95,7 +95,12 @@ function start(program, args) {
   };
   const createLanternmoor = require(path.join(__dirname, 'lanternmoor-core-node.js'));
   // An ending that closes the game at once leaves through the C library's exit.
-  const made = createLanternmoor({ host, quit(status) { host.exit(status); } });
+  const made = createLanternmoor({
+    host,
+    // The game reads its environment (NO_COLOR) as the terminal program does.
+    preRun: [(game) => Object.assign(game.ENV, process.env)],
+    quit(status) { host.exit(status); },
+  });
   // The factory hands back the promise of the game, or the game holding it.
   (made.ready || made).then((game) => {
     const commandLine = [program, ...args].join('\n');
