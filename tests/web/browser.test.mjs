@@ -2,7 +2,8 @@
 // playwright-core), played as a person would, through the keyboard only:
 // the title, a new journey, Tab completion, moving, sound, saving, a reload,
 // loading, the list of saves, undo, export and import, a narrow window, an
-// offline reload, and the end of a journey; no script may fail on the way.
+// offline reload, the end of a journey, and a whole journey to the Black
+// Queen and beyond; no script may fail on the way.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
@@ -181,6 +182,16 @@ test('a journey in the browser, keyboard only', async (t) => {
     assert.match(await screen(page), /Farewell, Wren!/);
     await page.keyboard.press('Enter');
     await showsText(page, '3. Quit');
+
+    // The whole journey, pasted in, to the Black Queen and the garden
+    // statue, where leaving ends the game at once.
+    const journey = ['playthrough.txt', 'playthrough-leave.txt']
+      .flatMap((file) => fs.readFileSync(path.join(ROOT, 'tests', 'data', file), 'latin1').split('\n'))
+      .filter((line) => line !== '' && !line.startsWith('#'));
+    await page.evaluate((lines) => window.lanternmoor.term.paste(lines.join('\n') + '\n'), journey);
+    await showsText(page, 'You have vanquished the Black Queen!');
+    await showsText(page, 'Farewell, Wren...');
+    await showsText(page, 'Press Enter to begin again.');
 
     assert.deepEqual(await page.evaluate(() => window.lanternmoor.errors), []);
     assert.deepEqual(problems, []);

@@ -2,7 +2,8 @@
 // (build/lanternmoor) and by the WebAssembly core under Node
 // (build-web/lanternmoor-node) must print the same bytes, end with the same
 // status and leave the same saves. The sessions are the typed lines of every
-// transcript in tests/transcripts, plus a few about options, input and saves.
+// transcript in tests/transcripts, the whole journey of tests/data, and a
+// few about options, input and saves.
 // Both programs draw their random numbers from a seed taken from the clock,
 // so both run with the clock stopped at the same instant.
 import { test } from 'node:test';
@@ -116,6 +117,20 @@ test('every transcript, piped, prints the same in both builds', () => {
     }
   }
   assert.ok(played > 50, `only ${played} sessions found`);
+});
+
+// The whole journey of tests/data, to the statue, once staying and once leaving.
+function journey(ending) {
+  return ['playthrough.txt', ending]
+    .flatMap((file) => fs.readFileSync(path.join(ROOT, 'tests', 'data', file), 'latin1').split('\n'))
+    .filter((line) => line !== '' && !line.startsWith('#'))
+    .map((line) => line + '\n')
+    .join('');
+}
+
+test('the whole journey ends the same way in both builds', () => {
+  playBoth(['--no-audio'], journey('playthrough-stay.txt'));
+  playBoth(['--no-audio'], journey('playthrough-leave.txt'));
 });
 
 test('options, input edges and saves behave the same in both builds', () => {
