@@ -190,7 +190,8 @@ SaveStorage::Write HostSaves::write(const std::string& name, std::string_view by
     }
     bool written = ::write(fd, packed.data(), packed.size()) == static_cast<ssize_t>(packed.size());
     written = close(fd) == 0 && written;
-    // The old save goes only once the new one is whole.
+    // The old save goes only once the new one is whole. (The rename syncs the
+    // folder, which is what keeps it in the browser's storage.)
     if (written && std::rename(temporary.c_str(), path.c_str()) == 0) return Write::Written;
     reason = std::strerror(errno ? errno : EIO);
     std::remove(temporary.c_str());
