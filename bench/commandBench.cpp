@@ -9,20 +9,14 @@
 #include <thread>
 #include <vector>
 
-#include "audio.h"
-#include "console.h"
-#include "game.h"
-#include "initFunc.h"
-#include "saveLoad.h"
+#include "recordChecks.h"
+#include "savesFolder.h"
+#include "session.h"
+#include "terminalPorts.h"
+#include "terminalSound.h"
 #include "worldIds.h"
 
 namespace {
-
-class NullSink : public OutputSink {
-public:
-    void write(const char*, std::size_t) override {}
-    void writeError(const char*, std::size_t) override {}
-};
 
 class RepeatingLines : public LineSource {
 public:
@@ -47,17 +41,21 @@ double nanosecondsPer(int count, Clock::time_point start)
 // fresh game standing at `place`; prints the time per command.
 void timeCommand(const char* label, int place, std::vector<std::string> script)
 {
-    GameState state;
-    buildFreshGame(&state);
     RepeatingLines lines;
     lines.lines = std::move(script);
-    setLineSource(&lines);
+    DiscardedOutput output;
+    LibraryRandom random;
+    NoSound sound;
+    SavesFolder saves;
+    SystemClock clock;
+    Session session({lines, output, random, sound, saves, clock}, {.audioDisabled = true});
+    GameState& state = session.record();
     const int rounds = 200000;
     auto start = Clock::now();
     for (int i = 0; i < rounds; ++i) {
         state.player.locationId = place;
         state.player.hp = state.player.maxHp;
-        handleCommand(&state);
+        session.step();
     }
     std::printf("%-28s %8.0f ns\n", label, nanosecondsPer(rounds, start));
 }
@@ -66,9 +64,6 @@ void timeCommand(const char* label, int place, std::vector<std::string> script)
 
 int main()
 {
-    NullSink sink;
-    setOutputSink(&sink);
-    runState().soundOffAtStart = true;
     std::printf("One command, in-process (output discarded):\n");
     timeCommand("look", LOC_OLD_CASTLE, {"look"});
     timeCommand("go (there and back)", LOC_VILLAGE, {"go north"});
@@ -78,7 +73,6 @@ int main()
     timeCommand("stats", LOC_VILLAGE, {"stats"});
 
     // Starting a sound costs the main thread a copy and a thread.
-    runState().soundOffAtStart = false;
     initAudio();
     const int sounds = 200;
     double total = 0;
@@ -95,17 +89,22 @@ int main()
     cleanupAudio();
 
     std::filesystem::create_directories("saves");
-    GameState state;
-    buildFreshGame(&state);
+    SavesFolder folder;
+    GameState state{};
     const int saves = 200;
+    std::string reason;
     auto start = Clock::now();
     for (int i = 0; i < saves; ++i)
-        writeSaveFile("saves/bench.dat.gz", &state);
+        folder.write("bench", bytesOf(state), reason);
     std::printf("%-28s %8.0f us\n", "save", nanosecondsPer(saves, start) / 1000);
     GameState loaded;
+    std::string bytes;
     start = Clock::now();
     for (int i = 0; i < saves; ++i)
-        readSaveFile("saves/bench.dat.gz", &loaded);
+        recordFromBytes(folder.read("bench", sizeof loaded, bytes) == SaveStorage::Read::Found
+                            ? std::string_view(bytes)
+                            : std::string_view(),
+                        &loaded);
     std::printf("%-28s %8.0f us\n", "load (read and check)", nanosecondsPer(saves, start) / 1000);
     std::printf("%-28s %8llu bytes\n", "save file size",
                 static_cast<unsigned long long>(std::filesystem::file_size("saves/bench.dat.gz")));

@@ -6,16 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "audio.h"
 #include "characterSheet.h"
-#include "game.h"
 #include "initFunc.h"
 #include "itemFunc.h"
-#include "runState.h"
-
-namespace {
-GameHarness* listener = nullptr;
-} // namespace
 
 bool ScriptedLines::readLine(const char* prompt, std::string& line)
 {
@@ -36,39 +29,25 @@ bool ScriptedLines::readPlainLine(std::string& line)
     return true;
 }
 
-GameHarness::GameHarness() : state(std::make_unique<GameState>())
+GameHarness::GameHarness(SessionOptions options)
+    : playing(std::make_unique<Session>(ports, options))
 {
-    resetRunState();
-    setLineSource(&input);
-    setOutputSink(&output);
-    setRandomSource([this] {
-        ++randomsDrawn;
-        if (randoms.empty()) return defaultRandom;
+    portsForTests.emplace(playing->portsInPlay());
+    randomsDrawn = 0;
+}
+
+GameHarness::~GameHarness() = default;
+
+int GameHarness::draw()
+{
+    ++randomsDrawn;
+    if (!randoms.empty()) {
         int number = randoms.front();
         randoms.pop_front();
         return number;
-    });
-    listener = this;
-    setSoundListener([](const char* path) {
-        if (listener) listener->heardSound(path);
-    });
-    clearRememberedLines();
-    limitRememberedLines(20);
-    buildFreshGame(state.get());
-    randomsDrawn = 0;
-    undo = std::make_unique<UndoLog>(
-        [](GameState* played, const char* line) { runCommandLine(played, line); });
-}
-
-GameHarness::~GameHarness()
-{
-    undo.reset();
-    setLineSource(nullptr);
-    setOutputSink(nullptr);
-    setSoundListener(nullptr);
-    listener = nullptr;
-    clearRememberedLines();
-    resetRunState();
+    }
+    if (generator) return static_cast<int>((*generator)() & 0x7fffffff);
+    return defaultRandom;
 }
 
 void GameHarness::queueRandom(std::initializer_list<int> numbers)
@@ -86,7 +65,7 @@ std::string GameHarness::play(const std::vector<std::string>& lines)
     output.text.clear();
     input.lines.assign(lines.begin(), lines.end());
     while (!ended && !input.lines.empty())
-        ended = handleCommand(state.get()) != Ending::None;
+        ended = playing->step() != Ending::None;
     noteSoundsAtLineStart();
     return output.text;
 }
@@ -95,9 +74,9 @@ std::string GameHarness::playFromTitle(const std::vector<std::string>& lines)
 {
     output.text.clear();
     input.lines.assign(lines.begin(), lines.end());
-    ended = startGame(state.get());
+    ended = playing->title();
     while (!ended && !input.lines.empty())
-        ended = handleCommand(state.get()) != Ending::None;
+        ended = playing->step() != Ending::None;
     noteSoundsAtLineStart();
     return output.text;
 }
@@ -111,10 +90,10 @@ void GameHarness::recordAsTranscript()
     };
 }
 
-void GameHarness::heardSound(const char* path)
+void GameHarness::play(const char* effect)
 {
     if (!transcript) return;
-    unnotedSounds.emplace_back(path);
+    unnotedSounds.push_back(std::string("sound/") + effect + ".ogg");
     noteSoundsAtLineStart();
 }
 
@@ -129,11 +108,11 @@ void GameHarness::noteSoundsAtLineStart()
 
 void GameHarness::giveItem(int itemId)
 {
-    int slot = findFreeSlot(&state->player);
-    if (slot >= 0) state->player.inventory[slot] = state->items[itemId];
+    int slot = findFreeSlot(&player());
+    if (slot >= 0) player().inventory[slot] = game().items[itemId];
 }
 
-void GameHarness::emptyPack() { clearInventory(&state->player); }
+void GameHarness::emptyPack() { clearInventory(&player()); }
 
 TempDir::TempDir()
 {

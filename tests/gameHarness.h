@@ -11,8 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "console.h"
 #include "gameState.h"
+#include "ports.h"
+#include "portsInUse.h"
+#include "savesFolder.h"
+#include "session.h"
+#include "terminalPorts.h"
 #include "undo.h"
 
 class ScriptedLines : public LineSource {
@@ -32,11 +36,11 @@ public:
     void writeError(const char* data, std::size_t size) override { errors.append(data, size); }
 };
 
-class GameHarness {
+class GameHarness : RandomSource, SoundPort {
 public:
     // Builds a fresh journey; the player's attack and defence draws take the
     // default random value (base attack 7, base defence 5).
-    GameHarness();
+    explicit GameHarness(SessionOptions options = {});
     ~GameHarness();
     GameHarness(const GameHarness&) = delete;
     GameHarness& operator=(const GameHarness&) = delete;
@@ -65,13 +69,14 @@ public:
     // sound is a line "~ sound/name.ogg" of its own.
     void recordAsTranscript();
 
-    GameState& game() { return *state; }
-    UndoLog& undoLog() { return *undo; }
-    Entity& player() { return state->player; }
-    Entity& entity(int id) { return state->entities[id]; }
-    Location& here() { return state->locations[state->player.locationId]; }
+    Session& session() { return *playing; }
+    GameState& game() { return playing->record(); }
+    UndoLog& undoLog() { return playing->undoLog(); }
+    Entity& player() { return game().player; }
+    Entity& entity(int id) { return game().entities[id]; }
+    Location& here() { return game().locations[player().locationId]; }
     // Puts the player somewhere without a turn passing.
-    void moveTo(int locationId) { state->player.locationId = locationId; }
+    void moveTo(int locationId) { player().locationId = locationId; }
     // Gives the player a fresh catalogue item in the lowest free carried slot.
     void giveItem(int itemId);
     // Empties all ten carried slots.
@@ -80,17 +85,22 @@ public:
     std::string errors() const { return output.errors; }
 
 private:
-    void heardSound(const char* path);
+    int draw() override;
+    void play(const char* effect) override;
     void noteSoundsAtLineStart();
 
-    std::unique_ptr<GameState> state;
     ScriptedLines input;
     CapturedOutput output;
+    SavesFolder saves;
+    SystemClock clock;
+    Ports ports{input, output, *this, *this, saves, clock};
+    // Lets a test call a rule or a printing function outside a command.
+    std::optional<PortsInUse> portsForTests;
     std::deque<int> randoms;
     std::vector<std::string> unnotedSounds;
     bool transcript = false;
     std::optional<std::mt19937> generator;
-    std::unique_ptr<UndoLog> undo;
+    std::unique_ptr<Session> playing;
 };
 
 // A private working directory for the length of a test (saves go there).

@@ -2,12 +2,12 @@
 
 #include <cstring>
 
-#include "saveLoad.h"
+#include "recordChecks.h"
 
 std::string findBrokenInvariant(const GameState& state)
 {
     // The loader's own check covers ids, exits, places and text fields.
-    if (!isSoundGameState(&state)) return "the record fails the loader's check";
+    if (!isValidRecord(&state)) return "the record fails the loader's check";
     for (int i = 1; i < NUM_ENTITIES; ++i)
         if (state.entities[i].id != i) return "character " + std::to_string(i) + " lost its id";
     const Entity& player = state.player;

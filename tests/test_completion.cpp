@@ -66,6 +66,8 @@ TEST(Completion, WorksInARealTerminal)
     // A name and a kind differing only in case are one word.
     terminal.type("look Sta\t\r");
     ASSERT_TRUE(terminal.waitFor("look Statue")) << terminal.screen;
+    terminal.type("exa\tSmall\t\r");
+    ASSERT_TRUE(terminal.waitFor("You examine the Small Potion...")) << terminal.screen;
     // A verb gets a blank after it; a direction does not.
     terminal.type("go\tno\t\r");
     ASSERT_TRUE(terminal.waitFor("You are at the Magic Forest.")) << terminal.screen;
@@ -76,6 +78,18 @@ TEST(Completion, WorksInARealTerminal)
     ASSERT_TRUE(terminal.waitFor("Drank the Small Potion. Restored 10 HP.")) << terminal.screen;
     terminal.type("quit\r");
     ASSERT_TRUE(terminal.waitFor("Farewell, Fern!"));
+}
+
+TEST(Completion, TheShortWordsCompleteAsTheWordsTheyStandFor)
+{
+    GameHarness h;
+    EXPECT_EQ(complete(h, "exa"), (Words{"examine"}));
+    EXPECT_EQ(complete(h, "x"), (Words{"xyzzy", "x"}));
+    EXPECT_EQ(complete(h, "i"), (Words{"inventory", "i", "inv"}));
+    EXPECT_EQ(complete(h, "l"), (Words{"look", "load", "listen", "l"}));
+    for (const char* verb : {"x ", "examine ", "l "})
+        EXPECT_EQ(complete(h, verb), (Words{"around", "Small Potion", "Statue"})) << verb;
+    EXPECT_EQ(complete(h, "i "), Words{});
 }
 
 TEST(Completion, ANameAndAKindDifferingInCaseAreOfferedOnce)

@@ -8,7 +8,6 @@
 
 #include "gameHarness.h"
 #include "initFunc.h"
-#include "runState.h"
 
 namespace {
 
@@ -20,9 +19,8 @@ TEST(FreshGame, AttackIsDrawnBeforeDefenceAndSoundFollowsTheStartUpSwitch)
     EXPECT_EQ(h.player().baseAtk, 9);
     EXPECT_EQ(h.player().baseDef, 4);
     EXPECT_TRUE(h.game().soundOn);
-    runState().soundOffAtStart = true;
-    buildFreshGame(&h.game());
-    EXPECT_FALSE(h.game().soundOn);
+    GameHarness silent(SessionOptions{.audioDisabled = true});
+    EXPECT_FALSE(silent.game().soundOn);
 }
 
 // `build/recordDump` prints the record field by field: compare its output before

@@ -16,11 +16,14 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "gameHarness.h"
 #include "initFunc.h"
 #include "programRunner.h"
-#include "saveLoad.h"
+#include "savedGames.h"
+#include "terminalDriver.h"
 #include "worldIds.h"
 
 namespace fs = std::filesystem;
@@ -289,6 +292,42 @@ TEST(SaveLoad, AFullDiskNeverCallsTheSaveSuccessful)
     EXPECT_EQ(readFile("saves/kept.dat.gz"), old);
     // Nothing half-written is left beside it.
     EXPECT_EQ(std::distance(fs::directory_iterator("saves"), fs::directory_iterator()), 1);
+}
+
+using Names = std::vector<std::string>;
+
+TEST(SaveLoad, TabAtANamePromptOffersTheSavesThereAre)
+{
+    TempDir dir;
+    GameHarness h;
+    h.play({"save", "journey", "save", "jolly", "save", "my trip"});
+    fs::create_directory("saves/junk.dat.gz");  // no file
+    std::ofstream("saves/jo in.dat.gz") << "x"; // a name no prompt gives
+    std::ofstream("saves/journal.txt") << "x";  // no save
+    EXPECT_EQ(saveNamesStartingWith(""), (Names{"jolly", "journey", "my_trip"}));
+    EXPECT_EQ(saveNamesStartingWith("jo"), (Names{"jolly", "journey"}));
+    EXPECT_EQ(saveNamesStartingWith("my t"), (Names{"my_trip"})); // cleaned as the prompt does
+    EXPECT_EQ(saveNamesStartingWith("Jo"), Names{});
+}
+
+TEST(SaveLoad, TabCompletesASaveNameInARealTerminalAtBothPrompts)
+{
+    TempDir dir;
+    GameHarness h;
+    h.play({"save", "journey", "save", "my trip"});
+    Terminal terminal;
+    ASSERT_TRUE(terminal.waitFor("--> "));
+    terminal.type("2\r");
+    ASSERT_TRUE(terminal.waitFor("to load: "));
+    terminal.type("jou\t\r");
+    ASSERT_TRUE(terminal.waitFor("Game loaded from saves/journey.dat.gz successfully."))
+        << terminal.screen;
+    terminal.type("save\r");
+    ASSERT_TRUE(terminal.waitFor("save file: "));
+    terminal.type("my t\t\r");
+    ASSERT_TRUE(terminal.waitFor("A save file named 'my_trip' already exists.")) << terminal.screen;
+    terminal.type("n\r");
+    ASSERT_TRUE(terminal.waitFor("Save cancelled.")) << terminal.screen;
 }
 
 } // namespace

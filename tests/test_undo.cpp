@@ -96,6 +96,20 @@ TEST(Undo, DrawsGoOnFromWhereTheyWere)
     EXPECT_EQ(h.randomsDrawn, drawn + 1);
 }
 
+TEST(Undo, AQuestionTheEndOfInputAnsweredMeetsItAgain)
+{
+    GameHarness h;
+    // Ctrl-D at the question, in a terminal, ends only the question; the
+    // line typed next is a command, not its answer, when played once more.
+    h.play({"unequip"});
+    h.play({"Tunic"});
+    Record before = bytesOf(h.game());
+    h.play({"wait"});
+    h.play({"undo"});
+    EXPECT_TRUE(bytesOf(h.game()) == before);
+    EXPECT_STREQ(h.player().inventory[SLOT_ARMOUR].name, "Tunic");
+}
+
 TEST(Undo, KeepsAtLeastAHundredCommands)
 {
     GameHarness h;

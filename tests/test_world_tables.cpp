@@ -11,6 +11,7 @@
 
 #include "ambience.h"
 #include "entities.h"
+#include "gameHarness.h"
 #include "gameState.h"
 #include "initFunc.h"
 #include "items.h"
@@ -23,8 +24,8 @@ int opposite(int dir) { return dir ^ 1; } // north/south, east/west, up/down pai
 // A fresh journey, built the way start-up builds it.
 std::unique_ptr<GameState> freshGame()
 {
-    auto state = std::make_unique<GameState>();
-    buildFreshGame(state.get());
+    GameHarness h;
+    auto state = std::make_unique<GameState>(h.game());
     return state;
 }
 

@@ -8,8 +8,8 @@ import sys
 from pathlib import Path
 
 # From the ground up; a file may include only from its own layer and below.
-LAYERS = ["platform", "record", "rules/world", "rules/items", "rules/characters",
-          "rules/combat", "game"]
+LAYERS = ["platform", "record", "rules/common", "rules/world", "rules/items",
+          "rules/characters", "rules/combat", "game", "terminal"]
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.M)
 
 

@@ -6,9 +6,11 @@
 #include <memory>
 #include <string>
 
-#include "console.h"
 #include "gameState.h"
 #include "initFunc.h"
+#include "savesFolder.h"
+#include "session.h"
+#include "terminalPorts.h"
 
 namespace {
 
@@ -58,9 +60,16 @@ void dumpEntity(std::ostream& out, const std::string& where, const Entity& e)
 
 int main()
 {
-    setRandomSource([] { return 1; });
-    auto state = std::make_unique<GameState>();
-    buildFreshGame(state.get());
+    // Every draw 1, as the tests' fresh game has it.
+    struct Ones : RandomSource {
+        int draw() override { return 1; }
+    } ones;
+    DiscardedOutput output;
+    NoSound sound;
+    SavesFolder saves;
+    SystemClock clock;
+    Session session({terminalLines(), output, ones, sound, saves, clock});
+    const GameState* state = &session.record();
     for (const Location& place : state->locations)
         dumpLocation(std::cout, place);
     for (const Item& item : state->items)

@@ -5,13 +5,14 @@
 #include <utility>
 
 #include "combatFunc.h"
-#include "console.h"
 #include "directions.h"
 #include "entityFunc.h"
 #include "giveFunc.h"
 #include "handlers.h"
 #include "itemFunc.h"
 #include "moveFunc.h"
+#include "portsInUse.h"
+#include "runTime.h"
 #include "text.h"
 #include "useFunc.h"
 
@@ -21,9 +22,22 @@ namespace {
 void showHelp(GameState*, const char*) { drawHelp(); }
 
 // A rule that never ends the journey, as a handler.
-template <void (*rule)(GameState*, const char*)> Ending goesOn(GameState* state, const char* noun)
+template <void (*rule)(GameState*, const char*)> Ending goesOn(RunTime& run, const char* noun)
 {
-    rule(state, noun);
+    rule(&run.record, noun);
+    return Ending::None;
+}
+
+// A rule that may end the journey, as a handler.
+template <Ending (*rule)(GameState*, const char*)> Ending mayEnd(RunTime& run, const char* noun)
+{
+    return rule(&run.record, noun);
+}
+
+// A command of the session's own, which never ends the journey.
+template <void (*command)(RunTime&, const char*)> Ending ofSession(RunTime& run, const char* noun)
+{
+    command(run, noun);
     return Ending::None;
 }
 
@@ -42,20 +56,20 @@ const Command commands[NUM_COMMANDS] = {
     {"drop", goesOn<dropItem>, true, true, NounKind::ItemCarried, "drop [item]\tDrop an item\n", 6},
     {"talk", goesOn<talkHandler>, true, true, NounKind::CharacterHere, "talk [npc]\tSpeak to an NPC\n", 3},
     {"speak", goesOn<talkHandler>, true, true, NounKind::CharacterHere, nullptr, 0},
-    {"give", giveItem, true, true, NounKind::ItemCarried,
+    {"give", mayEnd<giveItem>, true, true, NounKind::ItemCarried,
      "give [item]\tOffer an item to an NPC\n", 7},
     {"equip", goesOn<equipItem>, true, true, NounKind::ItemCarried,
      "equip [item]\tEquip a piece of equipment\n", 8},
     {"remove", goesOn<removeItem>, true, true, NounKind::ItemWorn,
      "remove [item]\tRemove a piece of equipment\n", 9},
     {"unequip", goesOn<removeItem>, true, true, NounKind::ItemWorn, nullptr, 0},
-    {"attack", attackEntity, true, true, NounKind::CharacterHere,
+    {"attack", mayEnd<attackEntity>, true, true, NounKind::CharacterHere,
      "attack [target]\tEngage in combat\n", 10},
-    {"harm", attackEntity, true, true, NounKind::CharacterHere, nullptr, 0},
-    {"kill", attackEntity, true, true, NounKind::CharacterHere, nullptr, 0},
+    {"harm", mayEnd<attackEntity>, true, true, NounKind::CharacterHere, nullptr, 0},
+    {"kill", mayEnd<attackEntity>, true, true, NounKind::CharacterHere, nullptr, 0},
     {"wait", goesOn<waitHandler>, true, true, NounKind::None,
      "wait\t\tWait for one minute of game time\n", 14},
-    {"sound", goesOn<soundHandler>, false, false, NounKind::OnOff,
+    {"sound", ofSession<soundHandler>, false, false, NounKind::OnOff,
      "sound [on/off]\tEnable/disable sound output\n", 18, RecordUse::ChangesWithNoun},
     {"clear", goesOn<clearHandler>, false, false, NounKind::None, "clear\t\tClear the screen\n", 15},
     {"help", goesOn<showHelp>, false, false, NounKind::None, "help\t\tPrint this help menu\n", 20},
@@ -71,11 +85,20 @@ const Command commands[NUM_COMMANDS] = {
      "load\t\tLoad an existing game from a file\n", 17, RecordUse::Replaces},
     {"hug", goesOn<hugEntity>, true, true, NounKind::CharacterHere, nullptr, 0},
     {"listen", goesOn<listenHandler>, true, true, NounKind::None, nullptr, 0},
-    {"undo", goesOn<undoHandler>, false, false, NounKind::None, nullptr, 0, RecordUse::TakesBack},
+    {"undo", ofSession<undoHandler>, false, false, NounKind::None, nullptr, 0, RecordUse::TakesBack},
     // The command loop itself runs the last line again.
     {"again", nullptr, false, false, NounKind::None, nullptr, 0, RecordUse::Repeats},
     {"g", nullptr, false, false, NounKind::None, nullptr, 0, RecordUse::Repeats},
     {"saves", goesOn<savesHandler>, false, false, NounKind::None, nullptr, 0},
+    // The words players of such games type without thinking. Rows, not
+    // aliases, so that a player named "I" or "L" is still answered by name.
+    {"x", goesOn<examineHandler>, false, true, NounKind::AnythingInView, nullptr, 0},
+    {"examine", goesOn<examineHandler>, false, true, NounKind::AnythingInView, nullptr, 0},
+    {"i", goesOn<inventoryHandler>, false, false, NounKind::None, nullptr, 0},
+    {"l", goesOn<shortLookHandler>, false, true, NounKind::AnythingInView, nullptr, 0},
+    // A transcript is no part of the game record: undo leaves it be.
+    {"script", ofSession<scriptHandler>, false, false, NounKind::None, nullptr, 0},
+    {"unscript", ofSession<unscriptHandler>, false, false, NounKind::None, nullptr, 0},
 };
 
 // In the order they are tried: quitting comes before everything else.

@@ -9,7 +9,8 @@
 #include "ending.h"
 #include "gameState.h"
 
-using CommandHandler = Ending (*)(GameState* state, const char* noun);
+struct RunTime;
+using CommandHandler = Ending (*)(RunTime& run, const char* noun);
 
 // What may follow a verb, for completion.
 enum class NounKind {
@@ -46,7 +47,7 @@ struct Command {
 struct SpecialWord {
     const char* word; // nullptr: the player's own name
     const char* reply;
-    Ending (*action)(GameState* state);
+    Ending (*action)(RunTime& run);
     const char* help;
     int helpPlace;
 };
@@ -58,7 +59,7 @@ struct Alias {
     bool shorthand; // listed among the shorthands on the help screen
 };
 
-constexpr int NUM_COMMANDS = 30;
+constexpr int NUM_COMMANDS = 36;
 constexpr int NUM_SPECIAL_WORDS = 11;
 
 extern const Command commands[NUM_COMMANDS];

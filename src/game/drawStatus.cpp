@@ -1,7 +1,7 @@
 #include "drawStatus.h"
 
-#include "console.h"
 #include "itemFunc.h"
+#include "portsInUse.h"
 #include "standing.h"
 
 namespace {

@@ -1,24 +1,29 @@
 #include "handlers.h"
 
+#include <algorithm>
+#include <deque>
+#include <memory>
 #include <string>
-#include <vector>
 
-#include "console.h"
 #include "drawStatus.h"
 #include "entityFunc.h"
 #include "itemFunc.h"
 #include "light.h"
+#include "portsInUse.h"
 #include "roomView.h"
-#include "runState.h"
-#include "saveList.h"
-#include "saveLoad.h"
+#include "runTime.h"
+#include "savedGames.h"
 #include "soundEffect.h"
 #include "text.h"
+#include "transcript.h"
 #include "turnClock.h"
 #include "undo.h"
 #include "useFunc.h"
 
 namespace {
+
+// As with a save, so that the folder, the name and ".txt" fit a path.
+constexpr std::size_t LONGEST_TRANSCRIPT_NAME = 240;
 
 // 0 the surroundings, 1 a character (or anything unknown), 2 an item.
 int getLookAction(const GameState* state, const char* noun)
@@ -34,15 +39,15 @@ int getLookAction(const GameState* state, const char* noun)
 
 // ---- Special words ----
 
-Ending quitGame(GameState* state)
+Ending quitGame(RunTime& run)
 {
-    out("Farewell, %s!\n", state->player.name);
+    out("Farewell, %s!\n", run.record.player.name);
     return Ending::Quit;
 }
 
-Ending showCommandHistory(GameState*)
+Ending showCommandHistory(RunTime& run)
 {
-    std::vector<std::string> lines = rememberedLines();
+    const std::deque<std::string>& lines = run.history;
     if (lines.empty()) {
         out("No command history.\n");
         return Ending::None;
@@ -53,9 +58,9 @@ Ending showCommandHistory(GameState*)
     return Ending::None;
 }
 
-Ending answerPrayer(GameState* state)
+Ending answerPrayer(RunTime& run)
 {
-    playEffect(state, "sound/pray.ogg");
+    playEffect(&run.record, "pray");
     if (gameRandom() % 10 == 0) out("You hear a faint voice respond warmly: \"I hear you.\"\n");
     return Ending::None;
 }
@@ -93,6 +98,22 @@ void lookHandler(GameState* state, const char* noun)
     }
 }
 
+// "x" and "examine" look at what they name; alone they name nothing.
+void examineHandler(GameState* state, const char* noun)
+{
+    if (noun[0] == '\0') {
+        out("Examine what?\n");
+        return;
+    }
+    lookHandler(state, noun);
+}
+
+// "l" alone looks around, as "look" alone does.
+void shortLookHandler(GameState* state, const char* noun)
+{
+    lookHandler(state, noun[0] == '\0' ? "around" : noun);
+}
+
 void talkHandler(GameState* state, const char* noun)
 {
     if (strcmpi(noun, "grue") == 0) {
@@ -106,12 +127,13 @@ void talkHandler(GameState* state, const char* noun)
 
 void waitHandler(GameState*, const char*) { out("You wait patiently for a minute...\n"); }
 
-void soundHandler(GameState* state, const char* noun)
+void soundHandler(RunTime& run, const char* noun)
 {
+    GameState* state = &run.record;
     if (noun[0] == '\0') {
         out("Sound is currently %s", state->soundOn ? "Enabled.\n" : "Disabled.\n");
     } else if (strcmpi(noun, "on") == 0) {
-        if (runState().soundOffAtStart) {
+        if (run.options.audioDisabled) {
             out("Sound cannot be enabled: audio was disabled at launch.\n");
         } else {
             state->soundOn = true;
@@ -139,11 +161,11 @@ void loadHandler(GameState* state, const char*) { loadState(state); }
 
 void listenHandler(GameState* state, const char*) { listenToAmbience(state->player.locationId); }
 
-void undoHandler(GameState* state, const char*)
+void undoHandler(RunTime& run, const char*)
 {
+    GameState* state = &run.record;
     std::string line;
-    UndoLog* undo = UndoLog::active();
-    if (undo == nullptr || !undo->takeBack(state, line)) {
+    if (!run.undo.takeBack(state, line)) {
         out("There is nothing left to take back.\n");
         return;
     }
@@ -152,3 +174,44 @@ void undoHandler(GameState* state, const char*)
 }
 
 void savesHandler(GameState*, const char*) { listSaves(); }
+
+void scriptHandler(RunTime& run, const char* noun)
+{
+    TranscriptKeeper& transcript = run.transcript;
+    if (transcript.copying()) {
+        out("A transcript is already being kept in transcripts/%s.txt.\n",
+            transcript.name().c_str());
+        return;
+    }
+    transcript.stop(); // one whose writing failed
+    std::string name = noun;
+    if (name.empty()) {
+        out("Enter a name for your transcript: ");
+        if (!ports().lines.readPlainLine(name) || name.empty()) {
+            out("Transcript cancelled.\n");
+            return;
+        }
+    }
+    name.resize(std::min(name.size(), LONGEST_TRANSCRIPT_NAME));
+    sanitizeFilename(name.data());
+    std::string reason;
+    std::unique_ptr<SaveStorage::Transcript> file = ports().saves.openTranscript(name, reason);
+    if (file == nullptr) {
+        outError("Could not open transcript file: %s\n", reason.c_str());
+        return;
+    }
+    out("Keeping a transcript in transcripts/%s.txt; type \"unscript\" to stop.\n", name.c_str());
+    transcript.start(std::move(file), name, ports().clock.now());
+}
+
+void unscriptHandler(RunTime& run, const char*)
+{
+    TranscriptKeeper& transcript = run.transcript;
+    if (!transcript.copying()) {
+        out("No transcript is being kept.\n");
+        transcript.stop();
+        return;
+    }
+    out("Transcript saved to transcripts/%s.txt.\n", transcript.name().c_str());
+    transcript.stop();
+}

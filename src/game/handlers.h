@@ -5,17 +5,21 @@
 #include "ending.h"
 #include "gameState.h"
 
+struct RunTime;
+
 // ---- Special words ----
-Ending quitGame(GameState* state);
-Ending showCommandHistory(GameState* state);
-Ending answerPrayer(GameState* state);
+Ending quitGame(RunTime& run);
+Ending showCommandHistory(RunTime& run);
+Ending answerPrayer(RunTime& run);
 
 // ---- Commands: the game state and the rest of the typed line ----
 void getHandler(GameState* state, const char* noun);
 void lookHandler(GameState* state, const char* noun);
+void examineHandler(GameState* state, const char* noun);
+void shortLookHandler(GameState* state, const char* noun);
 void talkHandler(GameState* state, const char* noun);
 void waitHandler(GameState* state, const char* noun);
-void soundHandler(GameState* state, const char* noun);
+void soundHandler(RunTime& run, const char* noun);
 void clearHandler(GameState* state, const char* noun);
 void statsHandler(GameState* state, const char* noun);
 void inventoryHandler(GameState* state, const char* noun);
@@ -23,5 +27,8 @@ void timeHandler(GameState* state, const char* noun);
 void saveHandler(GameState* state, const char* noun);
 void loadHandler(GameState* state, const char* noun);
 void listenHandler(GameState* state, const char* noun);
-void undoHandler(GameState* state, const char* noun);
+void undoHandler(RunTime& run, const char* noun);
 void savesHandler(GameState* state, const char* noun);
+void scriptHandler(RunTime& run, const char* noun);
+void unscriptHandler(RunTime& run, const char* noun);
+

@@ -1,26 +1,17 @@
 #include "startup.h"
 
-#include <sys/stat.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <ctime>
-#include <memory>
 
-#include "audio.h"
-#include "console.h"
-#include "game.h"
-#include "initFunc.h"
+#include "portsInUse.h"
 #include "version.h"
 
 namespace {
-
 constexpr const char* TITLE = "Lanternmoor";
+} // namespace
 
-// Reads the options in order; returns -1 to go on, or the exit status.
-int readOptions(int argc, char** argv)
+int readOptions(int argc, char** argv, SessionOptions& options, Ports& ports)
 {
+    PortsInUse answering(ports);
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             out("%s %s\n", TITLE, GAME_VERSION);
@@ -34,7 +25,7 @@ int readOptions(int argc, char** argv)
             return 0;
         }
         if (std::strcmp(argv[i], "--no-audio") == 0) {
-            runState().soundOffAtStart = true;
+            options.audioDisabled = true;
             continue;
         }
         out("Unknown option: %s\n", argv[i]);
@@ -42,44 +33,4 @@ int readOptions(int argc, char** argv)
         return 1;
     }
     return -1;
-}
-
-// ANSI sequences need nothing on a POSIX terminal.
-void enableAnsiColors() {}
-
-void ensureSaveDirExists()
-{
-    struct stat status;
-    if (stat("saves", &status) != 0) mkdir("saves", 0777);
-}
-
-} // namespace
-
-int runLanternmoor(int argc, char** argv)
-{
-    int status = readOptions(argc, argv);
-    if (status >= 0) {
-        outFlush();
-        return status;
-    }
-    enableAnsiColors();
-    ensureSaveDirExists();
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
-    limitRememberedLines(20);
-    bool soundOn = !runState().soundOffAtStart;
-    if (soundOn) initAudio();
-
-    auto state = std::make_unique<GameState>();
-    buildFreshGame(state.get());
-    Ending ending = gameLoop(state.get());
-    outFlush();
-    // The garden's farewell leaves at once; every other ending shuts sound down.
-    if (soundOn && ending != Ending::Farewell) cleanupAudio();
-    // An ending that closes the game at once may leave sounds mid-play; the
-    // process ends here without running destructors under their feet.
-    if (ending == Ending::SoulShattered || ending == Ending::Farewell) {
-        std::fflush(nullptr);
-        std::_Exit(0);
-    }
-    return 0;
 }

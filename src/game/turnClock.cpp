@@ -1,9 +1,9 @@
 #include "turnClock.h"
 
 #include "characterSheet.h"
-#include "console.h"
 #include "entityFunc.h"
 #include "light.h"
+#include "portsInUse.h"
 #include "recordLimits.h"
 #include "worldIds.h"
 
@@ -14,7 +14,7 @@ constexpr const char* MINUTES_COLOUR = "\033[35m";
 constexpr const char* RESET = "\033[0m";
 } // namespace
 
-void applyTurnEffects(GameState* state)
+void applyTurnEffects(GameState* state, int& lastNotice)
 {
     state->minutesPassed = boundedSum(state->minutesPassed, 1);
     recalculateStats(&state->player);
@@ -23,14 +23,13 @@ void applyTurnEffects(GameState* state)
     hpBounds(&state->player);
     entityCooldown(state);
     checkLight(state);
-    checkBlackQueenWatch(state);
+    checkBlackQueenWatch(state, lastNotice);
 }
 
-void checkBlackQueenWatch(const GameState* state)
+void checkBlackQueenWatch(const GameState* state, int& lastNotice)
 {
     int minutes = state->minutesPassed;
     if (state->blackQueenSlain || minutes <= 0 || minutes % 60 != 0) return;
-    int& lastNotice = runState().lastNoticeTurn;
     if (minutes == lastNotice || state->player.locationId == LOC_SCARLET_MANSION) return;
     out("The Black Queen is watching...\n");
     lastNotice = minutes;

@@ -3,6 +3,7 @@
 
 #include "gameState.h"
 
-void applyTurnEffects(GameState* state);
+// `lastNotice` is the clock value of the last "watching" notice given.
+void applyTurnEffects(GameState* state, int& lastNotice);
 void calculateTimePassed(const GameState* state);
-void checkBlackQueenWatch(const GameState* state);
+void checkBlackQueenWatch(const GameState* state, int& lastNotice);

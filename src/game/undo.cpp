@@ -4,8 +4,7 @@
 #include <cstring>
 #include <deque>
 
-#include "audio.h"
-#include "runState.h"
+#include "portsInUse.h"
 
 namespace {
 
@@ -15,15 +14,16 @@ constexpr std::size_t STEPS_KEPT = 100;
 constexpr std::size_t RECORD_EVERY = 50;
 constexpr std::size_t RING_SIZE = STEPS_KEPT + RECORD_EVERY + 3;
 
-UndoLog* activeLog = nullptr;
-
-class Silence : public OutputSink {
+// Hands a command its noted numbers again; then zeroes.
+class NotedNumbers : public RandomSource {
 public:
-    void write(const char*, std::size_t) override {}
-    void writeError(const char*, std::size_t) override {}
-};
+    explicit NotedNumbers(const std::vector<int>& numbers) : numbers(numbers) {}
+    int draw() override { return next < numbers.size() ? numbers[next++] : 0; }
 
-void noSound(const char*) {}
+private:
+    const std::vector<int>& numbers;
+    std::size_t next = 0;
+};
 
 // Hands a command its noted answers again; then the input has ended.
 class NotedLines : public LineSource {
@@ -48,37 +48,29 @@ private:
 
 } // namespace
 
-UndoLog::UndoLog(Replay replay) : replay(std::move(replay)), steps(RING_SIZE), notingLines(*this)
+UndoLog::UndoLog(Replay replay, LineSource& lines, RandomSource& random)
+    : replay(std::move(replay)), steps(RING_SIZE), inner(lines), innerRandom(random),
+      lineNotes(*this), numberNotes(*this)
 {
-    previousLines = setLineSource(&notingLines);
-    inner = previousLines ? previousLines : &terminalLineSource();
-    innerRandom = setRandomSource([this] {
-        int number = innerRandom ? innerRandom() : std::rand();
-        if (noting != nullptr) noting->numbers.push_back(number);
-        return number;
-    });
-    activeLog = this;
 }
 
-UndoLog::~UndoLog()
+int UndoLog::NotingRandom::draw()
 {
-    activeLog = nullptr;
-    setRandomSource(std::move(innerRandom));
-    setLineSource(previousLines);
+    int number = log.innerRandom.draw();
+    if (log.noting != nullptr) log.noting->numbers.push_back(number);
+    return number;
 }
-
-UndoLog* UndoLog::active() { return activeLog; }
 
 bool UndoLog::NotingLines::readLine(const char* prompt, std::string& line)
 {
-    bool got = log.inner->readLine(prompt, line);
+    bool got = log.inner.readLine(prompt, line);
     if (got && log.noting != nullptr) log.noting->answers.push_back(line);
     return got;
 }
 
 bool UndoLog::NotingLines::readPlainLine(std::string& line)
 {
-    bool got = log.inner->readPlainLine(line);
+    bool got = log.inner.readPlainLine(line);
     if (got && log.noting != nullptr) log.noting->answers.push_back(line);
     return got;
 }
@@ -156,23 +148,13 @@ void UndoLog::dropOldSteps()
 void UndoLog::playAgain(GameState* state, Step& step)
 {
     NotedLines answers(step.answers);
-    std::size_t next = 0;
-    LineSource* lines = setLineSource(&answers);
-    std::function<int()> random = setRandomSource(
-        [&step, &next] { return next < step.numbers.size() ? step.numbers[next++] : 0; });
-    Silence silence;
-    OutputSink* sink = setOutputSink(&silence);
-    SoundListener listener = setSoundListener(noSound);
-    int notice = runState().lastNoticeTurn;
-
+    NotedNumbers numbers(step.numbers);
+    DiscardedOutput silence;
+    NoSound noSound;
+    Ports replaying{answers, silence, numbers, noSound, ports().saves, ports().clock};
+    PortsInUse quietly(replaying);
     state->turnTaken = step.turnTakenBefore;
     replay(state, step.line.c_str());
-
-    runState().lastNoticeTurn = notice;
-    setSoundListener(listener);
-    setOutputSink(sink);
-    setRandomSource(std::move(random));
-    setLineSource(lines);
 }
 
 bool UndoLog::takeBack(GameState* state, std::string& line)

@@ -11,17 +11,17 @@
 #include <string>
 #include <vector>
 
-#include "console.h"
 #include "gameState.h"
+#include "ports.h"
 
 class UndoLog {
 public:
     // Runs one command line on the record, as the command loop does.
     using Replay = std::function<void(GameState* state, const char* line)>;
 
-    // Starts noting what the commands read and draw. One log at a time.
-    explicit UndoLog(Replay replay);
-    ~UndoLog();
+    // Notes what the commands read from `lines` and draw from `random`, as
+    // long as they read and draw through notingLines() and notingRandom().
+    UndoLog(Replay replay, LineSource& lines, RandomSource& random);
     UndoLog(const UndoLog&) = delete;
     UndoLog& operator=(const UndoLog&) = delete;
 
@@ -41,8 +41,8 @@ public:
     // How many changes were noted since the log began (none taken back).
     std::size_t changesNoted() const { return noted; }
 
-    // The log the command loop notes into, or nullptr.
-    static UndoLog* active();
+    LineSource& notingLines() { return lineNotes; }
+    RandomSource& notingRandom() { return numberNotes; }
 
 private:
     struct Step {
@@ -59,6 +59,24 @@ private:
         explicit NotingLines(UndoLog& log) : log(log) {}
         bool readLine(const char* prompt, std::string& line) override;
         bool readPlainLine(std::string& line) override;
+        void remember(const std::string& line) override { log.inner.remember(line); }
+        void offerCompletions(Completer completer) override
+        {
+            log.inner.offerCompletions(std::move(completer));
+        }
+        void offerAnswers(Completer completer) override
+        {
+            log.inner.offerAnswers(std::move(completer));
+        }
+
+    private:
+        UndoLog& log;
+    };
+
+    class NotingRandom : public RandomSource {
+    public:
+        explicit NotingRandom(UndoLog& log) : log(log) {}
+        int draw() override;
 
     private:
         UndoLog& log;
@@ -73,10 +91,10 @@ private:
     bool replaying = false;
     std::unique_ptr<GameState> watched;
 
-    NotingLines notingLines;
-    LineSource* previousLines = nullptr;
-    LineSource* inner = nullptr;
-    std::function<int()> innerRandom;
+    LineSource& inner;
+    RandomSource& innerRandom;
+    NotingLines lineNotes;
+    NotingRandom numberNotes;
 
     Step& step(std::size_t index) { return steps[(first + index) % steps.size()]; }
     bool keepsWholeRecordNext();

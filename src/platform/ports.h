@@ -6,9 +6,17 @@
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+// Completion for the line editor: given the line up to the cursor, where the
+// word being completed starts and the whole words that could finish it.
+using Completer =
+    std::function<std::pair<std::size_t, std::vector<std::string>>(const std::string& typed)>;
 
 // Where typed lines come from.
 class LineSource {
@@ -16,10 +24,16 @@ public:
     virtual ~LineSource() = default;
     // One line for the line editor, after printing the prompt. False at end of input.
     virtual bool readLine(const char* prompt, std::string& line) = 0;
-    // One plain line, answering a question already printed: no prompt, no
-    // history. `words` are what Tab may offer (none for free text). False
-    // at end of input.
-    virtual bool readPlainLine(std::string& line, const std::vector<std::string>& words) = 0;
+    // One plain line answering a question already printed: no prompt, no
+    // completion. False at end of input.
+    virtual bool readPlainLine(std::string& line) = 0;
+    // A command line the player may want again (the up arrow).
+    virtual void remember(const std::string& /*line*/) {}
+    // What Tab offers at the command prompt from now on; empty offers nothing.
+    virtual void offerCompletions(Completer /*completer*/) {}
+    // What Tab offers at the questions read next (a save's name); empty,
+    // nothing: most answers are free text.
+    virtual void offerAnswers(Completer /*completer*/) {}
 };
 
 // Where printed bytes go.
@@ -39,11 +53,11 @@ public:
     virtual int draw() = 0;
 };
 
-// Plays a sound effect by its name ("door" for sound/door.ogg); never waits.
+// Plays a sound effect by its name ("pray" for sound/pray.ogg); never waits.
 class SoundPort {
 public:
     virtual ~SoundPort() = default;
-    virtual void play(std::string_view effect) = 0;
+    virtual void play(const char* effect) = 0;
 };
 
 // Saved games by name. The bytes are the record as it stands in memory; the
@@ -61,17 +75,55 @@ public:
     // Every stored save, in no particular order.
     virtual std::vector<Entry> list() = 0;
     virtual bool exists(const std::string& name) = 0;
-    // At most `limit` bytes; more than that is Unreadable.
+    // The first `limit` bytes at most; anything after them is not read.
     virtual Read read(const std::string& name, std::size_t limit, std::string& bytes) = 0;
     // Replaces a save only once the new one is whole. On failure `reason`
     // says why, in words for the player.
     virtual Write write(const std::string& name, std::string_view bytes, std::string& reason) = 0;
     virtual bool remove(const std::string& name) = 0;
+
+    // A transcript of the session ("script"), kept beside the saves under a
+    // name and appended to. Nullptr, with the reason, where it cannot be.
+    class Transcript {
+    public:
+        virtual ~Transcript() = default;
+        // False, with the reason, when the text could not be written.
+        virtual bool append(std::string_view text, std::string& reason) = 0;
+    };
+    virtual std::unique_ptr<Transcript> openTranscript(const std::string& /*name*/,
+                                                       std::string& reason)
+    {
+        reason = "transcripts are not kept here";
+        return nullptr;
+    }
 };
 
 // Where the game reads the time of day (the list of saves, transcripts).
-class Clock {
+class WallClock {
 public:
-    virtual ~Clock() = default;
+    virtual ~WallClock() = default;
     virtual std::time_t now() = 0;
+};
+
+// Output nobody sees (a command played again silently, a fuzzer, a benchmark).
+class DiscardedOutput : public OutputSink {
+public:
+    void write(const char*, std::size_t) override {}
+    void writeError(const char*, std::size_t) override {}
+};
+
+// Sound nobody hears.
+class NoSound : public SoundPort {
+public:
+    void play(const char*) override {}
+};
+
+// One of each, as a front end wires them for a session.
+struct Ports {
+    LineSource& lines;
+    OutputSink& output;
+    RandomSource& random;
+    SoundPort& sound;
+    SaveStorage& saves;
+    WallClock& clock;
 };

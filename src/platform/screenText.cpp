@@ -98,6 +98,16 @@ void appendWithoutColours(std::string_view text, std::string& into)
     }
 }
 
+void appendWithoutSequences(std::string_view text, std::string& into)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == ESCAPE)
+            i += sequenceLength(text, i) - 1;
+        else
+            into.push_back(text[i]);
+    }
+}
+
 void LineWrapper::add(std::string_view text, int width, std::string& into)
 {
     std::size_t newline;

@@ -10,6 +10,9 @@ bool colourRefused();
 
 // Appends text to into without its colour sequences ("\033[...m").
 void appendWithoutColours(std::string_view text, std::string& into);
+// Appends text to into without any escape sequence, so that a file shown
+// later neither colours nor clears the screen it is shown on.
+void appendWithoutSequences(std::string_view text, std::string& into);
 
 // Breaks lines at the last blank before the edge. Colour sequences take no
 // room and are never split; a word longer than the window is left whole.

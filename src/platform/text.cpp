@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "console.h"
+#include "portsInUse.h"
 
 int strcmpi(const char* a, const char* b)
 {

@@ -52,8 +52,16 @@ enum EntityKind : int32_t {
 // Entity::sex. Anything else is spoken of as neither.
 enum Sex : int32_t { SEX_UNSET = 0, SEX_MALE = 1, SEX_FEMALE = 2, SEX_OTHER = 3 };
 
-// Item::subtype of an accessory: the stat it raises.
+// Item::subtype, by item type. An accessory: the stat it raises.
 enum AccessoryKind : int32_t { ACCESSORY_ATTACK = 1, ACCESSORY_DEFENCE = 2, ACCESSORY_HEALTH = 3 };
+// A weapon: what the player swings (anything else attacks bare-handed).
+enum WeaponKind : int32_t { WEAPON_BLADE = 1, WEAPON_AXE = 2, WEAPON_SCYTHE = 3 };
+enum ArmourKind : int32_t { ARMOUR_BODY = 1 };
+enum LightKind : int32_t { LIGHT_CANDLE = 0, LIGHT_LANTERN = 1, LIGHT_LAMP_OIL = 2 };
+enum InstrumentKind : int32_t { INSTRUMENT_FLUTE = 0, INSTRUMENT_LYRE = 1 };
+
+// Entity::cooldown of a queen turned against the player: she never calms down.
+constexpr int32_t NEVER_CALMS = 999;
 
 enum Direction : int { DIR_NORTH, DIR_SOUTH, DIR_EAST, DIR_WEST, DIR_UP, DIR_DOWN };
 

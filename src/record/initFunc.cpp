@@ -3,11 +3,10 @@
 #include <cstring>
 
 #include "characterSheet.h"
-#include "console.h"
 #include "entities.h"
 #include "items.h"
 #include "locations.h"
-#include "runState.h"
+#include "portsInUse.h"
 #include "text.h"
 
 void initGameState(GameState* state)
@@ -18,7 +17,7 @@ void initGameState(GameState* state)
     state->minutesPassed = 0;
     state->lightTurns = 0;
     state->blackQueenSlain = false;
-    state->soundOn = !runState().soundOffAtStart;
+    state->soundOn = true;
     state->faeState = FAE_UNMET;
     state->starGiftFallen = false;
 }

@@ -4,9 +4,7 @@
 #include <memory>
 
 #include "fuzzSupport.h"
-#include "game.h"
-#include "initFunc.h"
-#include "undo.h"
+#include "session.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -16,19 +14,16 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
-    FuzzLines lines;
-    lines.lines = splitLines(data, size);
     uint32_t seed = size > 0 ? data[0] * 2654435761u : 1;
-    prepareFuzzRun(lines, seed);
-    auto state = std::make_unique<GameState>();
-    buildFreshGame(state.get());
-    requireSound(*state, "at the start");
-    if (startGame(state.get())) return 0;
-    requireSound(*state, "after the title menu");
+    FuzzPorts io(splitLines(data, size), seed);
     // As in play, every change can be taken back.
-    UndoLog undo([](GameState* played, const char* line) { runCommandLine(played, line); });
-    while (handleCommand(state.get()) == Ending::None)
-        requirePlayerSound(*state);
-    requireSound(*state, "after the last command");
+    Session session(io.ports, SessionOptions{.audioDisabled = true});
+    const GameState& state = session.record();
+    requireSound(state, "at the start");
+    if (session.title()) return 0;
+    requireSound(state, "after the title menu");
+    while (session.step() == Ending::None)
+        requirePlayerSound(state);
+    requireSound(state, "after the last command");
     return 0;
 }

@@ -4,12 +4,11 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <memory>
+#include <string>
 
 #include "fuzzSupport.h"
-#include "game.h"
-#include "initFunc.h"
-#include "saveLoad.h"
+#include "recordChecks.h"
+#include "session.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -38,16 +37,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     if (size == 0) return 0;
     // The first byte chooses whether the rest is stored compressed.
     writeSave(data + 1, size - 1, data[0] & 1);
-    FuzzLines lines;
-    lines.lines = {"look",        "stats",  "inventory",        "wait",    "go north", "talk",
-                   "look around", "listen", "use Small Potion", "get all", "time"};
-    prepareFuzzRun(lines, data[0]);
-    auto state = std::make_unique<GameState>();
-    buildFreshGame(state.get());
-    if (readSaveFile("saves/fuzz.dat.gz", state.get()) != LoadResult::Loaded) return 0;
-    requireSound(*state, "after loading");
-    while (handleCommand(state.get()) == Ending::None)
-        requirePlayerSound(*state);
-    requireSound(*state, "after playing a loaded game");
+    FuzzPorts io({"look", "stats", "inventory", "wait", "go north", "talk", "look around", "listen",
+                  "use Small Potion", "get all", "time"},
+                 data[0]);
+    Session session(io.ports, SessionOptions{.audioDisabled = true});
+    GameState& state = session.record();
+    std::string bytes;
+    if (io.saves.read("fuzz", sizeof state, bytes) != SaveStorage::Read::Found) return 0;
+    if (!recordFromBytes(bytes, &state)) return 0;
+    requireSound(state, "after loading");
+    while (session.step() == Ending::None)
+        requirePlayerSound(state);
+    requireSound(state, "after playing a loaded game");
     return 0;
 }

@@ -6,21 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "audio.h"
-#include "game.h"
 #include "gameInvariants.h"
 #include "recordLimits.h"
-#include "runState.h"
-
-namespace {
-class NullSink : public OutputSink {
-public:
-    void write(const char*, std::size_t) override {}
-    void writeError(const char*, std::size_t) override {}
-};
-NullSink nullSink;
-void hearNothing(const char*) {}
-} // namespace
 
 bool FuzzLines::readPlainLine(std::string& line)
 {
@@ -44,19 +31,10 @@ std::vector<std::string> splitLines(const uint8_t* data, std::size_t size)
     return lines;
 }
 
-void prepareFuzzRun(FuzzLines& lines, uint32_t seed)
+int SeededNumbers::draw()
 {
-    resetRunState();
-    runState().soundOffAtStart = true;
-    setSoundListener(hearNothing);
-    setOutputSink(&nullSink);
-    setLineSource(&lines);
-    setRandomSource([state = seed]() mutable {
-        state = state * 1103515245u + 12345u;
-        return static_cast<int>((state >> 1) & 0x7fffffff);
-    });
-    clearRememberedLines();
-    limitRememberedLines(20);
+    state = state * 1103515245u + 12345u;
+    return static_cast<int>((state >> 1) & 0x7fffffff);
 }
 
 void enterScratchFolder()

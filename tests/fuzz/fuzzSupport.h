@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "console.h"
 #include "gameState.h"
+#include "ports.h"
+#include "savesFolder.h"
+#include "terminalPorts.h"
 
 class FuzzLines : public LineSource {
 public:
@@ -18,12 +20,34 @@ public:
     bool readPlainLine(std::string& line) override;
 };
 
+// The same numbers for the same seed.
+class SeededNumbers : public RandomSource {
+public:
+    explicit SeededNumbers(uint32_t seed) : state(seed) {}
+    int draw() override;
+
+private:
+    uint32_t state;
+};
+
+// Lines from the data, numbers from a seed, nothing seen or heard; saves in
+// the scratch folder.
+struct FuzzPorts {
+    FuzzPorts(std::vector<std::string> typed, uint32_t seed) : random(seed)
+    {
+        lines.lines = std::move(typed);
+    }
+    FuzzLines lines;
+    DiscardedOutput output;
+    SeededNumbers random;
+    NoSound sound;
+    SavesFolder saves;
+    SystemClock clock;
+    Ports ports{lines, output, random, sound, saves, clock};
+};
+
 // Splits data into lines at newlines.
 std::vector<std::string> splitLines(const uint8_t* data, std::size_t size);
-
-// Silences output and sound, fixes the random numbers from a seed, and
-// resets what lives outside the record (history, clock notice, endings).
-void prepareFuzzRun(FuzzLines& lines, uint32_t seed);
 
 // Moves into a private scratch folder with a "saves" folder inside.
 void enterScratchFolder();

@@ -1,9 +1,10 @@
 #include "entityFunc.h"
 
-#include "console.h"
 #include "itemFunc.h"
 #include "merchantFunc.h"
+#include "portsInUse.h"
 #include "presence.h"
+#include "prompts.h"
 #include "recordLimits.h"
 #include "roomView.h"
 #include "soundEffect.h"
@@ -50,7 +51,6 @@ namespace {
 
 constexpr int NAME_PRICE_IN_TRUST = 5; // what each soul thinks less of a nameless player
 constexpr int FAE_GIFT_GOLD = 25;
-constexpr int QUEEN_NEVER_CALMS = 999;
 
 const char* bandLine(const Entity& character, StandingBand band)
 {
@@ -98,7 +98,7 @@ void reviveByGod(GameState* state, int standing)
     out("A bright light shimmers around you, and you feel your body tingling...\n\n");
     state->player.hp = state->player.maxHp;
     state->player.locationId = LOC_VILLAGE;
-    playEffect(state, "sound/holy.ogg");
+    playEffect(state, "holy");
     lookAround(state);
 }
 
@@ -109,7 +109,7 @@ void reviveByDevil(GameState* state)
     out("An ominous glow surrounds you, and you feel your body tingling...\n\n");
     state->player.hp = state->player.maxHp / 2;
     state->player.locationId = LOC_VILLAGE;
-    playEffect(state, "sound/demonic.ogg");
+    playEffect(state, "demonic");
     lookAround(state);
 }
 
@@ -119,7 +119,7 @@ void confrontBlackQueen(Entity* queen)
     out("\"There is nothing to be said...and only one thing left undone.\"\n");
     out("The Black Queen prepares to attack...!\n");
     queen->hostile = true;
-    queen->cooldown = QUEEN_NEVER_CALMS;
+    queen->cooldown = NEVER_CALMS;
 }
 
 void meetWhiteQueen(GameState* state, int standing)
@@ -263,7 +263,7 @@ void offerRepairs(GameState* state, Entity* player, Entity* smith)
     player->gold -= price;
     out("%s repaired your %s for %d gold.\n", smith->name, item.name, price);
     changeTrust(smith, 1);
-    playEffect(state, "sound/anvil.ogg");
+    playEffect(state, "anvil");
 }
 
 // ---- Hugs ----
@@ -273,7 +273,7 @@ void hugGod(const GameState* state, StandingBand band)
     switch (band) {
     case BAND_GOOD:
         out("God giggles softly with a gentle blush. \"You always were My favourite...\"\n");
-        playEffect(state, "sound/giggle.ogg");
+        playEffect(state, "giggle");
         break;
     case BAND_NEUTRAL:
         out("God stares at you in surprise, blushing softly. \"...you're bold.\"\n");
@@ -349,7 +349,7 @@ void talkToFae(GameState* state, Entity* player, Entity* fae, int standing)
     if (state->faeState > FAE_SUMMONED) {
         out("The %s suddenly vanishes without a trace...\n", fae->species);
         fae->locationId = LOC_NOWHERE;
-        playEffect(state, "sound/whispers.ogg");
+        playEffect(state, "whispers");
     }
 }
 

@@ -1,10 +1,11 @@
 #include "giveFunc.h"
 
-#include "console.h"
 #include "entities.h"
 #include "itemFunc.h"
 #include "items.h"
+#include "portsInUse.h"
 #include "presence.h"
+#include "prompts.h"
 #include "recordLimits.h"
 #include "soundEffect.h"
 
@@ -30,7 +31,43 @@ enum class Fill {
     NameAndGold,
 };
 
+// The conversions a line with this fill must hold, in order.
+constexpr const char* conversionsOf(Fill fill)
+{
+    switch (fill) {
+    case Fill::Plain: return "";
+    case Fill::Name:
+    case Fill::Species: return "s";
+    case Fill::NameAndSpecies:
+    case Fill::NameAndReward:
+    case Fill::SpeciesAndReward: return "ss";
+    case Fill::NameAndGold: return "sd";
+    }
+    return "?";
+}
+
+// Whether the format's conversions are exactly those the fill hands it.
+constexpr bool fillsFormat(const char* format, Fill fill)
+{
+    const char* wanted = conversionsOf(fill);
+    for (const char* c = format; *c != '\0'; ++c) {
+        if (*c != '%') continue;
+        ++c;
+        if (*c == '%') continue;
+        if (*c != *wanted) return false;
+        ++wanted;
+    }
+    return *wanted == '\0';
+}
+
+// A line of thanks. A format that does not take what its fill gives (a
+// missing %s, a %d for a name) stops the build instead of printing garbage.
 struct ReactionLine {
+    consteval ReactionLine(const char* format, Fill fill) : format(format), fill(fill)
+    {
+        if (!fillsFormat(format, fill)) throw "the format does not take what its fill gives";
+    }
+    consteval ReactionLine() : format(nullptr), fill(Fill::Plain) {}
     const char* format;
     Fill fill;
 };
@@ -50,7 +87,7 @@ struct Reaction {
 // Every character who wants something, and how they thank the player for it.
 // clang-format off
 constexpr Reaction REACTIONS[] = {
-    {ENTITY_GREEDO, Reward::Gold, 1000, 25, "sound/gold.ogg", false,
+    {ENTITY_GREEDO, Reward::Gold, 1000, 25, "gold", false,
      {{"%s's eyes widen. \"That's my old...! Thank you kindly!\"\n", Fill::Name},
       {"%s gives you %d gold as thanks!\n", Fill::NameAndGold}}},
     {ENTITY_HANBO, Reward::FreshItem, ITEM_MANSION_KEY, 20, nullptr, false,
@@ -74,7 +111,7 @@ constexpr Reaction REACTIONS[] = {
     {ENTITY_WERUH, Reward::CarriedFirst, 0, 20, nullptr, false,
      {{"%s laughs and grabs it greedily. \"Oh, baby...!\"\n", Fill::Name},
       {"%s gives you the %s as thanks!\n", Fill::NameAndReward}}},
-    {ENTITY_GOD, Reward::Nothing, 0, 50, "sound/giggle.ogg", false,
+    {ENTITY_GOD, Reward::Nothing, 0, 50, "giggle", false,
      {{"%s is taken aback, eyes widening. \"How did you...?\"\n", Fill::Name},
       {"%s smiles the most beautiful of smiles. \"...thank you.\"\n", Fill::Name}}},
     {ENTITY_NURNIC, Reward::CarriedFirst, 0, 10, nullptr, false,
@@ -88,10 +125,10 @@ constexpr Reaction REACTIONS[] = {
      {{"%s's eyes widen slightly. \"Oh! This shell...it reminds me of...\"\n", Fill::Name},
       {"%s hands you the %s.\n", Fill::NameAndReward},
       {"\"...here, take this. She always used to love playing it...\"\n", Fill::Plain}}},
-    {ENTITY_WOLF, Reward::Nothing, 0, 20, "sound/bark.ogg", false,
+    {ENTITY_WOLF, Reward::Nothing, 0, 20, "bark", false,
      {{"%s the %s barks happily and wags its tail!\n", Fill::NameAndSpecies},
       {"%s cuddles up to you in a friendly manner. Aww...!\n", Fill::Name}}},
-    {ENTITY_DRAGON, Reward::Gold, 150, 15, "sound/gold.ogg", false,
+    {ENTITY_DRAGON, Reward::Gold, 150, 15, "gold", false,
      {{"%s's eyes glimmer. \"Murr...for me? Thank you kindly...\"\n", Fill::Name},
       {"\"Here...taken this as a token of my appreciation...\"\n", Fill::Plain},
       {"%s gives you %d gold as thanks!\n", Fill::NameAndGold}}},
@@ -112,10 +149,10 @@ constexpr Reaction REACTIONS[] = {
        "others.\"\n", Fill::Name},
       {"\"Here. Take this. Use it not for evil...but for good.\"\n", Fill::Plain},
       {"%s gives you the %s...slowly, almost reluctantly.\n", Fill::NameAndReward}}},
-    {ENTITY_MARY_LOU, Reward::Gold, 100, 10, "sound/gold.ogg", false,
+    {ENTITY_MARY_LOU, Reward::Gold, 100, 10, "gold", false,
      {{"%s smiles softly. \"Ooh...how pretty...!\"\n", Fill::Name},
       {"%s hands you %d gold as thanks!\n", Fill::NameAndGold}}},
-    {ENTITY_KAPPA, Reward::Gold, 50, 15, "sound/gold.ogg", false,
+    {ENTITY_KAPPA, Reward::Gold, 50, 15, "gold", false,
      {{"%s claps happily. \"Yum, yum! Thank you so much!\"\n", Fill::Name},
       {"%s gives you %d gold as thanks!\n", Fill::NameAndGold}}},
 };
@@ -234,7 +271,7 @@ Ending endJourneyAtStatue(GameState* state, Item* rose)
     }
     out("As you turn to leave, the winds stir...\n");
     out("...and the base of the statue moves, revealing a passageway downward.\n");
-    playEffect(state, "sound/wind.ogg");
+    playEffect(state, "wind");
     state->locations[LOC_PALE_GARDEN].exits[DIR_DOWN] = LOC_UNDERGROWTH;
     return Ending::None;
 }
@@ -247,7 +284,7 @@ void offerRoseToBlackQueen(Entity* queen, const Item* rose)
     out("She returns the %s to you.\n", rose->name);
     out("The Black Queen prepares to attack...\n");
     queen->hostile = true;
-    queen->cooldown = 999;
+    queen->cooldown = NEVER_CALMS;
 }
 
 void offerRoseToWhiteQueen(const GameState* state, const Item* rose)

@@ -6,9 +6,10 @@
 
 #include <initializer_list>
 
-#include "console.h"
 #include "itemFunc.h"
 #include "items.h"
+#include "portsInUse.h"
+#include "prompts.h"
 #include "recordLimits.h"
 #include "soundEffect.h"
 #include "text.h"
@@ -178,7 +179,7 @@ void buyFromMerchant(GameState* state, Entity* player, Entity* merchant)
     out("Got the %s.\n", ware.name);
     player->gold -= ware.price;
     changeTrust(merchant, 1);
-    playEffect(state, "sound/purchase.ogg");
+    playEffect(state, "purchase");
 }
 
 void sellToMerchant(GameState* state, Entity* player, Entity* merchant)
@@ -211,7 +212,7 @@ void sellToMerchant(GameState* state, Entity* player, Entity* merchant)
     out("Sold the %s.\n", item.name);
     emptySlot(state, &item);
     addGold(player->gold, price);
-    playEffect(state, "sound/purchase.ogg");
+    playEffect(state, "purchase");
     changeTrust(merchant, 1);
 }
 

@@ -1,8 +1,9 @@
 #include "combatFunc.h"
 
-#include "console.h"
 #include "entityFunc.h"
 #include "itemFunc.h"
+#include "portsInUse.h"
+#include "prompts.h"
 #include "recordLimits.h"
 #include "soundEffect.h"
 #include "standing.h"
@@ -71,7 +72,7 @@ void turnHostile(Entity* defender, int standing)
 bool playerStrikes(GameState* state, Entity* attacker, Entity* defender)
 {
     Item* weapon = &attacker->inventory[SLOT_WEAPON];
-    if (weapon->subtype >= 1 && weapon->subtype <= 3)
+    if (weapon->subtype >= WEAPON_BLADE && weapon->subtype <= WEAPON_SCYTHE)
         out("%s swings the %s at %s...", attacker->name, weapon->name, defender->name);
     else
         out("%s attacks %s...", attacker->name, defender->name);
@@ -115,7 +116,7 @@ void vanquishBlackQueen(GameState* state, Entity* queen)
     out("The corpse of the Black Queen vanishes...!\n");
     state->blackQueenSlain = true;
     out("You swear you hear a faint laughter echoing...\n");
-    playEffect(state, "sound/bqlaugh.ogg");
+    playEffect(state, "bqlaugh");
     state->locations[LOC_OLD_CASTLE].exitLocks[DIR_EAST] = WAY_OPEN;
 }
 

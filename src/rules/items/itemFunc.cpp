@@ -1,8 +1,9 @@
 #include "itemFunc.h"
 
-#include "console.h"
 #include "items.h"
 #include "moveFunc.h"
+#include "portsInUse.h"
+#include "prompts.h"
 #include "recordLimits.h"
 #include "soundEffect.h"
 #include "text.h"
@@ -98,7 +99,7 @@ bool wearItem(GameState* state, Item* item, Wear wear)
     if (--item->durability > 0) return false;
     if (wear == Wear::Announced) {
         out("Your %s breaks...!\n", item->name);
-        playEffect(state, "sound/break.ogg");
+        playEffect(state, "break");
     }
     emptySlot(state, item);
     return true;
@@ -125,7 +126,7 @@ void drawInventory(const GameState* state)
         printItem(&player.inventory[slot]);
         out("\n");
     }
-    playEffect(state, "sound/inventory.ogg");
+    playEffect(state, "inventory");
 }
 
 // ---- Taking and dropping ----
@@ -145,7 +146,7 @@ void getItem(GameState* state, Item* locationItem)
     taken = *locationItem;
     emptySlot(state, locationItem);
     out("Got the %s.\n", taken.name);
-    playEffect(state, "sound/jingle.ogg");
+    playEffect(state, "jingle");
 }
 
 void getGold(GameState* state)
@@ -158,7 +159,7 @@ void getGold(GameState* state)
     out("Picked up %d gold.\n", here.gold);
     addGold(state->player.gold, here.gold);
     here.gold = 0;
-    playEffect(state, "sound/gold.ogg");
+    playEffect(state, "gold");
 }
 
 void dropItem(GameState* state, const char* noun)

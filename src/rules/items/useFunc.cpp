@@ -1,19 +1,16 @@
 #include "useFunc.h"
 
 #include "characterSheet.h"
-#include "console.h"
 #include "entities.h"
 #include "itemFunc.h"
 #include "items.h"
 #include "moveFunc.h"
+#include "portsInUse.h"
 #include "presence.h"
 #include "roomView.h"
 #include "soundEffect.h"
 
 namespace {
-
-enum InstrumentSubtype { INSTRUMENT_FLUTE = 0, INSTRUMENT_LYRE = 1 };
-enum LightSubtype { LIGHT_CANDLE = 0, LIGHT_LANTERN = 1, LIGHT_LAMP_OIL = 2 };
 
 Location& currentPlace(GameState* state) { return state->locations[state->player.locationId]; }
 
@@ -24,7 +21,7 @@ bool drinkPotion(GameState* state, Item* potion)
     out("Drank the %s. Restored %d HP.\n", potion->name, potion->power);
     state->player.hp += potion->power;
     hpBounds(&state->player);
-    playEffect(state, "sound/drink.ogg");
+    playEffect(state, "drink");
     return true;
 }
 
@@ -51,7 +48,7 @@ bool turnKey(GameState* state, Item* key)
     here.exitLocks[dir] = WAY_OPEN;
     out("Unlocked the door with the %s.\n", key->name);
     emptySlot(state, key);
-    playEffect(state, "sound/unlock.ogg");
+    playEffect(state, "unlock");
     return false;
 }
 
@@ -60,7 +57,7 @@ void playNothing() { out("...nothing happens.\n"); }
 bool playFlute(GameState* state, const Item* flute)
 {
     out("You play the %s...\n", flute->name);
-    playEffect(state, "sound/flute.ogg");
+    playEffect(state, "flute");
     if (state->player.locationId != flute->power) {
         playNothing();
         return true;
@@ -71,7 +68,7 @@ bool playFlute(GameState* state, const Item* flute)
         state->faeState = FAE_SUMMONED;
     }
     out("...the forest echoes with laughter.\n");
-    playEffect(state, "sound/laughter.ogg");
+    playEffect(state, "laughter");
     return true;
 }
 
@@ -86,7 +83,7 @@ Entity* hostileMonsterHere(GameState* state)
 void playToTheStars(GameState* state)
 {
     out("...the stars above twinkle beautifully.\n");
-    playEffect(state, "sound/twinkle.ogg");
+    playEffect(state, "twinkle");
     Location& here = currentPlace(state);
     // The Moon's Tear falls once a journey, and only where there is room for it.
     if (state->starGiftFallen || here.item.id != 0) return;
@@ -98,7 +95,7 @@ void playToTheStars(GameState* state)
 bool playLyre(GameState* state, const Item* lyre)
 {
     out("You play the %s...\n", lyre->name);
-    playEffect(state, "sound/lyre.ogg");
+    playEffect(state, "lyre");
     if (state->player.locationId == lyre->power) {
         playToTheStars(state);
         return false;
@@ -129,7 +126,7 @@ void kindleLight(GameState* state, const Item* light)
     currentPlace(state).isLit = true;
     state->lightTurns = light->power;
     out("You light the %s, and the area comes into view...\n", light->name);
-    playEffect(state, "sound/light.ogg");
+    playEffect(state, "light");
     lookAround(state);
 }
 

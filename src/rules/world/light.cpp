@@ -1,6 +1,6 @@
 #include "light.h"
 
-#include "console.h"
+#include "portsInUse.h"
 
 int checkAreaLit(const GameState* state)
 {

@@ -1,7 +1,7 @@
 #include "moveFunc.h"
 
-#include "console.h"
 #include "directions.h"
+#include "portsInUse.h"
 #include "roomView.h"
 #include "soundEffect.h"
 #include "worldIds.h"
@@ -43,7 +43,7 @@ void goToLocation(GameState* state, int destination, int lockState)
     // A burning light comes along and lights the new place.
     if (state->lightTurns > 0) arrival.isLit = true;
     lookAround(state);
-    if (!arrival.isLit) playEffect(state, "sound/dark.ogg");
+    if (!arrival.isLit) playEffect(state, "dark");
 }
 
 bool isAfterlife(int locationId) { return locationId == LOC_HEAVEN || locationId == LOC_HELL; }

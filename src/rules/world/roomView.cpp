@@ -3,9 +3,9 @@
 #include <cctype>
 
 #include "ambience.h"
-#include "console.h"
 #include "directions.h"
 #include "locations.h"
+#include "portsInUse.h"
 #include "presence.h"
 #include "text.h"
 #include "worldIds.h"

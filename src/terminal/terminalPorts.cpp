@@ -1,4 +1,4 @@
-#include "console.h"
+#include "terminalPorts.h"
 
 #include <readline/history.h>
 #include <readline/readline.h>
@@ -7,14 +7,15 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "portsInUse.h"
 #include "screenText.h"
 
 namespace {
@@ -178,6 +179,48 @@ public:
     bool readPlainLine(std::string& line) override { return readStdinLine(line); }
 };
 
+// What Tab offers at the command prompt and at a question that offers
+// answers (a save's name), whether an answer is being typed, and the matches
+// readline is being handed one by one. Readline's callbacks take no context
+// of their own.
+Completer completer;
+Completer answerCompleter;
+bool answering = false;
+std::vector<std::string> pendingMatches;
+
+// Readline asks for one match at a time; the first call computes them all.
+char* nextMatch(const char*, int state)
+{
+    static std::size_t next;
+    if (state == 0) next = 0;
+    if (next >= pendingMatches.size()) return nullptr;
+    return strdup(pendingMatches[next++].c_str());
+}
+
+// Item and character names hold spaces ("Small Potion"), but readline
+// replaces only the text after the last blank: offer each candidate's tail
+// from that point, so the whole name is completed.
+char** completeLine(const char* text, int start, int end)
+{
+    rl_attempted_completion_over = 1;
+    const Completer& offered = answering ? answerCompleter : completer;
+    if (!offered) return nullptr;
+    auto [wordStart, words] = offered(std::string(rl_line_buffer, static_cast<std::size_t>(end)));
+    std::size_t alreadyTyped =
+        static_cast<std::size_t>(start) - std::min<std::size_t>(wordStart, start);
+    // A finished verb wants a blank after it; a noun must not get one, as
+    // "north " is not a direction, nor a name, which would end in "_".
+    bool completingVerb =
+        !answering &&
+        std::string(rl_line_buffer, wordStart).find_first_not_of(" \t") == std::string::npos;
+    rl_completion_append_character = completingVerb ? static_cast<int>(' ') : 0;
+    pendingMatches.clear();
+    for (const std::string& word : words)
+        if (word.size() >= alreadyTyped) pendingMatches.push_back(word.substr(alreadyTyped));
+    if (pendingMatches.empty()) return nullptr;
+    return rl_completion_matches(text, nextMatch);
+}
+
 // A person at a terminal: every line goes through GNU readline, so lines
 // typed or pasted ahead wait their turn in the terminal, one per question,
 // and an end of input (Ctrl-D) ends only the question it answers.
@@ -190,8 +233,8 @@ public:
     }
     // The game has printed the question itself: the editor takes it as its
     // prompt, already on the screen, so it is neither printed again nor
-    // redrawn over what the line before held. No completion: a save name is
-    // free text.
+    // redrawn over what the line before held. Completion only where the
+    // question offers it (a save's name); other answers are free text.
     bool readPlainLine(std::string& line) override
     {
         prepareEditor();
@@ -201,12 +244,22 @@ public:
         rl_on_new_line_with_prompt();
         rl_redisplay();
         rl_already_prompted = 1;
-        rl_inhibit_completion = 1;
+        rl_inhibit_completion = answerCompleter ? 0 : 1;
+        answering = true;
         bool gotLine = edit(question.c_str(), line);
+        answering = false;
         rl_already_prompted = 0;
         rl_inhibit_completion = 0;
         return gotLine;
     }
+    void remember(const std::string& line) override { add_history(line.c_str()); }
+    void offerCompletions(Completer offered) override
+    {
+        completer = std::move(offered);
+        rl_attempted_completion_function = completeLine;
+        rl_completer_word_break_characters = const_cast<char*>(" \t");
+    }
+    void offerAnswers(Completer offered) override { answerCompleter = std::move(offered); }
 
 private:
     static bool edit(const char* prompt, std::string& line)
@@ -234,186 +287,27 @@ private:
     }
 };
 
-// Readline asks for one match at a time; the first call computes them all.
-char* nextMatch(const char*, int state)
-{
-    static std::size_t next;
-    const std::vector<std::string>& pendingMatches = runState().pendingMatches;
-    if (state == 0) next = 0;
-    if (next >= pendingMatches.size()) return nullptr;
-    return strdup(pendingMatches[next++].c_str());
-}
-
-// Item and character names hold spaces ("Small Potion"), but readline
-// replaces only the text after the last blank: offer each candidate's tail
-// from that point, so the whole name is completed.
-char** completeLine(const char* text, int start, int end)
-{
-    rl_attempted_completion_over = 1;
-    const Completer& completer = runState().completer;
-    if (!completer) return nullptr;
-    auto [wordStart, words] = completer(std::string(rl_line_buffer, static_cast<std::size_t>(end)));
-    std::size_t alreadyTyped =
-        static_cast<std::size_t>(start) - std::min<std::size_t>(wordStart, start);
-    // A finished verb wants a blank after it; a noun must not get one, as
-    // "north " is not a direction.
-    bool completingVerb =
-        std::string(rl_line_buffer, wordStart).find_first_not_of(" \t") == std::string::npos;
-    rl_completion_append_character = completingVerb ? static_cast<int>(' ') : 0;
-    std::vector<std::string>& pendingMatches = runState().pendingMatches;
-    pendingMatches.clear();
-    for (const std::string& word : words)
-        if (word.size() >= alreadyTyped) pendingMatches.push_back(word.substr(alreadyTyped));
-    if (pendingMatches.empty()) return nullptr;
-    return rl_completion_matches(text, nextMatch);
-}
-
-OutputSink* sink = &stdioSink;
-LineSource* source = nullptr;
-
-void vwrite(bool toError, const char* format, va_list args)
-{
-    char small[1024];
-    va_list copy;
-    va_copy(copy, args);
-    // The analyzer does not follow va_copy from a parameter; the list is set.
-    // NOLINTNEXTLINE(clang-analyzer-valist.Uninitialized)
-    int length = std::vsnprintf(small, sizeof small, format, copy);
-    va_end(copy);
-    if (length < 0) return;
-    const char* data = small;
-    std::vector<char> large;
-    if (static_cast<std::size_t>(length) >= sizeof small) {
-        large.resize(static_cast<std::size_t>(length) + 1);
-        va_list again;
-        va_copy(again, args);
-        // NOLINTNEXTLINE(clang-analyzer-valist.Uninitialized)
-        std::vsnprintf(large.data(), large.size(), format, again);
-        va_end(again);
-        data = large.data();
-    }
-    if (toError)
-        sink->writeError(data, static_cast<std::size_t>(length));
-    else
-        sink->write(data, static_cast<std::size_t>(length));
-}
-
 } // namespace
 
-LineSource& terminalLineSource()
+LineSource& terminalLines()
 {
     static PipedLineSource piped;
     static ReadlineLineSource edited;
     // Asked once: the answer cannot change while the game runs.
     static const bool typed = isatty(STDIN_FILENO);
-    if (typed) {
-        stdioSink.keepsQuestion = true;
-        return edited;
+    if (!typed) return piped;
+    stdioSink.keepsQuestion = true;
+    static bool prepared = false;
+    if (!prepared) {
+        prepared = true;
+        // The game keeps as many lines for "history"; the up arrow offers the same.
+        stifle_history(20);
     }
-    return piped;
+    return edited;
 }
 
-LineSource* setLineSource(LineSource* newSource) { return std::exchange(source, newSource); }
+OutputSink& terminalOutput() { return stdioSink; }
 
-OutputSink* setOutputSink(OutputSink* newSink)
-{
-    return std::exchange(sink, newSink ? newSink : &stdioSink);
-}
+int LibraryRandom::draw() { return std::rand(); }
 
-std::function<int()> setRandomSource(std::function<int()> newSource)
-{
-    return std::exchange(runState().random, std::move(newSource));
-}
-
-LineSource& lineSource() { return source ? *source : terminalLineSource(); }
-
-void out(const char* format, ...)
-{
-    // Most of what the game says is fixed text or one text as it stands;
-    // neither needs formatting.
-    if (std::strchr(format, '%') == nullptr) {
-        sink->write(format, std::strlen(format));
-        return;
-    }
-    va_list args;
-    va_start(args, format);
-    if (std::strcmp(format, "%s") == 0) {
-        // The analyzer loses track of the va_start above; the list is set.
-        // NOLINTNEXTLINE(clang-analyzer-valist.Uninitialized)
-        const char* text = va_arg(args, const char*);
-        if (text == nullptr) text = "(null)"; // as printf shows it
-        sink->write(text, std::strlen(text));
-    } else {
-        vwrite(false, format, args);
-    }
-    va_end(args);
-}
-
-void outError(const char* format, ...)
-{
-    va_list args;
-    va_start(args, format);
-    vwrite(true, format, args);
-    va_end(args);
-}
-
-void outFlush() { sink->flush(); }
-
-int gameRandom()
-{
-    const std::function<int()>& random = runState().random;
-    return random ? random() : std::rand();
-}
-
-void setCompleter(Completer newCompleter)
-{
-    runState().completer = std::move(newCompleter);
-    rl_attempted_completion_function = completeLine;
-    rl_completer_word_break_characters = const_cast<char*>(" \t");
-}
-
-void rememberLine(const char* line) { add_history(line); }
-
-void clearRememberedLines() { clear_history(); }
-
-void limitRememberedLines(int count) { stifle_history(count); }
-
-std::vector<std::string> rememberedLines()
-{
-    std::vector<std::string> lines;
-    HIST_ENTRY** list = history_list();
-    for (int i = 0; list != nullptr && list[i] != nullptr; ++i)
-        lines.emplace_back(list[i]->line);
-    return lines;
-}
-
-bool getInput(char* buf, int size)
-{
-    std::string line;
-    bool gotLine = lineSource().readLine("--> ", line);
-    std::memset(buf, 0, static_cast<std::size_t>(size));
-    std::strncpy(buf, line.c_str(), static_cast<std::size_t>(size - 1));
-    return gotLine;
-}
-
-const char* nounOrAnswer(const char* noun, const char* question, char (&answer)[ANSWER_SIZE])
-{
-    if (noun[0] != '\0') return noun;
-    out("%s", question);
-    getInput(answer, ANSWER_SIZE);
-    return answer;
-}
-
-bool readYes()
-{
-    outFlush();
-    std::string answer;
-    if (!lineSource().readPlainLine(answer)) return false;
-    return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y');
-}
-
-void clearScreen()
-{
-    // Erase the screen and the scrollback, then home the cursor.
-    out("\033[2J\033[3J\033[H");
-}
+std::time_t SystemClock::now() { return std::time(nullptr); }

@@ -1,4 +1,4 @@
-#include "audio.h"
+#include "terminalSound.h"
 
 #include <ao/ao.h>
 #include <dlfcn.h>
@@ -11,9 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <string>
 #include <thread>
-
-#include "runState.h"
 
 namespace {
 
@@ -29,7 +28,6 @@ bool libraryReady = false;
 // Set while the game closes: playing sounds stop at their next chunk.
 std::atomic<bool> stopping{false};
 std::atomic<int> playingSounds{0};
-std::atomic<SoundListener> soundListener{nullptr};
 
 constexpr auto SHUTDOWN_GRACE = std::chrono::milliseconds(250);
 // Effects are short and overlap only briefly; a burst beyond this many would
@@ -114,14 +112,8 @@ void cleanupAudio()
 
 int playingSoundCount() { return playingSounds.load(); }
 
-SoundListener setSoundListener(SoundListener listener) { return soundListener.exchange(listener); }
-
 void playSoundAsync(const char* path)
 {
-    if (SoundListener listener = soundListener.load()) {
-        listener(path);
-        return;
-    }
     if (!libraryStarted || stopping) return;
     if (playingSounds.fetch_add(1) >= MOST_PLAYING) {
         playingSounds.fetch_sub(1);
@@ -139,7 +131,7 @@ void playSoundAsync(const char* path)
 
 void playSound(const char* path)
 {
-    if (runState().soundOffAtStart || !ensureLibrary()) return;
+    if (!ensureLibrary()) return;
     std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) return;
     OggVorbis_File stream;
@@ -170,4 +162,16 @@ void playSound(const char* path)
         ao_play(device, buffer, static_cast<uint_32>(bytes));
     closeDevice(device);
     ov_clear(&stream);
+}
+
+TerminalSound::TerminalSound(bool silent) : silent(silent)
+{
+    if (!silent) initAudio();
+}
+
+void TerminalSound::play(const char* effect)
+{
+    if (silent) return;
+    std::string path = std::string("sound/") + effect + ".ogg";
+    playSoundAsync(path.c_str());
 }

@@ -1,3 +1,0 @@
-#include "startup.h"
-
-int main(int argc, char** argv) { return runLanternmoor(argc, argv); }

@@ -1,0 +1,266 @@
+#include "session.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "commandTable.h"
+#include "initFunc.h"
+#include "light.h"
+#include "portsInUse.h"
+#include "prompts.h"
+#include "roomView.h"
+#include "savedGames.h"
+#include "text.h"
+#include "transcript.h"
+#include "turnClock.h"
+#include "undo.h"
+#include "version.h"
+
+namespace {
+
+constexpr int LINE_SIZE = 100;
+constexpr int VERB_SIZE = 32;
+constexpr int REST_SIZE = 64;
+
+void askSex(Entity* player)
+{
+    char answer[LINE_SIZE];
+    getInput(answer, sizeof answer);
+    if (isOneOf(answer, {"man", "male", "m", "boy"})) {
+        out("Ah, a man...very well, then.\n");
+        player->sex = SEX_MALE;
+    } else if (isOneOf(answer, {"woman", "female", "w", "f", "girl"})) {
+        out("Ah, a woman...very well, then.\n");
+        player->sex = SEX_FEMALE;
+    } else {
+        out("Very well. You walk between.\n");
+        player->sex = SEX_OTHER;
+    }
+}
+
+void beginJourney(GameState* state)
+{
+    Entity* player = &state->player;
+    out("What is your name, wanderer?\n");
+    getInput(player->name, sizeof player->name);
+    // The name is shown again and again; it must not steer the terminal.
+    keepPrintable(player->name);
+    if (player->name[0] == '\0') copyText(player->name, sizeof player->name, "Arlen");
+    out("So be it, %s. May your path be remembered.\n", player->name);
+    out("Are you man or woman? Or...?\n");
+    askSex(player);
+    out("\nIt is dangerous to go alone...take these supplies with you.\n");
+    out("And with all that being said...\n\n");
+    out("Welcome to %s, %s!\n", "Lanternmoor", player->name);
+    out("Will you strike with steel...or speak with silver?\n");
+    out("The Black Queen is watching...\n\n");
+    out("Type \"help\" for a command list.\n\n");
+    lookAround(state);
+}
+
+// Both words already in lower case.
+bool isBadWord(const char* word, const char* rest)
+{
+    for (int i = 0; badWords[i] != nullptr; ++i)
+        if (std::strcmp(word, badWords[i]) == 0 || std::strcmp(rest, badWords[i]) == 0) return true;
+    return false;
+}
+
+// The special word the verb is, or nullptr; `word` is the verb in lower case.
+const SpecialWord* findSpecialWord(const GameState* state, const char* verb, const char* word)
+{
+    for (const SpecialWord& special : specialWords) {
+        bool said = special.word ? std::strcmp(word, special.word) == 0
+                                 : strcmpi(verb, state->player.name) == 0;
+        if (said) return &special;
+    }
+    return nullptr;
+}
+
+void normalizeInput(const char* raw, char* normalized, int size)
+{
+    const char* chosen = raw;
+    char lower[LINE_SIZE];
+    toLowerCase(raw, lower, sizeof lower);
+    for (const Alias& alias : aliases) {
+        if (alias.input == lower) {
+            chosen = alias.expansion.c_str();
+            break;
+        }
+    }
+    copyText(normalized, size, chosen);
+}
+
+bool hasWord(const char* line) { return line[std::strspn(line, " \t\n\v\f\r")] != '\0'; }
+
+} // namespace
+
+Session::Session(Ports ports, SessionOptions options)
+    : frontEnd(ports), state(std::make_unique<GameState>()),
+      transcript(std::make_unique<TranscriptKeeper>(ports.output, ports.lines)),
+      undo(std::make_unique<UndoLog>(
+          [this](GameState*, const char* line) {
+              // Played again silently: the notice was given the first time.
+              int notice = run.lastNoticeTurn;
+              playLine(line);
+              run.lastNoticeTurn = notice;
+          },
+          transcript->lines(), ports.random)),
+      inPlay{undo->notingLines(), transcript->output(), undo->notingRandom(),
+             ports.sound,         ports.saves,          ports.clock},
+      run{*state, *undo, *transcript, options, {}, -1}
+{
+    PortsInUse playing(inPlay);
+    buildFreshGame(state.get());
+    state->soundOn = !options.audioDisabled;
+}
+
+Session::~Session() = default;
+
+bool Session::title()
+{
+    PortsInUse playing(inPlay);
+    out("%s, v%s\n", "Lanternmoor", GAME_VERSION);
+    out("====================================\n");
+    out("1. Begin a new journey\n");
+    out("2. Continue where you left off\n");
+    out("3. Quit\n");
+    char answer[LINE_SIZE];
+    getInput(answer, sizeof answer);
+    if (answer[0] == '1') {
+        beginJourney(state.get());
+        return false;
+    }
+    if (answer[0] == '2') return !loadState(state.get());
+    return true;
+}
+
+Ending Session::play()
+{
+    // Nothing to complete at the title menu; the line editor would offer
+    // file names.
+    frontEnd.lines.offerCompletions(nullptr);
+    if (title()) return Ending::Quit;
+    frontEnd.lines.offerCompletions([this](const std::string& typed) {
+        Completions found = complete(typed);
+        return std::make_pair(found.start, std::move(found.words));
+    });
+    Ending ending = Ending::None;
+    while (ending == Ending::None)
+        ending = step();
+    frontEnd.lines.offerCompletions(nullptr);
+    return ending;
+}
+
+Completions Session::complete(const std::string& typed) const
+{
+    return completeInput(state.get(), typed);
+}
+
+void Session::remember(const char* line)
+{
+    // As many as the line editor's own history keeps.
+    constexpr std::size_t KEPT = 20;
+    run.history.emplace_back(line);
+    if (run.history.size() > KEPT) run.history.pop_front();
+    frontEnd.lines.remember(line);
+}
+
+bool Session::readCommandLine(char* line, int size)
+{
+    char raw[LINE_SIZE];
+    bool gotLine = getInput(raw, sizeof raw);
+    normalizeInput(raw, line, size < LINE_SIZE ? size : LINE_SIZE);
+    if (line[0] != '\0' && strcmpi(line, "history") != 0) remember(line);
+    return gotLine;
+}
+
+Ending Session::step()
+{
+    PortsInUse playing(inPlay);
+    char line[LINE_SIZE];
+    if (!readCommandLine(line, sizeof line)) {
+        // Running out of input ends the game as "quit" does.
+        out("\nFarewell, %s!\n", state->player.name);
+        run.transcript.stop();
+        return Ending::Quit;
+    }
+    lineRepeated = false;
+    Ending ending = playLine(line);
+    if (!lineRepeated && hasWord(line)) lastCommandLine = line;
+    // The transcript ends with the journey, its last words included.
+    if (ending != Ending::None) run.transcript.stop();
+    return ending;
+}
+
+Ending Session::runLine(const char* line)
+{
+    PortsInUse playing(inPlay);
+    return playLine(line);
+}
+
+Ending Session::repeatLastLine()
+{
+    lineRepeated = true;
+    // A copy: the line may be replaced while it runs.
+    std::string line = lastCommandLine;
+    if (line.empty()) {
+        out("There is nothing to repeat.\n");
+        return Ending::None;
+    }
+    return playLine(line.c_str());
+}
+
+// Runs a row; a command that changes the record is noted so that it can be
+// taken back.
+Ending Session::runCommand(const Command& command, const char* rest)
+{
+    GameState* record = state.get();
+    // "again" and "undo" leave the record as the command they stand for left it.
+    if (command.record == RecordUse::Repeats) return repeatLastLine();
+    if (command.record == RecordUse::TakesBack) return command.handler(run, rest);
+    bool reportsOnly = command.record == RecordUse::ChangesWithNoun && rest[0] == '\0';
+    bool mayChange = !command.takesTurn && command.record != RecordUse::Reads && !reportsOnly;
+    if (command.takesTurn) undo->noteTurn(record);
+    if (mayChange) undo->watch(record);
+    Ending ending = command.handler(run, rest);
+    if (ending != Ending::None) return ending;
+    if (mayChange) undo->noteIfChanged(record, command.record == RecordUse::ChangesWithNoun);
+    record->turnTaken = command.takesTurn;
+    if (command.takesTurn) applyTurnEffects(record, run.lastNoticeTurn);
+    return Ending::None;
+}
+
+Ending Session::playLine(const char* line)
+{
+    char verb[VERB_SIZE] = "";
+    char rest[REST_SIZE] = "";
+    std::sscanf(line, "%31s %63[^\n]", verb, rest);
+    if (verb[0] == '\0') return Ending::None;
+    undo->beginCommand(line);
+    char word[VERB_SIZE];
+    char lowerRest[REST_SIZE];
+    toLowerCase(verb, word, sizeof word);
+    toLowerCase(rest, lowerRest, sizeof lowerRest);
+    if (isBadWord(word, lowerRest)) {
+        out("Now, now. Watch your language.\n");
+        return Ending::None;
+    }
+    if (const SpecialWord* special = findSpecialWord(state.get(), verb, word)) {
+        if (special->reply) out("%s", special->reply);
+        return special->action ? special->action(run) : Ending::None;
+    }
+
+    int index = findLowerCaseCommand(word);
+    if (index < 0) {
+        out("Invalid command!\n");
+        return Ending::None;
+    }
+    const Command& command = commands[index];
+    if (command.needsLight && !checkAreaLit(state.get())) {
+        out("It's too dark to do that!\n");
+        return Ending::None;
+    }
+    return runCommand(command, rest);
+}

@@ -1,0 +1,61 @@
+// One game's run: its record, what lives only while it runs, and the ports
+// its front end built. The terminal program, the browser, the tests and the
+// fuzzers each build a session and play it through the same loop.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "completion.h"
+#include "ending.h"
+#include "gameState.h"
+#include "ports.h"
+#include "runTime.h"
+
+struct Command;
+class TranscriptKeeper;
+
+class Session {
+public:
+    // Builds a fresh journey, drawing from the session's random source.
+    explicit Session(Ports ports, SessionOptions options = {});
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // The title menu, then one command per line until the journey ends.
+    Ending play();
+    // The title menu alone; true when the program is to end without playing.
+    bool title();
+    // Reads and runs one command line; anything but Ending::None ends the game.
+    Ending step();
+    // Runs one command line as typed (no history).
+    Ending runLine(const char* line);
+    // The words that could finish a command typed so far (Tab).
+    Completions complete(const std::string& typed) const;
+
+    GameState& record() { return *state; }
+    UndoLog& undoLog() { return *undo; }
+    RunTime& runTime() { return run; }
+    // The ports as the session plays through them (a transcript kept, undo
+    // noting): for a test that calls one rule or one printing function.
+    Ports& portsInPlay() { return inPlay; }
+
+private:
+    Ports frontEnd;
+    std::unique_ptr<GameState> state;
+    std::unique_ptr<TranscriptKeeper> transcript;
+    std::unique_ptr<UndoLog> undo;
+    Ports inPlay; // the front end's, as undo notes what a command reads and draws
+    RunTime run;
+    // The last command line typed, which "again" runs once more.
+    std::string lastCommandLine;
+    // Set while "again" runs the last line, which then stays the last line.
+    bool lineRepeated = false;
+
+    void remember(const char* line);
+    bool readCommandLine(char* line, int size);
+    Ending playLine(const char* line);
+    Ending runCommand(const Command& command, const char* rest);
+    Ending repeatLastLine();
+};

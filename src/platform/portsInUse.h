@@ -1,0 +1,33 @@
+// The ports of the session playing on this thread, and printing and drawing
+// numbers through them. A session installs its ports for as long as it
+// plays; the rules then speak to whichever front end built it.
+#pragma once
+
+#include "ports.h"
+
+// The ports in use. Only valid while a session (or a test of one part) has
+// installed some.
+Ports& ports();
+
+// Installs ports for the lifetime of this object, then puts back the ones
+// that were in use before (a session may run inside another's silence).
+class PortsInUse {
+public:
+    explicit PortsInUse(Ports& installed);
+    ~PortsInUse();
+    PortsInUse(const PortsInUse&) = delete;
+    PortsInUse& operator=(const PortsInUse&) = delete;
+
+private:
+    Ports* previous;
+};
+
+// printf-style output to the player and to the error stream.
+void out(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void outError(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void outFlush();
+
+// One number from the session's random source (non-negative, like rand()).
+int gameRandom();
+
+void clearScreen();

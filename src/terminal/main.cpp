@@ -1,0 +1,57 @@
+// The terminal game: standard input and output, sound from the sound/
+// folder, saves in the saves/ folder where the game was started.
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+#include "savesFolder.h"
+#include "session.h"
+#include "startup.h"
+#include "terminalPorts.h"
+#include "terminalSound.h"
+
+namespace {
+
+void ensureSaveDirExists()
+{
+    struct stat status;
+    if (stat("saves", &status) != 0) mkdir("saves", 0777);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    LibraryRandom random;
+    SystemClock clock;
+    SavesFolder saves;
+    TerminalSound silence(true);
+    Ports answering{terminalLines(), terminalOutput(), random, silence, saves, clock};
+    SessionOptions options;
+    int status = readOptions(argc, argv, options, answering);
+    if (status >= 0) {
+        answering.output.flush();
+        return status;
+    }
+    ensureSaveDirExists();
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    TerminalSound sound(options.audioDisabled);
+    Ports ports{terminalLines(), terminalOutput(), random, sound, saves, clock};
+    Ending ending;
+    {
+        Session session(ports, options);
+        ending = session.play();
+        ports.output.flush();
+    }
+    // The garden's farewell leaves at once; every other ending shuts sound down.
+    if (!options.audioDisabled && ending != Ending::Farewell) cleanupAudio();
+    // An ending that closes the game at once may leave sounds mid-play; the
+    // process ends here without running destructors under their feet.
+    if (ending == Ending::SoulShattered || ending == Ending::Farewell) {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
+    return 0;
+}

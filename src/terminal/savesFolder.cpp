@@ -1,0 +1,182 @@
+#include "savesFolder.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zlib.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string_view>
+
+namespace {
+
+constexpr std::string_view SAVE_ENDING = ".dat.gz";
+
+// Compresses the bytes into the open file and waits until they are on disk.
+bool writeCompressed(int fd, std::string_view bytes)
+{
+    errno = 0;
+    bool written = false;
+    if (gzFile file = gzdopen(dup(fd), "wb")) {
+        auto size = static_cast<unsigned>(bytes.size());
+        written = gzwrite(file, bytes.data(), size) == static_cast<int>(size);
+        written = gzclose(file) == Z_OK && written;
+    }
+    return written && fsync(fd) == 0;
+}
+
+// Where the file system allows, the new save is a file without a name until
+// it is whole, so a save killed part-way leaves nothing behind. False when
+// that is not possible here or anything on the way fails.
+bool saveThroughUnnamedFile(const std::string& folder, const std::string& path,
+                            std::string_view bytes)
+{
+    int fd = open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    bool saved = writeCompressed(fd, bytes);
+    // A name of its own first, as only a rename may replace the old save.
+    std::string self = "/proc/self/fd/" + std::to_string(fd);
+    std::string temporary = path + "." + std::to_string(getpid());
+    saved = saved &&
+            linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    close(fd);
+    if (saved && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
+    if (saved) std::remove(temporary.c_str());
+    return false;
+}
+
+// Elsewhere the new save is written under a temporary name beside the old.
+SaveStorage::Write saveThroughNamedFile(const std::string& path, std::string_view bytes)
+{
+    std::string temporary = path + ".XXXXXX";
+    int fd = mkstemp(temporary.data());
+    if (fd < 0) return SaveStorage::Write::OpenFailed;
+    mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask);
+
+    bool written = writeCompressed(fd, bytes);
+    written = close(fd) == 0 && written;
+    written = written && std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (written) return SaveStorage::Write::Written;
+    int reason = errno ? errno : EIO;
+    std::remove(temporary.c_str());
+    errno = reason;
+    return SaveStorage::Write::WriteFailed;
+}
+
+} // namespace
+
+std::vector<SaveStorage::Entry> SavesFolder::list()
+{
+    namespace fs = std::filesystem;
+    std::vector<Entry> saves;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        std::string file = entry.path().filename().string();
+        struct stat status;
+        if (file.size() < SAVE_ENDING.size() || !file.ends_with(SAVE_ENDING)) continue;
+        if (stat(entry.path().c_str(), &status) != 0 || !S_ISREG(status.st_mode)) continue;
+        std::int64_t written =
+            static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+        saves.push_back({file.substr(0, file.size() - SAVE_ENDING.size()), written});
+    }
+    return saves;
+}
+
+bool SavesFolder::exists(const std::string& name)
+{
+    // Asked of the folder, not the file: a save nobody may read, or one that
+    // is no plain file, still exists, and asking never waits on it.
+    struct stat status;
+    return lstat(pathOf(name).c_str(), &status) == 0;
+}
+
+SaveStorage::Read SavesFolder::read(const std::string& name, std::size_t limit, std::string& bytes)
+{
+    // Opened without waiting: a FIFO or a device in the saves folder would
+    // otherwise hang the game, and only a plain file can hold a save.
+    int fd = open(pathOf(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return Read::NotFound;
+    struct stat status;
+    gzFile file = nullptr;
+    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) file = gzdopen(fd, "rb");
+    if (file == nullptr) {
+        close(fd);
+        return Read::Unreadable;
+    }
+    bytes.resize(limit);
+    int count = gzread(file, bytes.data(), static_cast<unsigned>(limit));
+    gzclose(file);
+    if (count < 0) return Read::Unreadable;
+    bytes.resize(static_cast<std::size_t>(count));
+    return Read::Found;
+}
+
+SaveStorage::Write SavesFolder::write(const std::string& name, std::string_view bytes,
+                                      std::string& reason)
+{
+    // Either way the new save replaces the old one only once it is whole, so
+    // a crash or a full disk never costs the player a saved game.
+    std::string path = pathOf(name);
+    if (saveThroughUnnamedFile(folder, path, bytes)) return Write::Written;
+    Write result = saveThroughNamedFile(path, bytes);
+    if (result != Write::Written) reason = std::strerror(errno);
+    return result;
+}
+
+bool SavesFolder::remove(const std::string& name) { return std::remove(pathOf(name).c_str()) == 0; }
+
+namespace {
+
+class TranscriptFile : public SaveStorage::Transcript {
+public:
+    explicit TranscriptFile(int fd) : fd(fd) {}
+    ~TranscriptFile() override { close(fd); }
+    TranscriptFile(const TranscriptFile&) = delete;
+    TranscriptFile& operator=(const TranscriptFile&) = delete;
+    bool append(std::string_view text, std::string& reason) override
+    {
+        while (!text.empty()) {
+            ssize_t written = ::write(fd, text.data(), text.size());
+            if (written < 0 && errno == EINTR) continue;
+            if (written <= 0) {
+                reason = std::strerror(written < 0 ? errno : EIO);
+                return false;
+            }
+            text.remove_prefix(static_cast<std::size_t>(written));
+        }
+        return true;
+    }
+
+private:
+    int fd;
+};
+
+} // namespace
+
+std::unique_ptr<SaveStorage::Transcript> SavesFolder::openTranscript(const std::string& name,
+                                                                     std::string& reason)
+{
+    mkdir(transcripts.c_str(), 0777);
+    std::string path = transcripts + "/" + name + ".txt";
+    // Opened without waiting, as a FIFO left here would hang the game; and
+    // only a plain file is written to, as one whose reader goes away would
+    // end it.
+    int fd =
+        open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+        reason = std::strerror(errno);
+        return nullptr;
+    }
+    struct stat status;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(fd);
+        reason = "not a plain file";
+        return nullptr;
+    }
+    return std::make_unique<TranscriptFile>(fd);
+}

@@ -1,0 +1,29 @@
+// Saved games as files in a folder ("saves" where the game was started):
+// NAME.dat.gz, the record gzip-compressed; transcripts beside it, in
+// "transcripts", as NAME.txt.
+#pragma once
+
+#include <string>
+
+#include "ports.h"
+
+class SavesFolder : public SaveStorage {
+public:
+    explicit SavesFolder(std::string folder = "saves", std::string transcripts = "transcripts")
+        : folder(std::move(folder)), transcripts(std::move(transcripts))
+    {
+    }
+    std::vector<Entry> list() override;
+    bool exists(const std::string& name) override;
+    Read read(const std::string& name, std::size_t limit, std::string& bytes) override;
+    Write write(const std::string& name, std::string_view bytes, std::string& reason) override;
+    bool remove(const std::string& name) override;
+    std::unique_ptr<Transcript> openTranscript(const std::string& name,
+                                               std::string& reason) override;
+
+    std::string pathOf(const std::string& name) const { return folder + "/" + name + ".dat.gz"; }
+
+private:
+    std::string folder;
+    std::string transcripts;
+};

@@ -1,0 +1,159 @@
+// A transcript of the session ("script"): the file holds what the screen
+// showed, colours and other sequences aside, typed lines after their prompts.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "gameHarness.h"
+#include "programRunner.h"
+#include "terminalDriver.h"
+#include "transcript.h"
+
+namespace {
+
+const std::regex STARTED("Transcript started \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\n");
+
+std::string withoutSequences(const std::string& text)
+{
+    return std::regex_replace(text, std::regex("\033\\[[0-9;]*[A-Za-z]"), "");
+}
+
+// The file with each line saying when a transcript started replaced by "@\n".
+std::string fileRead(const std::string& path)
+{
+    return std::regex_replace(slurp(path), STARTED, "@\n");
+}
+
+// What follows `reply` in the session shown.
+std::string after(const std::string& shown, const std::string& reply)
+{
+    std::size_t at = shown.find(reply);
+    return at == std::string::npos ? "(no " + reply + ")" : shown.substr(at + reply.size());
+}
+
+const std::string STARTED_JOURNEY =
+    "Keeping a transcript in transcripts/journey.txt; type \"unscript\" to stop.\n";
+
+TEST(Script, TheFileHoldsWhatTheScreenShowedFromTheStartOn)
+{
+    TempDir dir;
+    GameHarness h;
+    h.recordAsTranscript(); // typed lines in backquotes after their prompts
+    h.game().soundOn = false;
+    std::string shown = h.play({"script journey", "time", "inventory", "x statue", "save", "slot",
+                                "clear", "stats", "wait", "undo", "unscript", "look"});
+    std::string expected = after(shown, STARTED_JOURNEY);
+    expected = expected.substr(0, expected.find("--> `look`"));
+    expected = std::regex_replace(withoutSequences(expected), std::regex("`([^`\n]*)`\n"), "$1\n");
+    EXPECT_EQ(fileRead("transcripts/journey.txt"), "@\n" + expected);
+    EXPECT_NE(expected.find("--> save\nEnter a name for your save file: slot\nGame saved"),
+              std::string::npos);
+
+    // Once more: appended to, after a line saying when; quitting ends it.
+    h.play({"script journey", "quit"});
+    EXPECT_TRUE(endsWith(fileRead("transcripts/journey.txt"),
+                         "journey.txt.\n@\n--> quit\nFarewell, Arlen!\n"));
+    EXPECT_EQ(h.errors(), "");
+}
+
+// Where each of the lines was read, on a screen without them: after the
+// next prompt.
+std::string withTypedLines(std::string screen, const std::vector<std::string>& lines)
+{
+    std::size_t at = 0;
+    for (const std::string& line : lines) {
+        std::size_t prompt = screen.find("--> ", at);
+        std::size_t asked = screen.find("file: ", at);
+        at = std::min(prompt == std::string::npos ? prompt : prompt + 4,
+                      asked == std::string::npos ? asked : asked + 6);
+        if (at == std::string::npos) return screen + "(no prompt for " + line + ")";
+        screen.insert(at, line + "\n");
+        at += line.size() + 1;
+    }
+    return screen;
+}
+
+TEST(Script, ThePipedGameWritesWhatItPrinted)
+{
+    TempDir dir;
+    std::vector<std::string> lines = {"time", "inventory", "l", "save", "trip", "script", "quit"};
+    std::string input = "1\nFern\nf\nscript\njourney\n";
+    for (const std::string& line : lines)
+        input += line + "\n";
+    ProgramRun run = runProgram({"--no-audio"}, input);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::string shown = withTypedLines(after(run.out, STARTED_JOURNEY), lines);
+    EXPECT_EQ(fileRead("transcripts/journey.txt"), "@\n" + withoutSequences(shown));
+    EXPECT_NE(run.out.find('\033'), std::string::npos); // colours were shown, not written
+}
+
+TEST(Script, AWriteThatFailsIsToldOnceAndTheGameGoesOn)
+{
+    TempDir dir;
+    GameHarness h;
+    // A disk that is full.
+    struct Full : SaveStorage::Transcript {
+        bool append(std::string_view, std::string& reason) override
+        {
+            reason = "No space left on device";
+            return false;
+        }
+    };
+    h.session().runTime().transcript.start(std::make_unique<Full>(), "full", 0);
+    std::string shown = h.play({"x statue"});
+    outFlush();
+    shown += h.play({"wait"});
+    outFlush();
+    EXPECT_EQ(h.errors(), "Could not write transcript file: No space left on device; the "
+                          "transcript stops here.\n");
+    EXPECT_EQ(shown, "--> A gleaming bronze statue of a bearded adventurer wielding a sword and "
+                     "shield.\n--> You wait patiently for a minute...\n");
+    // The game says so instead of claiming a transcript was saved; a new one may begin.
+    EXPECT_EQ(h.play({"unscript", "script journey"}),
+              "--> No transcript is being kept.\n--> " + STARTED_JOURNEY);
+}
+
+TEST(Script, OnlyAPlainFileIsWrittenAndNoneIsWaitedFor)
+{
+    TempDir dir;
+    mkdir("transcripts", 0777);
+    ASSERT_EQ(mkfifo("transcripts/pipe.txt", 0666), 0);
+    ASSERT_EQ(symlink("/dev/null", "transcripts/void.txt"), 0);
+    GameHarness h;
+    EXPECT_EQ(h.play({"script pipe", "script void", "unscript"}),
+              "--> --> --> No transcript is being kept.\n");
+    EXPECT_EQ(h.errors(), "Could not open transcript file: No such device or address\n"
+                          "Could not open transcript file: not a plain file\n");
+}
+
+TEST(Script, ATypedSessionGetsItsLinesOnceAfterTheirPrompts)
+{
+    TempDir dir;
+    Terminal terminal;
+    ASSERT_TRUE(terminal.waitFor("--> "));
+    terminal.type("1\rFern\rf\r");
+    ASSERT_TRUE(terminal.waitFor("You see a statue here."));
+    terminal.type("script\r");
+    ASSERT_TRUE(terminal.waitFor("transcript: "));
+    terminal.type("typed\r");
+    ASSERT_TRUE(terminal.waitFor("to stop.")) << terminal.screen;
+    terminal.type("x sta\t\r");
+    ASSERT_TRUE(terminal.waitFor("shield.")) << terminal.screen;
+    terminal.type("time\r");
+    ASSERT_TRUE(terminal.waitFor("thus far.")) << terminal.screen;
+    terminal.type("unscript\r");
+    ASSERT_TRUE(terminal.waitFor("Transcript saved")) << terminal.screen;
+    EXPECT_EQ(fileRead("transcripts/typed.txt"),
+              "@\n--> x Statue\nA gleaming bronze statue of a bearded adventurer wielding a "
+              "sword and shield.\n--> time\n1 minute(s) have passed thus far.\n--> unscript\n"
+              "Transcript saved to transcripts/typed.txt.\n");
+}
+
+} // namespace
