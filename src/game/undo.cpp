@@ -97,7 +97,9 @@ bool UndoLog::keepsWholeRecordNext()
 void UndoLog::commit(const GameState* before)
 {
     if (keepsWholeRecordNext()) {
-        if (!noting->before) noting->before = std::make_unique_for_overwrite<GameState>();
+        // Left unset, as the record is copied over it at once (written so
+        // that the browser build's older C++ library compiles it too).
+        if (!noting->before) noting->before = std::unique_ptr<GameState>(new GameState);
         std::memcpy(static_cast<void*>(noting->before.get()), before, sizeof *before);
     }
     noting->turnTakenBefore = before->turnTaken;
@@ -115,7 +117,7 @@ void UndoLog::noteTurn(const GameState* state)
 void UndoLog::watch(const GameState* state)
 {
     if (replaying || noting == nullptr) return;
-    if (!watched) watched = std::make_unique_for_overwrite<GameState>();
+    if (!watched) watched = std::unique_ptr<GameState>(new GameState);
     std::memcpy(static_cast<void*>(watched.get()), state, sizeof *state);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <iterator>
 
 namespace {
 
@@ -12,7 +13,7 @@ struct Range {
     bool holds(int32_t number) const { return number >= lowest && number <= highest; }
     bool holdsAll(std::initializer_list<int32_t> numbers) const
     {
-        return std::ranges::all_of(numbers, [this](int32_t n) { return holds(n); });
+        return std::all_of(numbers.begin(), numbers.end(), [this](int32_t n) { return holds(n); });
     }
     int32_t clamp(int64_t number) const
     {
@@ -33,7 +34,7 @@ bool itemInRange(const Item& item)
 
 bool entityInRange(const Entity& entity)
 {
-    return std::ranges::all_of(entity.inventory, itemInRange) &&
+    return std::all_of(std::begin(entity.inventory), std::end(entity.inventory), itemInRange) &&
            ANY_NUMBER.holdsAll({entity.sex, entity.maxHp, entity.hp, entity.atk, entity.def,
                                 entity.kind, entity.favouriteItemId, entity.cooldown}) &&
            PART.holdsAll({entity.baseMaxHp, entity.baseAtk, entity.baseDef, entity.trust}) &&
@@ -50,10 +51,10 @@ bool locationInRange(const Location& location)
 
 bool numbersInRange(const GameState* state)
 {
-    return std::ranges::all_of(state->locations, locationInRange) &&
-           std::ranges::all_of(state->items, itemInRange) &&
-           std::ranges::all_of(state->entities, entityInRange) && entityInRange(state->player) &&
-           COUNT.holds(state->minutesPassed) &&
+    return std::all_of(std::begin(state->locations), std::end(state->locations), locationInRange) &&
+           std::all_of(std::begin(state->items), std::end(state->items), itemInRange) &&
+           std::all_of(std::begin(state->entities), std::end(state->entities), entityInRange) &&
+           entityInRange(state->player) && COUNT.holds(state->minutesPassed) &&
            ANY_NUMBER.holdsAll({state->lightTurns, state->faeState});
 }
 
