@@ -70,9 +70,9 @@ test)
     nice -n 10 cmake --build build -j 2 --target lanternmoor
   fi
   # The glue's own checks, as tools/check.sh makes them of the game.
-  clang-format --dry-run --Werror web/*.cpp web/*.h web/shim/*.cpp web/shim/*.h web/node/*.cpp
+  clang-format --dry-run --Werror web/*.cpp web/*.h
   cppcheck --enable=warning,performance,portability --std=c++20 --inline-suppr --error-exitcode=1 \
-    --quiet -I src/platform -I src/record -I src/game -I web -I web/shim web
+    --quiet -I src/platform -I src/record -I src/game -I web web
   node --test tests/web/
   ;;
 serve) exec node web/serve.js "$site" 8000 ;;

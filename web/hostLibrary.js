@@ -42,6 +42,10 @@ mergeInto(LibraryManager.library, {
     });
   },
 
+  hostRemember: function (line, size) {
+    Module.host.remember(UTF8ToString(line, size));
+  },
+
   hostPlay: function (effect, size) {
     Module.host.playSound(UTF8ToString(effect, size));
   },
@@ -54,14 +58,31 @@ mergeInto(LibraryManager.library, {
     return Module.host.umask();
   },
 
-  // Under Node the saves folder is the real one: a file is synced through
-  // its own descriptor.
-  hostSyncFile: function (fd) {
+  hostKeep: function (path) {
+    return Asyncify.handleAsync(async () => {
+      try {
+        await Module.host.keep(UTF8ToString(path));
+        return 0;
+      } catch (error) {
+        return -1;
+      }
+    });
+  },
+
+  // The host answers with a BigInt of nanoseconds.
+  hostWrittenAt: function (path, into) {
+    let nanoseconds;
     try {
-      require('fs').fsyncSync(FS.getStream(fd).nfd);
-      return 0;
+      nanoseconds = Module.host.writtenAt(UTF8ToString(path));
     } catch (error) {
-      return -1;
+      return;
     }
+    const perSecond = BigInt(1000000000);
+    HEAP32[into >> 2] = Number(nanoseconds / perSecond);
+    HEAP32[(into >> 2) + 1] = Number(nanoseconds % perSecond);
+  },
+
+  hostKeepsTranscripts: function () {
+    return Module.host.keepsTranscripts ? 1 : 0;
   },
 });

@@ -1,26 +1,31 @@
-// The game in a web page or under Node: the same program as in a terminal,
+// The game in a web page or under Node: the same session as in a terminal,
 // its ports handed to the host script. The host calls the functions below
 // (the build exports them by name).
 #include <sys/stat.h>
 
-#include <cstdlib>
-#include <cstring>
-#include <ctime>
+#include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "gameState.h"
 #include "hostImports.h"
-#include "saveLoad.h"
-#include "todayCore.h"
+#include "recordChecks.h"
+#include "session.h"
+#include "startup.h"
 #include "webPorts.h"
 
-// Asked by the page's line editor when Tab is pressed: see completeTyped.
+namespace {
+// The lines of the game being played, which know what Tab offers.
+HostLines* playing = nullptr;
+} // namespace
+
+// Asked by the page's line editor when Tab is pressed, while the game waits
+// for the line: see HostLines::complete.
 extern "C" const char* webComplete(const char* typed)
 {
     static std::string answer;
-    answer = web::completeTyped(typed);
+    answer = playing != nullptr ? playing->complete(typed) : std::string(typed) + "\n";
     return answer.c_str();
 }
 
@@ -28,16 +33,13 @@ extern "C" const char* webComplete(const char* typed)
 // would take the record, else the loader's own words for refusing it.
 extern "C" const char* webCheckRecord(const char* bytes, std::size_t size)
 {
-    static const char* const REFUSED = "Failed to load save file (corrupted or incompatible).\n";
-    if (size != sizeof(GameState)) return REFUSED;
     auto record = std::make_unique<GameState>();
-    std::memcpy(static_cast<void*>(record.get()), bytes, size);
-    return isSoundGameState(record.get()) ? "" : REFUSED;
+    if (recordFromBytes(std::string_view(bytes, size), record.get())) return "";
+    return "Failed to load save file (corrupted or incompatible).\n";
 }
 
 // Plays one whole game; `commandLine` is the program's name and its options,
-// one per line. Returns the exit status (an ending that closes the game at
-// once ends through the host's exit instead).
+// one per line. Returns the exit status.
 extern "C" int webPlay(const char* commandLine)
 {
     std::vector<std::string> words(1);
@@ -56,14 +58,28 @@ extern "C" int webPlay(const char* commandLine)
     // The C library here starts with every permission masked; saves are
     // made as the host's own files are.
     umask(static_cast<mode_t>(hostUmask()));
-    web::HostClock clock;
-    web::HostOutput output;
-    web::HostLines lines(output);
+    HostClock clock;
+    HostOutput output;
+    HostLines lines;
     // Seeded from the time as the terminal game seeds its C library.
-    web::SeededRandom random(static_cast<unsigned>(clock.now()));
-    web::HostSound sound;
-    int status = playThroughPorts({lines, output, random, sound}, static_cast<int>(words.size()),
-                                  argv.data());
-    output.flush();
-    return status;
+    SeededRandom random(static_cast<unsigned>(clock.now()));
+    HostSaves saves;
+    HostSound silence(true);
+    Ports answering{lines, output, random, silence, saves, clock};
+    SessionOptions options;
+    int status = readOptions(static_cast<int>(argv.size() - 1), argv.data(), options, answering);
+    if (status >= 0) {
+        output.flush();
+        return status;
+    }
+    mkdir("saves", 0777);
+    HostSound sound(options.audioDisabled);
+    playing = &lines;
+    {
+        Session session({lines, output, random, sound, saves, clock}, options);
+        session.play();
+        output.flush();
+    }
+    playing = nullptr;
+    return 0;
 }

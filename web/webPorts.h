@@ -6,32 +6,40 @@
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ports.h"
 #include "screenText.h"
 
-// Until the game runs as a session, its console still declares a line source
-// and an output of its own; the ports live in a namespace here so the two
-// never meet under one name.
-namespace web {
-#include "ports.h"
-
-// Lines typed in the page's line editor, or read from standard input under Node.
+// Lines typed in the page's line editor, or read from standard input under
+// Node. It keeps what Tab offers, which the page asks for while the game
+// waits for the line.
 class HostLines : public LineSource {
 public:
-    HostLines(OutputSink& output) : output(output) {}
     bool readLine(const char* prompt, std::string& line) override;
-    bool readPlainLine(std::string& line, const std::vector<std::string>& words) override;
+    bool readPlainLine(std::string& line) override;
+    void remember(const std::string& line) override;
+    void offerCompletions(Completer completer) override { commands = std::move(completer); }
+    void offerAnswers(Completer completer) override { answers = std::move(completer); }
+
+    // What Tab makes of the line typed so far, for the page's line editor:
+    // the text that replaces what is typed before the cursor, then the
+    // matches, one per line.
+    std::string complete(const std::string& typed) const;
 
 private:
-    OutputSink& output;
+    Completer commands;
+    Completer answers;
+    // Set while a question is answered rather than a command typed.
+    bool answering = false;
 };
 
-// Text for the page's terminal (wrapped at its width) or for
-// standard output under Node (as it stands, in large blocks); without
-// colour when the player asks for none (NO_COLOR).
+// Text for the page's terminal (wrapped at its width) or for standard output
+// under Node (as it stands, in large blocks); without colour when the player
+// asks for none (NO_COLOR).
 class HostOutput : public OutputSink {
 public:
     HostOutput() : colourless(colourRefused()) {}
@@ -61,18 +69,26 @@ private:
     int rear = 0;
 };
 
+// Sounds go to the host, which plays them itself and never makes the game
+// wait. A silent one (--no-audio) hands nothing on.
 class HostSound : public SoundPort {
 public:
-    void play(std::string_view effect) override;
+    explicit HostSound(bool silent) : silent(silent) {}
+    void play(const char* effect) override;
+
+private:
+    bool silent;
 };
 
-class HostClock : public Clock {
+class HostClock : public WallClock {
 public:
     std::time_t now() override;
 };
 
 // Saves as files in the folder "saves" (in the page, a folder kept in the
-// browser's storage), gzip-compressed by the host.
+// browser's storage), gzip-compressed by the host. Transcripts go to the
+// folder "transcripts" where the host keeps them (under Node, as the
+// terminal game does); the page keeps none.
 class HostSaves : public SaveStorage {
 public:
     std::vector<Entry> list() override;
@@ -80,16 +96,6 @@ public:
     Read read(const std::string& name, std::size_t limit, std::string& bytes) override;
     Write write(const std::string& name, std::string_view bytes, std::string& reason) override;
     bool remove(const std::string& name) override;
+    std::unique_ptr<Transcript> openTranscript(const std::string& name,
+                                               std::string& reason) override;
 };
-
-// What the host's gzip makes of the bytes; empty when it could not.
-std::string gzip(std::string_view bytes);
-// The bytes inside a gzip stream, at most limit + 1 of them; false when it
-// is not one.
-bool gunzip(const std::string& packed, std::size_t limit, std::string& bytes);
-
-// The page's line editor asks what Tab completes: the text that replaces
-// what is typed before the cursor, then the matches, one per line.
-std::string completeTyped(const std::string& typed);
-
-} // namespace web

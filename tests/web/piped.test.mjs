@@ -30,6 +30,8 @@ function run(program, folder, options, input, environment = {}) {
       LD_PRELOAD: FAKETIME,
       FAKETIME: STOPPED_CLOCK,
       FAKETIME_DONT_FAKE_MONOTONIC: '1',
+      // The files' own times, as the list of saves orders by them.
+      NO_FAKE_STAT: '1',
       ...environment,
     },
     maxBuffer: 64 << 20,
@@ -52,14 +54,25 @@ function savesIn(folder) {
   return saves;
 }
 
+// The transcripts a folder holds ("script").
+function transcriptsIn(folder) {
+  const kept = {};
+  const where = path.join(folder, 'transcripts');
+  if (!fs.existsSync(where)) return kept;
+  for (const file of fs.readdirSync(where).sort()) kept[file] = fs.readFileSync(path.join(where, file), 'latin1');
+  return kept;
+}
+
+// The saves keep the times they were written, which order the list of saves.
 function freshFolder(seedSaves) {
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'lanternmoor-web-'));
-  if (seedSaves) fs.cpSync(seedSaves, path.join(folder, 'saves'), { recursive: true });
+  if (seedSaves) fs.cpSync(seedSaves, path.join(folder, 'saves'), { recursive: true, preserveTimestamps: true });
   return folder;
 }
 
 // Plays the input in both programs, each in a folder of its own, and
-// compares all they leave. Returns the folders for a session that goes on.
+// compares all they leave (saves and transcripts). Returns the folders for
+// a session that goes on.
 function playBoth(options, input, seedSaves, environment) {
   const folders = { native: freshFolder(seedSaves), node: freshFolder(seedSaves) };
   const native = run(NATIVE, folders.native, options, input, environment);
@@ -68,6 +81,7 @@ function playBoth(options, input, seedSaves, environment) {
   assert.equal(web.err, native.err);
   assert.equal(web.status, native.status);
   assert.deepEqual(savesIn(folders.node), savesIn(folders.native));
+  assert.deepEqual(transcriptsIn(folders.node), transcriptsIn(folders.native));
   return folders;
 }
 
@@ -151,6 +165,15 @@ test('options, input edges and saves behave the same in both builds', () => {
   fs.writeFileSync(path.join(first.native, 'saves', 'broken.dat.gz'), 'not a save');
   playBoth(['--no-audio'], '2\nwren game\ntime\nsaves\nload\nbroken\nload\nmissing\nundo\ntime\nhistory\nquit\n',
     path.join(first.native, 'saves'));
+  // Saves written within one second are listed newest first all the same.
+  const second = Date.parse('2026-03-01T11:00:00Z') / 1000;
+  const close = fs.mkdtempSync(path.join(os.tmpdir(), 'lanternmoor-web-'));
+  for (const [name, after] of [['alpha', 0.1], ['zeta', 0.2]]) {
+    const file = path.join(close, `${name}.dat.gz`);
+    fs.copyFileSync(path.join(first.native, 'saves', 'wren_game.dat.gz'), file);
+    fs.utimesSync(file, second + after, second + after);
+  }
+  playBoth(['--no-audio'], '1\nWren\nf\nsaves\n', close);
   // A save written by the web build loads in the terminal program.
   const native = run(NATIVE, freshFolder(path.join(first.node, 'saves')), ['--no-audio'], '2\nwren game\ntime\n');
   assert.match(native.out, /Game loaded from saves\/wren_game\.dat\.gz successfully\.\n--> .*2 minute\(s\)/);

@@ -1,6 +1,6 @@
 // The game's host under Node: standard input and output as the terminal
 // program has them when piped, saves as gzip files in ./saves (Node's zlib),
-// no sound. Started by build-web/lanternmoor-node.
+// transcripts in ./transcripts, no sound. Started by build-web/lanternmoor-node.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -85,8 +85,20 @@ function start(program, args) {
     readLine() { return input.readLine(() => {}); },
     gzip(bytes) { return new Uint8Array(zlib.gzipSync(bytes)); },
     gunzip(bytes) { return new Uint8Array(zlib.gunzipSync(bytes)); },
+    remember() {},
     playSound() {},
     umask() { return process.umask(); },
+    // A file or folder reaches the disk before the game goes on.
+    keep(where) {
+      const fd = fs.openSync(where, 'r');
+      try {
+        fs.fsyncSync(fd);
+      } finally {
+        fs.closeSync(fd);
+      }
+    },
+    writtenAt(where) { return fs.statSync(where, { bigint: true }).mtimeNs; },
+    keepsTranscripts: true,
     exit(status) {
       if (finished) return;
       finished = true;

@@ -110,14 +110,10 @@
   }
 
   function finishLine(line) {
-    const { resolve, plain } = editor.waiting;
+    const { resolve } = editor.waiting;
     term.write(moveBetween(editor.shownCursor, editor.line.length) + '\r\n');
     editor.waiting = null;
     unfinished = '';
-    if (line !== null && !plain && line.trim() !== '' && editor.history.at(-1) !== line) {
-      editor.history.push(line);
-      if (editor.history.length > HISTORY_SIZE) editor.history.shift();
-    }
     resolve(line === null ? null : encoder.encode(line));
   }
 
@@ -130,8 +126,17 @@
     setLine(index === editor.history.length ? editor.draft : editor.history[index]);
   }
 
+  // The game hands over the command lines worth typing again, as the
+  // terminal's line editor is handed them.
+  function remember(line) {
+    editor.history.push(line);
+    if (editor.history.length > HISTORY_SIZE) editor.history.shift();
+  }
+
+  // The game says what Tab offers: at the command prompt, and at a question
+  // that has answers to offer (a save's name).
   function complete() {
-    if (editor.waiting.plain || !game) return;
+    if (!game) return;
     const typed = editor.line.slice(0, editor.cursor);
     const answer = askCompletion(typed).split('\n');
     answer.pop();
@@ -342,10 +347,19 @@
     write: (bytes) => show(bytes),
     columns: () => term.cols,
     readLine,
+    remember,
     gzip,
     gunzip,
     playSound,
     umask: () => 0o022,
+    // The saves folder is written out to the browser's storage whenever the
+    // game has changed it; a single file needs nothing more.
+    keep: (where) => (where === 'saves' ? new Promise((resolve, reject) => {
+      game.FS.syncfs(false, (error) => (error ? reject(error) : resolve()));
+    }) : undefined),
+    writtenAt: (where) => BigInt(game.FS.stat(where).mtime.getTime()) * BigInt(1000000),
+    // "script" says that transcripts are not kept here.
+    keepsTranscripts: false,
     exit: finish,
   };
 
