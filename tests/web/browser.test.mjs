@@ -1,9 +1,10 @@
 // The page in a real browser (Debian's Chromium, headless, driven by
 // playwright-core), played as a person would, through the keyboard only:
 // the title, a new journey, Tab completion, moving, sound, saving, a reload,
-// loading, the list of saves, undo, export and import, a narrow window, an
-// offline reload, the end of a journey, and a whole journey to the Black
-// Queen and beyond; no script may fail on the way.
+// loading (the name finished by Tab), a transcript refused, the list of
+// saves, undo, export and import, a narrow window, an offline reload, the
+// end of a journey, and a whole journey to the Black Queen and beyond; no
+// script may fail on the way.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
@@ -115,9 +116,16 @@ test('a journey in the browser, keyboard only', async (t) => {
     await play(page, '1', 'What is your name');
     await play(page, 'Ash', 'Are you man or woman?');
     await play(page, 'm', 'Welcome to Lanternmoor, Ash!');
+    // Tab at the load prompt finishes the name of a save there is.
     await play(page, 'load', 'Enter the name for the save file to load:');
-    await play(page, 'wren', 'Game loaded from saves/wren.dat.gz successfully.');
+    await page.keyboard.type('wr');
+    await page.keyboard.press('Tab');
+    await showsText(page, 'load: wren');
+    await play(page, '', 'Game loaded from saves/wren.dat.gz successfully.');
     await play(page, 'saves', 'wren: Wren at the Magic Forest');
+    // The page keeps no transcripts, and says so.
+    await play(page, 'script', 'Enter a name for your transcript:');
+    await play(page, 'notes', 'Could not open transcript file: transcripts are not kept here');
     await play(page, 'undo', 'You take back "load".');
 
     // Export: the newest save, as the terminal game writes it.
