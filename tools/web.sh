@@ -6,8 +6,8 @@
 # Usage:
 #   bash tools/web.sh            build, then serve the site on http://127.0.0.1:8000/
 #   bash tools/web.sh build      build only
-#   bash tools/web.sh test       build, then run the web tests (needs build/lanternmoor
-#                                for the comparison; built here when missing)
+#   bash tools/web.sh test       build, then run the web tests (builds build/lanternmoor
+#                                for the comparison)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-serve}
@@ -22,6 +22,9 @@ command -v cmake >/dev/null || packages+=(cmake)
 if [ "$mode" = test ]; then
   command -v chromium >/dev/null || packages+=(chromium)
   command -v faketime >/dev/null || packages+=(faketime)
+  # The glue's own checks.
+  command -v clang-format >/dev/null || packages+=(clang-format)
+  command -v cppcheck >/dev/null || packages+=(cppcheck)
 fi
 if [ ${#packages[@]} -gt 0 ]; then
   as_root apt-get update -qq
@@ -65,10 +68,12 @@ chmod +x build-web/lanternmoor-node
 case "$mode" in
 build) ;;
 test)
-  if [ ! -x build/lanternmoor ]; then
+  # The terminal program to compare with, built from this very tree.
+  if [ ! -f build/CMakeCache.txt ]; then
+    bash tools/install-deps.sh play
     cmake -S . -B build "${generator[@]}" >/dev/null
-    nice -n 10 cmake --build build -j 2 --target lanternmoor
   fi
+  nice -n 10 cmake --build build -j 2 --target lanternmoor
   # The glue's own checks, as tools/check.sh makes them of the game.
   clang-format --dry-run --Werror web/*.cpp web/*.h
   cppcheck --enable=warning,performance,portability --std=c++20 --inline-suppr --error-exitcode=1 \
