@@ -106,7 +106,8 @@ function start(program, args) {
     },
   };
   const createLanternmoor = require(path.join(__dirname, 'lanternmoor-core-node.js'));
-  // An ending that closes the game at once leaves through the C library's exit.
+  // Every ending returns from webPlay; only a fault ends through the C
+  // library's exit.
   const made = createLanternmoor({
     host,
     // The game reads its environment (NO_COLOR) as the terminal program does.

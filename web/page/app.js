@@ -395,8 +395,8 @@
       host,
       instantiateWasm,
       preRun: [mountSaves],
-      // An ending that closes the game at once leaves through the C
-      // library's exit, which must stop the code that called it.
+      // Every ending returns from webPlay; a fault that ends through the C
+      // library's exit must stop the code that called it.
       quit(status, toThrow) {
         finish();
         throw toThrow;
