@@ -48,7 +48,8 @@ void timeCommand(const char* label, int place, std::vector<std::string> script)
     NoSound sound;
     SavesFolder saves;
     SystemClock clock;
-    Session session({lines, output, random, sound, saves, clock}, {.audioDisabled = true});
+    Session session({lines, output, random, sound, saves, clock},
+                    {.audioDisabled = true, .seed = {}});
     GameState& state = session.record();
     const int rounds = 200000;
     auto start = Clock::now();

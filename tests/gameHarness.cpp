@@ -33,6 +33,7 @@ GameHarness::GameHarness(SessionOptions options)
     : playing(std::make_unique<Session>(ports, options))
 {
     portsForTests.emplace(playing->portsInPlay());
+    undoLog().checkEveryLine(true);
     randomsDrawn = 0;
 }
 
@@ -64,6 +65,8 @@ std::string GameHarness::play(const std::vector<std::string>& lines)
 {
     output.text.clear();
     input.lines.assign(lines.begin(), lines.end());
+    // A test may have set the scene since: that is no command to take back.
+    undoLog().adopt(&game());
     while (!ended && !input.lines.empty())
         ended = playing->step() != Ending::None;
     noteSoundsAtLineStart();

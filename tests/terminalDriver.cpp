@@ -37,6 +37,8 @@ void Terminal::resize(unsigned short columns)
     ioctl(master, TIOCSWINSZ, &window);
 }
 
+constexpr auto WAIT_AT_MOST = std::chrono::seconds(10);
+
 void Terminal::type(const std::string& keys)
 {
     ssize_t written = write(master, keys.data(), keys.size());
@@ -45,7 +47,7 @@ void Terminal::type(const std::string& keys)
 
 void Terminal::waitForEditor()
 {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    auto deadline = std::chrono::steady_clock::now() + WAIT_AT_MOST;
     termios mode{};
     while (tcgetattr(master, &mode) == 0 && (mode.c_lflag & ICANON) &&
            std::chrono::steady_clock::now() < deadline)
@@ -54,7 +56,7 @@ void Terminal::waitForEditor()
 
 bool Terminal::waitFor(const std::string& text)
 {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    auto deadline = std::chrono::steady_clock::now() + WAIT_AT_MOST;
     while (screen.find(text, seen) == std::string::npos) {
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());

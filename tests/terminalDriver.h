@@ -16,12 +16,14 @@ public:
     Terminal& operator=(const Terminal&) = delete;
 
     void type(const std::string& keys);
-    // Waits (two seconds at most) until the line editor has taken the
+    // Waits (ten seconds at most) until the line editor has taken the
     // terminal out of line mode, where Ctrl-D would be the terminal's own.
     void waitForEditor();
     void resize(unsigned short columns);
     // Reads until the screen, past what was already waited for, contains
-    // text; false after two seconds without it.
+    // text; false after ten seconds without it. The game answers within
+    // milliseconds; the long wait only spares a busy machine a false failure
+    // and never slows a passing test.
     bool waitFor(const std::string& text);
     std::string screen;
 

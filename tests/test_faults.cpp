@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
@@ -102,9 +103,10 @@ TEST(Faults, NumbersStopAtTheirCeilingsHoweverOftenPlayAddsToThem)
     EXPECT_NE(h.play({"stats"}).find("Honoured Wanderer"), std::string::npos);
 }
 
-// Starts the game with sound, types `first`, waits, then types "quit";
-// returns the exit status and how long the quit took.
-std::pair<int, Clock::duration> quitAfter(const std::string& first, int waitMs, const char* home)
+// Starts the game with sound, types `first`, runs `meanwhile`, then types
+// "quit"; returns the exit status and how long the quit took.
+std::pair<int, Clock::duration> quitAfter(const std::string& first,
+                                          const std::function<void()>& meanwhile, const char* home)
 {
     int input[2];
     if (pipe(input) != 0) return {-1, {}};
@@ -122,7 +124,7 @@ std::pair<int, Clock::duration> quitAfter(const std::string& first, int waitMs, 
     }
     close(input[0]);
     ssize_t sent = write(input[1], first.data(), first.size());
-    std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
+    meanwhile();
     auto start = Clock::now();
     sent += write(input[1], "quit\n", 5);
     close(input[1]);
@@ -142,19 +144,53 @@ TEST(Faults, QuittingWhileSoundsPlayIsPromptAndClean)
     for (int i = 0; i < 6; ++i)
         noisy += "inventory\npray\nget gold\n";
     for (int round = 0; round < 24; ++round) {
-        auto [status, quitting] = quitAfter(noisy, round * 2, round % 2 ? "home" : nullptr);
+        auto pause = [round] { std::this_thread::sleep_for(std::chrono::milliseconds(round * 2)); };
+        auto [status, quitting] = quitAfter(noisy, pause, round % 2 ? "home" : nullptr);
         ASSERT_EQ(status, 0) << "round " << round;
-        EXPECT_LT(quitting, std::chrono::milliseconds(500)) << "round " << round;
+        // Sounds get 250 ms to stop before the game leaves without them; a
+        // quit that waits on a sound for good never ends. Five seconds tells
+        // the two apart however busy the machine.
+        EXPECT_LT(quitting, std::chrono::seconds(5)) << "round " << round;
         EXPECT_EQ(slurp("err.txt"), "") << "round " << round;
         EXPECT_NE(slurp("out.txt").find("Farewell, Moss!"), std::string::npos);
     }
+}
+
+TEST(Faults, SoundsReachTheDeviceUnlessAudioIsOffAtLaunch)
+{
+    TempDir dir;
+    fs::create_directory_symlink(fs::path(SOURCE_DIR) / "sound", "sound");
+    // A sound card that keeps what it plays: ALSA's file device, through
+    // libao's ALSA driver, configured in a home folder of the test's own.
+    const std::string played = (fs::current_path() / "played.raw").string();
+    fs::create_directory("home");
+    std::ofstream("home/.libao") << "default_driver=alsa\n";
+    std::ofstream("home/.asoundrc") << "pcm.!default {\n type file\n slave.pcm \"null\"\n file \""
+                                    << played << "\"\n format \"raw\"\n}\n";
+    std::string realHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("HOME", "home", 1);
+    ASSERT_EQ(waitForExit(startProgram({"--no-audio"}, newJourney() + "inventory\npray\nquit\n")),
+              0);
+    EXPECT_FALSE(fs::exists(played));
+    // The game plays on while the sound does; it quits once some has played.
+    auto untilPlayed = [&] {
+        for (int tries = 0; tries < 1000 && !(fs::exists(played) && fs::file_size(played) > 0);
+             ++tries)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    };
+    EXPECT_EQ(quitAfter(newJourney() + "inventory\n", untilPlayed, "home").first, 0);
+    setenv("HOME", realHome.c_str(), 1);
+    EXPECT_GT(fs::exists(played) ? fs::file_size(played) : 0, 0U);
+    EXPECT_EQ(slurp("err.txt"), "");
 }
 
 TEST(Faults, AMissingOrBrokenSoundFolderStaysSilent)
 {
     TempDir dir;
     std::string script = newJourney() + "inventory\npray\nn\nget Mushroom\nquit\n";
-    ASSERT_EQ(waitForExit(startProgram({}, script)), 0);
+    // The prayer's answer is drawn: both runs draw from the same seed.
+    const std::vector<std::string> seeded = {"--seed", "7"};
+    ASSERT_EQ(waitForExit(startProgram(seeded, script)), 0);
     EXPECT_EQ(slurp("err.txt"), "");
     std::string expected = slurp("out.txt");
 
@@ -163,7 +199,7 @@ TEST(Faults, AMissingOrBrokenSoundFolderStaysSilent)
     std::ofstream("sound/pray.ogg") << std::string(5000, '\x7f');
     std::string real = slurp(std::string(SOURCE_DIR) + "/sound/jingle.ogg");
     std::ofstream("sound/jingle.ogg", std::ios::binary) << real.substr(0, real.size() / 3);
-    ASSERT_EQ(waitForExit(startProgram({}, script)), 0);
+    ASSERT_EQ(waitForExit(startProgram(seeded, script)), 0);
     EXPECT_EQ(slurp("err.txt"), "");
     // Silence changes nothing the game prints.
     std::string out = slurp("out.txt");
@@ -194,9 +230,9 @@ TEST(Faults, ABurstOfSoundsPlaysOnlyAFewAtOnce)
 TEST(Faults, ATypedNameKeepsOnlyWhatPrintsAsText)
 {
     GameHarness h;
-    std::string text = h.playFromTitle({"1", "\033]0;Moss\007\033[2JZo\xc3\xab\xc2\x9b", "m"});
-    EXPECT_STREQ(h.player().name, "]0;Moss[2JZo\xc3\xab");
-    EXPECT_NE(text.find("So be it, ]0;Moss[2JZo\xc3\xab. May"), std::string::npos);
+    std::string text = h.playFromTitle({"1", "\033]0;Mo\007\033[2JZ\xc3\x80\xc2\x9b\xc2\xa1", "m"});
+    EXPECT_STREQ(h.player().name, "]0;Mo[2JZ\xc3\x80\xc2\xa1");
+    EXPECT_NE(text.find("So be it, ]0;Mo[2JZ\xc3\x80\xc2\xa1. May"), std::string::npos);
     GameHarness other;
     other.playFromTitle({"1", "\t\033\177", "m"});
     EXPECT_STREQ(other.player().name, "Arlen");
@@ -218,6 +254,8 @@ TEST(Faults, ALineWithoutEndIsCutAndMemoryStaysFlat)
     long peakKb = 0;
     EXPECT_EQ(waitForExit(launchProgram({"--no-audio"}), &peakKb), 0);
     EXPECT_NE(slurp("out.txt").find("--> Invalid command!\n--> Name: Moss\n"), std::string::npos);
+    // Measured against the same program's own peak on this machine: a line
+    // kept whole would add 64 MB, eight times the bound.
     EXPECT_LT(peakKb, usualKb + 8 * 1024);
 }
 

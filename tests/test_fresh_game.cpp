@@ -19,7 +19,7 @@ TEST(FreshGame, AttackIsDrawnBeforeDefenceAndSoundFollowsTheStartUpSwitch)
     EXPECT_EQ(h.player().baseAtk, 9);
     EXPECT_EQ(h.player().baseDef, 4);
     EXPECT_TRUE(h.game().soundOn);
-    GameHarness silent(SessionOptions{.audioDisabled = true});
+    GameHarness silent(SessionOptions{.audioDisabled = true, .seed = {}});
     EXPECT_FALSE(silent.game().soundOn);
 }
 

@@ -9,10 +9,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "gameHarness.h"
 #include "programRunner.h"
+#include "screenText.h"
 #include "terminalDriver.h"
 
 namespace {
@@ -33,6 +35,28 @@ TEST(Screen, LongLinesBreakAtABlankBeforeTheWindowsEdge)
         << terminal.screen;
     terminal.type("think\r");
     ASSERT_TRUE(terminal.waitFor("You think...therefore, you\r\nare.")) << terminal.screen;
+}
+
+// The window's last column is used and never passed: escape sequences
+// (whatever byte ends them), a UTF-8 character's trailing bytes and the
+// rest of a tab stop are counted as the screen shows them.
+TEST(Screen, LinesFillTheWindowToItsLastColumn)
+{
+    auto wrapped = [](std::string_view text, int width) {
+        LineWrapper wrapper;
+        std::string into;
+        wrapper.add(text, width, into);
+        wrapper.finish(width, into);
+        return into;
+    };
+    EXPECT_EQ(wrapped("abc de\nabc def", 6), "abc de\nabc\ndef");
+    EXPECT_EQ(wrapped("\033[2@abc def", 6), "\033[2@abc\ndef");
+    EXPECT_EQ(wrapped("\033[1;33mab\033[0m de", 5), "\033[1;33mab\033[0m de");
+    EXPECT_EQ(wrapped("Zo\xc3\xab\xc3\xab d", 6), "Zo\xc3\xab\xc3\xab d");
+    EXPECT_EQ(wrapped("\tab cd", 10), "\tab\ncd");
+    EXPECT_EQ(wrapped("\tab c", 12), "\tab c");
+    // A question's closing blank in the last column stays on its line.
+    EXPECT_EQ(wrapped("(y/n): ", 7), "(y/n): ");
 }
 
 TEST(Screen, PipedOutputIgnoresTheWidthAndNoColorDropsOnlyColour)
@@ -56,13 +80,14 @@ TEST(Screen, PipedOutputIgnoresTheWidthAndNoColorDropsOnlyColour)
     EXPECT_EQ(colourless.out, expected);
 }
 
-// Reads from fd until text arrives; false after two seconds without it.
+// Reads from fd until text arrives; false after ten seconds without it (the
+// game answers within milliseconds; a busy machine must not fail the test).
 bool readUntil(int fd, const std::string& text, std::string& seen)
 {
     while (seen.find(text) == std::string::npos) {
         pollfd ready{fd, POLLIN, 0};
         char buffer[4096];
-        if (poll(&ready, 1, 2000) <= 0) return false;
+        if (poll(&ready, 1, 10000) <= 0) return false;
         ssize_t got = read(fd, buffer, sizeof buffer);
         if (got <= 0) return false;
         seen.append(buffer, static_cast<std::size_t>(got));

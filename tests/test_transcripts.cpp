@@ -347,11 +347,53 @@ std::vector<std::string> transcriptFiles()
     return files;
 }
 
-class Transcript : public testing::TestWithParam<std::string> {};
-
-TEST_P(Transcript, PlaysAsRecorded)
+std::vector<std::string> linesOf(const std::string& text)
 {
-    const fs::path path = ROOT / GetParam();
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Where the two first part, as a unified diff: a few lines before, the
+// recorded lines and the played ones up to where they agree again (at most a
+// screenful of each), and a few lines after.
+std::string firstDifference(const std::string& recorded, const std::string& played)
+{
+    const std::vector<std::string> was = linesOf(recorded);
+    const std::vector<std::string> is = linesOf(played);
+    std::size_t start = 0;
+    while (start < was.size() && start < is.size() && was[start] == is[start])
+        ++start;
+    std::size_t wasEnd = was.size();
+    std::size_t isEnd = is.size();
+    while (wasEnd > start && isEnd > start && was[wasEnd - 1] == is[isEnd - 1]) {
+        --wasEnd;
+        --isEnd;
+    }
+    const std::size_t context = 3;
+    const std::size_t most = 20;
+    const std::size_t from = start > context ? start - context : 0;
+    std::ostringstream diff;
+    diff << "--- recorded\n+++ played\n@@ -" << from + 1 << " +" << from + 1 << " @@\n";
+    for (std::size_t i = from; i < start; ++i)
+        diff << " " << was[i] << "\n";
+    for (std::size_t i = start; i < wasEnd && i < start + most; ++i)
+        diff << "-" << was[i] << "\n";
+    if (wasEnd > start + most) diff << "-... " << wasEnd - start - most << " lines more\n";
+    for (std::size_t i = start; i < isEnd && i < start + most; ++i)
+        diff << "+" << is[i] << "\n";
+    if (isEnd > start + most) diff << "+... " << isEnd - start - most << " lines more\n";
+    for (std::size_t i = wasEnd; i < was.size() && i < wasEnd + context; ++i)
+        diff << " " << was[i] << "\n";
+    return diff.str();
+}
+
+// Plays one file; with TRANSCRIPT_UPDATE=1 rewrites it from what the game prints.
+void playsAsRecorded(const fs::path& path)
+{
+    ASSERT_TRUE(fs::is_regular_file(path)) << path << " is no transcript";
     const std::string recorded = readFile(path);
     const std::string played = Session().replay(recorded);
     if (std::getenv("TRANSCRIPT_UPDATE") && played != recorded) {
@@ -360,7 +402,23 @@ TEST_P(Transcript, PlaysAsRecorded)
         EXPECT_EQ(Session().replay(played), played) << path;
         return;
     }
-    EXPECT_EQ(recorded, played) << path;
+    if (played != recorded)
+        ADD_FAILURE() << path.string() << " plays otherwise:\n"
+                      << firstDifference(recorded, played);
+}
+
+class Transcript : public testing::TestWithParam<std::string> {};
+
+TEST_P(Transcript, PlaysAsRecorded) { playsAsRecorded(ROOT / GetParam()); }
+
+// ctest plays each file as a test of its own, the file named in TRANSCRIPT
+// (tests/CMakeLists.txt finds the files whenever the build runs), so a new
+// file is played after the next build without the test program changing.
+TEST(TranscriptFile, PlaysAsRecorded)
+{
+    const char* name = std::getenv("TRANSCRIPT");
+    if (name == nullptr) GTEST_SKIP() << "TRANSCRIPT names no file";
+    playsAsRecorded(ROOT / name);
 }
 
 std::string testName(const testing::TestParamInfo<std::string>& info)

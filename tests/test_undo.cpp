@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "gameHarness.h"
+#include "programRunner.h"
+#include "terminalDriver.h"
 #include "worldIds.h"
 
 namespace fs = std::filesystem;
@@ -91,8 +94,8 @@ TEST(Undo, DrawsGoOnFromWhereTheyWere)
     h.play({"look", "wait", "attack goblin"});
     int drawn = h.randomsDrawn;
     h.play({"undo"});
-    // Only the look around after taking back draws (its murmur); the
-    // commands played again use the numbers they drew the first time.
+    // Only the look around after taking back draws (its murmur); taking
+    // back runs no command again.
     EXPECT_EQ(h.randomsDrawn, drawn + 1);
 }
 
@@ -108,6 +111,131 @@ TEST(Undo, AQuestionTheEndOfInputAnsweredMeetsItAgain)
     h.play({"undo"});
     EXPECT_TRUE(bytesOf(h.game()) == before);
     EXPECT_STREQ(h.player().inventory[SLOT_ARMOUR].name, "Tunic");
+}
+
+// A typed visit to Greedo with 500 gold, loaded from a save.
+struct TypedMarketVisit : TempDir {
+    std::unique_ptr<Terminal> terminal;
+    TypedMarketVisit()
+    {
+        {
+            GameHarness h;
+            h.moveTo(LOC_TOWN_MARKET);
+            h.player().gold = 500;
+            h.play({"save", "rich"});
+        }
+        terminal = std::make_unique<Terminal>();
+        terminal->waitFor("--> ");
+        terminal->type("2\rrich\r");
+        terminal->waitFor("successfully.");
+    }
+    // Types the keys once the line editor waits for them.
+    void type(const std::string& keys)
+    {
+        terminal->waitForEditor();
+        terminal->type(keys);
+    }
+    // Ends the input of the question being asked, as Ctrl-D does.
+    void endInput()
+    {
+        terminal->waitFor("--> ");
+        type("\004");
+    }
+    std::string goldAfterWaitAndUndo()
+    {
+        type("wait\r");
+        EXPECT_TRUE(terminal->waitFor("You wait patiently"));
+        type("undo\r");
+        EXPECT_TRUE(terminal->waitFor("You take back \"wait\"."));
+        type("stats\r");
+        EXPECT_TRUE(terminal->waitFor("Gold: ")) << terminal->screen;
+        terminal->waitFor("\n");
+        std::size_t at = terminal->screen.rfind("Gold: ");
+        return terminal->screen.substr(at, terminal->screen.find('\r', at) - at);
+    }
+};
+
+TEST(Undo, EndOfInputAtAnInnerQuestionTakesBackOnlyTheLastCommand)
+{
+    TypedMarketVisit visit;
+    visit.type("talk Greedo\r");
+    ASSERT_TRUE(visit.terminal->waitFor("to quit)"));
+    visit.type("buy\r");
+    ASSERT_TRUE(visit.terminal->waitFor("(")); // the wares and their prices
+    visit.endInput();
+    ASSERT_TRUE(visit.terminal->waitFor("The silent type")) << visit.terminal->screen;
+    visit.type("lottery\r");
+    ASSERT_TRUE(visit.terminal->waitFor("Anything else?"));
+    visit.type("no\r");
+    ASSERT_TRUE(visit.terminal->waitFor("See you later"));
+    // The lottery stays played: 5 gold spent.
+    EXPECT_EQ(visit.goldAfterWaitAndUndo(), "Gold: 495");
+}
+
+TEST(Undo, TheLineAfterAFinishedCommandIsNoAnswerOfIt)
+{
+    TypedMarketVisit visit;
+    visit.type("talk Greedo\r");
+    ASSERT_TRUE(visit.terminal->waitFor("to quit)"));
+    visit.endInput();
+    ASSERT_TRUE(visit.terminal->waitFor("See you later"));
+    visit.type("lotto\r");
+    ASSERT_TRUE(visit.terminal->waitFor("Invalid command!"));
+    // No lottery was ever played.
+    EXPECT_EQ(visit.goldAfterWaitAndUndo(), "Gold: 500");
+}
+
+// Plays a visit to Greedo answered `count` times; the most memory it held.
+long peakOfAVisitAnswered(int count)
+{
+    // Written piece by piece: a child starts out as big as this test is.
+    std::ofstream input("input.txt", std::ios::binary);
+    input << "1\nMoss\nm\ngo east\ntalk Greedo\n";
+    std::string answer = std::string(200, 'x') + "\n";
+    for (int i = 0; i < count; ++i)
+        input << answer;
+    input << "no\nquit\n";
+    input.close();
+    // The sanitizers' allocator holds freed memory back for a while, which is
+    // not the game keeping it.
+    const char* sanitizerOptions = std::getenv("ASAN_OPTIONS");
+    std::string options = sanitizerOptions ? sanitizerOptions : "";
+    setenv("ASAN_OPTIONS", (options + ":quarantine_size_mb=0").c_str(), 1);
+    long peakKb = 0;
+    EXPECT_EQ(waitForExit(launchProgram({"--no-audio"}, "/dev/null"), &peakKb), 0);
+    if (sanitizerOptions)
+        setenv("ASAN_OPTIONS", options.c_str(), 1);
+    else
+        unsetenv("ASAN_OPTIONS");
+    return peakKb;
+}
+
+TEST(Undo, AnswersAreNotKept)
+{
+    TempDir dir;
+    long usualKb = peakOfAVisitAnswered(10);
+    // 200,000 answers of 200 bytes would be 40 MB kept; undo keeps what the
+    // record changed, not what was typed. The margin is the game's own
+    // buffers, whatever else the machine runs.
+    EXPECT_LT(peakOfAVisitAnswered(200000), usualKb + 8 * 1024);
+}
+
+TEST(Undo, KeepsAtMostItsBudgetHoweverLongTheSession)
+{
+    GameHarness h;
+    h.undoLog().checkEveryLine(false); // a whole-record check per line is slow
+    h.moveTo(LOC_TOWN_MARKET);
+    h.play({"talk Greedo"});
+    std::vector<std::string> lines(20000, std::string(99, 'x'));
+    lines.push_back("no");
+    h.play(lines);
+    std::vector<std::string> turns;
+    for (int i = 0; i < 100000; ++i)
+        turns.push_back(i % 2 ? "go west" : "go east");
+    h.play(turns);
+    EXPECT_GE(h.undoLog().stepsKept(), 100u);
+    EXPECT_LE(h.undoLog().bytesKept(), std::size_t{3} << 19);
+    EXPECT_EQ(h.here().id, LOC_TOWN_MARKET);
 }
 
 TEST(Undo, KeepsAtLeastAHundredCommands)
@@ -147,6 +275,20 @@ TEST(Saves, ListsNewestFirstAndCallsRefusedFilesDamaged)
     EXPECT_NE(listing.find("  ]0;title: damaged"), std::string::npos);
     EXPECT_EQ(listing.find_first_of("\033\007"), std::string::npos);
     EXPECT_EQ(h.game().minutesPassed, 2);
+}
+
+TEST(Saves, ListsNewestFirstWithinOneSecond)
+{
+    TempDir dir;
+    GameHarness h;
+    h.play({"save", "a-older", "wait", "save", "b-newer"});
+    // Both in one second, the later one a millisecond after: not by name.
+    auto second = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    second -= second.time_since_epoch() % std::chrono::seconds(1);
+    fs::last_write_time("saves/a-older.dat.gz", second + std::chrono::milliseconds(1));
+    fs::last_write_time("saves/b-newer.dat.gz", second + std::chrono::milliseconds(2));
+    std::string listing = h.play({"saves"});
+    EXPECT_LT(listing.find("  b-newer: "), listing.find("  a-older: ")) << listing;
 }
 
 } // namespace

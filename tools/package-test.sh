@@ -103,6 +103,33 @@ grep -q "Save file 'wren_game.dat.gz' not found." "$work/second.out" ||
 ! as_player "$second" ls "$data/lanternmoor" >/dev/null 2>&1 ||
   fail "the second player can list the first one's saves"
 
+echo "== a data folder that is not the player's own"
+# In a folder everyone may write to, the second player plants the first
+# one's data folder: a link to a folder of their own, then a folder of their
+# own; and a saves link inside the first player's folder.
+shared=$work/shared
+mkdir -m 1777 "$shared"
+trap_folder=$work/trap
+mkdir -m 777 "$trap_folder"
+chown "$second:" "$trap_folder"
+refused() {
+  local why=$1; shift
+  if printf '1\nWren\nf\nsave\ntrapped\nquit\n' | as_player "$first" "$@" lanternmoor \
+    >"$work/refused.out" 2>"$work/refused.err"; then
+    fail "the game started where $why"
+  fi
+  grep -q "lanternmoor: .*, not a folder of your own" "$work/refused.err" ||
+    fail "no reason given where $why: $(cat "$work/refused.err")"
+  [ -z "$(ls -A "$trap_folder")" ] || fail "the game wrote into the other player's folder where $why"
+}
+as_player "$second" ln -s "$trap_folder" "$shared/lanternmoor"
+refused "the data folder is a link" XDG_DATA_HOME="$shared"
+as_player "$second" bash -c "rm '$shared/lanternmoor' && mkdir -m 777 '$shared/lanternmoor'"
+refused "the data folder is someone else's" XDG_DATA_HOME="$shared"
+own=$work/$first/own
+as_player "$first" bash -c "mkdir -p '$own/lanternmoor' && ln -s '$trap_folder' '$own/lanternmoor/saves'"
+refused "saves is a link" XDG_DATA_HOME="$own"
+
 echo "== removal"
 apt-get purge -y -qq -o DPkg::Lock::Timeout=120 lanternmoor </dev/null >"$work/apt.log" 2>&1 ||
   { cat "$work/apt.log"; fail "apt could not remove the package"; }

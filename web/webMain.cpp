@@ -61,11 +61,10 @@ extern "C" int webPlay(const char* commandLine)
     HostClock clock;
     HostOutput output;
     HostLines lines;
-    // Seeded from the time as the terminal game seeds its C library.
-    SeededRandom random(static_cast<unsigned>(clock.now()));
     HostSaves saves;
     HostSound silence(true);
-    Ports answering{lines, output, random, silence, saves, clock};
+    SeededRandom unused(0);
+    Ports answering{lines, output, unused, silence, saves, clock};
     SessionOptions options;
     int status = readOptions(static_cast<int>(argv.size() - 1), argv.data(), options, answering);
     if (status >= 0) {
@@ -73,6 +72,9 @@ extern "C" int webPlay(const char* commandLine)
         return status;
     }
     mkdir("saves", 0777);
+    // Seeded as the terminal game seeds its C library: from the time, or
+    // from "--seed".
+    SeededRandom random(options.seed ? *options.seed : static_cast<unsigned>(clock.now()));
     HostSound sound(options.audioDisabled);
     playing = &lines;
     {

@@ -24,12 +24,10 @@ enum class NounKind {
     OnOff,
 };
 
-// What a command that takes no turn does to the record, so that it can be
-// taken back: most only read it; a few change it when a word follows the
-// verb ("sound off"; alone it only reports); a load replaces it and cannot be
-// played again, as its file may change; "undo" takes a change back and
-// "again" runs the last line once more, each leaving the record as that did.
-enum class RecordUse : unsigned char { Reads, ChangesWithNoun, Replaces, TakesBack, Repeats };
+// How the command loop treats a row: after most, it notes whether a turn
+// was taken and lets the turn pass; "undo" and "again" leave the record as
+// the line they stand for left it.
+enum class RecordUse : unsigned char { Plain, TakesBack, Repeats };
 
 struct Command {
     const char* verb; // in lower case
@@ -39,7 +37,7 @@ struct Command {
     NounKind noun;
     const char* help; // its lines on the help screen, or nullptr
     int helpPlace;    // where they stand among the help lines
-    RecordUse record = RecordUse::Reads;
+    RecordUse record = RecordUse::Plain;
 };
 
 // Words answered before the command table. Each prints its reply, if any,

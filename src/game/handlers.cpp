@@ -157,7 +157,12 @@ void timeHandler(GameState* state, const char*) { calculateTimePassed(state); }
 
 void saveHandler(GameState* state, const char*) { saveState(state); }
 
-void loadHandler(GameState* state, const char*) { loadState(state); }
+void loadHandler(RunTime& run, const char*)
+{
+    // A load may change any byte of the record.
+    run.undo.compareAllAfterThisLine();
+    loadState(&run.record);
+}
 
 void listenHandler(GameState* state, const char*) { listenToAmbience(state->player.locationId); }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <string>
 
 #include "gameState.h"
@@ -13,6 +14,8 @@ class TranscriptKeeper;
 struct SessionOptions {
     // "--no-audio": nothing plays and sound cannot be switched on.
     bool audioDisabled = false;
+    // "--seed N": the front end draws the same numbers every run.
+    std::optional<unsigned> seed;
 };
 
 struct RunTime {

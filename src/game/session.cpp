@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "commandTable.h"
@@ -99,21 +100,18 @@ bool hasWord(const char* line) { return line[std::strspn(line, " \t\n\v\f\r")] !
 Session::Session(Ports ports, SessionOptions options)
     : frontEnd(ports), state(std::make_unique<GameState>()),
       transcript(std::make_unique<TranscriptKeeper>(ports.output, ports.lines)),
-      undo(std::make_unique<UndoLog>(
-          [this](GameState*, const char* line) {
-              // Played again silently: the notice was given the first time.
-              int notice = run.lastNoticeTurn;
-              playLine(line);
-              run.lastNoticeTurn = notice;
-          },
-          transcript->lines(), ports.random)),
-      inPlay{undo->notingLines(), transcript->output(), undo->notingRandom(),
-             ports.sound,         ports.saves,          ports.clock},
+      undo(std::make_unique<UndoLog>(state.get())), inPlay{transcript->lines(),
+                                                           transcript->output(),
+                                                           ports.random,
+                                                           ports.sound,
+                                                           ports.saves,
+                                                           ports.clock},
       run{*state, *undo, *transcript, options, {}, -1}
 {
     PortsInUse playing(inPlay);
     buildFreshGame(state.get());
     state->soundOn = !options.audioDisabled;
+    undo->adopt(state.get());
 }
 
 Session::~Session() = default;
@@ -128,12 +126,16 @@ bool Session::title()
     out("3. Quit\n");
     char answer[LINE_SIZE];
     getInput(answer, sizeof answer);
+    bool quits = true;
     if (answer[0] == '1') {
         beginJourney(state.get());
-        return false;
+        quits = false;
+    } else if (answer[0] == '2') {
+        quits = !loadState(state.get());
     }
-    if (answer[0] == '2') return !loadState(state.get());
-    return true;
+    // Nothing before the first command can be taken back.
+    undo->adopt(state.get());
+    return quits;
 }
 
 Ending Session::play()
@@ -188,6 +190,9 @@ Ending Session::step()
     }
     lineRepeated = false;
     Ending ending = playLine(line);
+    // What the line changed can be taken back, under the line that ran.
+    if (ending == Ending::None)
+        undo->noteLine(state.get(), lineRepeated ? lastCommandLine.c_str() : line);
     if (!lineRepeated && hasWord(line)) lastCommandLine = line;
     // The transcript ends with the journey, its last words included.
     if (ending != Ending::None) run.transcript.stop();
@@ -212,21 +217,15 @@ Ending Session::repeatLastLine()
     return playLine(line.c_str());
 }
 
-// Runs a row; a command that changes the record is noted so that it can be
-// taken back.
+// Runs a row, then lets the turn pass if it takes one.
 Ending Session::runCommand(const Command& command, const char* rest)
 {
     GameState* record = state.get();
-    // "again" and "undo" leave the record as the command they stand for left it.
+    // "again" and "undo" leave the record as the line they stand for left it.
     if (command.record == RecordUse::Repeats) return repeatLastLine();
     if (command.record == RecordUse::TakesBack) return command.handler(run, rest);
-    bool reportsOnly = command.record == RecordUse::ChangesWithNoun && rest[0] == '\0';
-    bool mayChange = !command.takesTurn && command.record != RecordUse::Reads && !reportsOnly;
-    if (command.takesTurn) undo->noteTurn(record);
-    if (mayChange) undo->watch(record);
     Ending ending = command.handler(run, rest);
     if (ending != Ending::None) return ending;
-    if (mayChange) undo->noteIfChanged(record, command.record == RecordUse::ChangesWithNoun);
     record->turnTaken = command.takesTurn;
     if (command.takesTurn) applyTurnEffects(record, run.lastNoticeTurn);
     return Ending::None;
@@ -238,7 +237,6 @@ Ending Session::playLine(const char* line)
     char rest[REST_SIZE] = "";
     std::sscanf(line, "%31s %63[^\n]", verb, rest);
     if (verb[0] == '\0') return Ending::None;
-    undo->beginCommand(line);
     char word[VERB_SIZE];
     char lowerRest[REST_SIZE];
     toLowerCase(verb, word, sizeof word);

@@ -37,8 +37,8 @@ public:
     GameState& record() { return *state; }
     UndoLog& undoLog() { return *undo; }
     RunTime& runTime() { return run; }
-    // The ports as the session plays through them (a transcript kept, undo
-    // noting): for a test that calls one rule or one printing function.
+    // The ports as the session plays through them (a transcript kept): for a test that calls one
+    // rule or one printing function.
     Ports& portsInPlay() { return inPlay; }
 
 private:
@@ -46,7 +46,7 @@ private:
     std::unique_ptr<GameState> state;
     std::unique_ptr<TranscriptKeeper> transcript;
     std::unique_ptr<UndoLog> undo;
-    Ports inPlay; // the front end's, as undo notes what a command reads and draws
+    Ports inPlay; // the front end's, with the transcript kept between
     RunTime run;
     // The last command line typed, which "again" runs once more.
     std::string lastCommandLine;

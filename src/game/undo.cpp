@@ -1,180 +1,300 @@
 #include "undo.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
-
-#include "portsInUse.h"
+#include <initializer_list>
 
 namespace {
 
-// At least this many commands can be taken back.
+// At least this many commands can be taken back...
 constexpr std::size_t STEPS_KEPT = 100;
-// The whole record is kept before every this many commands.
-constexpr std::size_t RECORD_EVERY = 50;
-constexpr std::size_t RING_SIZE = STEPS_KEPT + RECORD_EVERY + 3;
+// ...and older ones are kept too while all steps together hold no more.
+constexpr std::size_t STEP_BUDGET = 1 << 20;
+// Words compared at once before looking closer.
+constexpr std::size_t CHUNK = 64;
 
-// Hands a command its noted numbers again; then zeroes.
-class NotedNumbers : public RandomSource {
-public:
-    explicit NotedNumbers(const std::vector<int>& numbers) : numbers(numbers) {}
-    int draw() override { return next < numbers.size() ? numbers[next++] : 0; }
+using Word = std::uint64_t;
+constexpr std::size_t wordOf(std::size_t byte) { return byte / sizeof(Word); }
+constexpr std::size_t wordAfter(std::size_t byte) { return wordOf(byte + sizeof(Word) - 1); }
 
-private:
-    const std::vector<int>& numbers;
-    std::size_t next = 0;
+// Every place and character starts on a word of its own.
+static_assert(offsetof(GameState, locations) % sizeof(Word) == 0);
+static_assert(offsetof(GameState, entities) % sizeof(Word) == 0);
+static_assert(offsetof(GameState, player) % sizeof(Word) == 0);
+static_assert(sizeof(Location) % sizeof(Word) == 0 && sizeof(Entity) % sizeof(Word) == 0);
+constexpr std::size_t PLACE_WORDS = sizeof(Location) / sizeof(Word);
+constexpr std::size_t ENTITY_WORDS = sizeof(Entity) / sizeof(Word);
+
+// Words [first, last) within a place or a character.
+struct Part {
+    std::size_t first;
+    std::size_t last;
 };
+// Where a place's ways lead and whether they are locked.
+constexpr Part PLACE_WAYS = {wordOf(offsetof(Location, exits)),
+                             wordAfter(offsetof(Location, exitKeys))};
+// A character's strength, health and gold; whereabouts; standing.
+constexpr Part CHARACTER_HEALTH = {wordOf(offsetof(Entity, sex)),
+                                   wordAfter(offsetof(Entity, inventory))};
+constexpr Part CHARACTER_PLACE = {wordOf(offsetof(Entity, locationId)),
+                                  wordAfter(offsetof(Entity, kind))};
+constexpr Part CHARACTER_STANDING = {wordOf(offsetof(Entity, favouriteItemId)), ENTITY_WORDS};
 
-// Hands a command its noted answers again; then the input has ended.
-class NotedLines : public LineSource {
-public:
-    explicit NotedLines(const std::vector<std::string>& answers)
-        : answers(answers.begin(), answers.end())
-    {
-    }
-    bool readLine(const char*, std::string& line) override { return readPlainLine(line); }
-    bool readPlainLine(std::string& line) override
-    {
-        line.clear();
-        if (answers.empty()) return false;
-        line = std::move(answers.front());
-        answers.pop_front();
-        return true;
-    }
+// The word that holds whether the last command took a turn. Every line
+// writes it; a line that changed nothing else is no step of its own.
+constexpr std::size_t TURN_WORD = wordOf(offsetof(GameState, turnTaken));
+static_assert(offsetof(GameState, turnTaken) % sizeof(Word) == 0);
 
-private:
-    std::deque<std::string> answers;
-};
+Word wordAt(const unsigned char* record, std::size_t word)
+{
+    Word value;
+    std::memcpy(&value, record + word * sizeof(Word), sizeof value);
+    return value;
+}
+
+// The bits that differ in the part of a place or character starting at
+// word `base`; its length known here, the loop unrolls.
+template <Part part> Word differsIn(const unsigned char* now, const Word* old, std::size_t base)
+{
+    Word differs = 0;
+    for (std::size_t w = base + part.first; w < base + part.last; ++w)
+        differs |= wordAt(now, w) ^ old[w];
+    return differs;
+}
+
+inline Word placeDiffers(const unsigned char* now, const Word* old, std::size_t base)
+{
+    return differsIn<PLACE_WAYS>(now, old, base);
+}
+
+inline Word characterDiffers(const unsigned char* now, const Word* old, std::size_t base)
+{
+    return differsIn<CHARACTER_HEALTH>(now, old, base) |
+           differsIn<CHARACTER_PLACE>(now, old, base) |
+           differsIn<CHARACTER_STANDING>(now, old, base);
+}
+
+std::int32_t placeOf(const unsigned char* record, std::size_t entityWord)
+{
+    std::int32_t place;
+    std::memcpy(&place, record + entityWord * sizeof(Word) + offsetof(Entity, locationId),
+                sizeof place);
+    return place;
+}
+
+constexpr std::size_t PLAYER = wordOf(offsetof(GameState, player));
+constexpr std::size_t PLACES = wordOf(offsetof(GameState, locations));
+constexpr std::size_t CHARACTERS = wordOf(offsetof(GameState, entities));
 
 } // namespace
 
-UndoLog::UndoLog(Replay replay, LineSource& lines, RandomSource& random)
-    : replay(std::move(replay)), steps(RING_SIZE), inner(lines), innerRandom(random),
-      lineNotes(*this), numberNotes(*this)
+UndoLog::UndoLog(const GameState* state) : kept(new Word[WORDS])
 {
+    adopt(state);
+#ifdef LANTERNMOOR_CHECK_UNDO
+    checking = true;
+#endif
 }
 
-int UndoLog::NotingRandom::draw()
+UndoLog::~UndoLog() = default;
+
+void UndoLog::adopt(const GameState* state) { std::memcpy(kept.get(), state, sizeof *state); }
+
+std::size_t UndoLog::stepBytes() const
 {
-    int number = log.innerRandom.draw();
-    if (log.noting != nullptr) log.noting->numbers.push_back(number);
-    return number;
+    return changes.size() * sizeof(Word) + steps.size() * sizeof(Step) + lineBytes;
 }
 
-bool UndoLog::NotingLines::readLine(const char* prompt, std::string& line)
+std::size_t UndoLog::bytesKept() const
 {
-    bool got = log.inner.readLine(prompt, line);
-    if (got && log.noting != nullptr) log.noting->answers.push_back(line);
-    return got;
+    return sizeof *this + sizeof(GameState) + found.capacity() * sizeof(Word) + stepBytes();
 }
 
-bool UndoLog::NotingLines::readPlainLine(std::string& line)
+// Compares words [first, last) of the record with the copy, bringing the
+// copy up to date; the words that differed join this line's changes with
+// their old values. True when any differed.
+bool UndoLog::compareWords(const unsigned char* now, std::size_t first, std::size_t last)
 {
-    bool got = log.inner.readPlainLine(line);
-    if (got && log.noting != nullptr) log.noting->answers.push_back(line);
-    return got;
-}
-
-void UndoLog::beginCommand(const char* line)
-{
-    if (replaying) return;
-    noting = &step(count);
-    noting->line = line;
-    noting->answers.clear();
-    noting->numbers.clear();
-    noting->canReplay = true;
-    noting->before.reset();
-}
-
-bool UndoLog::keepsWholeRecordNext()
-{
-    if (count == 0 || !step(count - 1).canReplay) return true;
-    for (std::size_t back = 1; back < RECORD_EVERY && back <= count; ++back)
-        if (step(count - back).before) return false;
-    return true;
-}
-
-void UndoLog::commit(const GameState* before)
-{
-    if (keepsWholeRecordNext()) {
-        // Left unset, as the record is copied over it at once (written so
-        // that the browser build's older C++ library compiles it too).
-        if (!noting->before) noting->before = std::unique_ptr<GameState>(new GameState);
-        std::memcpy(static_cast<void*>(noting->before.get()), before, sizeof *before);
-    }
-    noting->turnTakenBefore = before->turnTaken;
-    ++count;
-    ++noted;
-    dropOldSteps();
-}
-
-void UndoLog::noteTurn(const GameState* state)
-{
-    if (replaying || noting == nullptr) return;
-    commit(state);
-}
-
-void UndoLog::watch(const GameState* state)
-{
-    if (replaying || noting == nullptr) return;
-    if (!watched) watched = std::unique_ptr<GameState>(new GameState);
-    std::memcpy(static_cast<void*>(watched.get()), state, sizeof *state);
-}
-
-void UndoLog::noteIfChanged(const GameState* state, bool canReplay)
-{
-    if (replaying || noting == nullptr || !watched) return;
+    Word* old = kept.get();
     // The record is its bytes, padding included, as a save writes them.
-    // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison)
-    if (std::memcmp(watched.get(), state, sizeof *state) == 0) return;
-    noting->canReplay = canReplay;
-    commit(watched.get());
+    bool few = last - first <= 8;
+    if (!few &&
+        std::memcmp(now + first * sizeof(Word), old + first, (last - first) * sizeof(Word)) == 0)
+        return false;
+    std::size_t foundBefore = found.size();
+    for (std::size_t i = first; i < last; ++i) {
+        Word word = wordAt(now, i);
+        if (word == old[i]) continue;
+        bool extends =
+            !found.empty() && (found[lastRun] >> 32) + (found[lastRun] & 0xffffffff) == i;
+        if (extends) {
+            ++found[lastRun];
+        } else {
+            lastRun = found.size();
+            found.push_back(Word{i} << 32 | 1);
+        }
+        found.push_back(old[i]);
+        old[i] = word;
+    }
+    return found.size() != foundBefore;
 }
 
-// Forgets the oldest commands, a kept record at a time, once enough newer
-// ones can still be taken back without them.
-void UndoLog::dropOldSteps()
+void UndoLog::compareAll(const unsigned char* now)
 {
-    while (count > STEPS_KEPT) {
-        std::size_t next = 1;
-        while (next < count && !step(next).before)
-            ++next;
-        if (count - next < STEPS_KEPT) return;
-        for (std::size_t i = 0; i < next; ++i)
-            step(i).before.reset();
-        first = (first + next) % steps.size();
-        count -= next;
+    for (std::size_t start = 0; start < WORDS; start += CHUNK)
+        compareWords(now, start, std::min(start + CHUNK, WORDS));
+}
+
+// Where a line can change the record: the clock and the player; the place
+// the player stands in before or after it, and everyone there; elsewhere
+// only where ways lead and whether they are locked, and each character's
+// strength, health, gold, whereabouts and standing, as the turn passes for
+// everyone. A load changes everything and is compared whole. Test builds
+// compare the whole record after every line and stop at any change found
+// outside these parts.
+void UndoLog::compareWhereLinesWrite(const unsigned char* now)
+{
+    const Word* old = kept.get();
+    const auto* before = reinterpret_cast<const unsigned char*>(old);
+    std::int32_t hereBefore = placeOf(before, PLAYER);
+    std::int32_t hereAfter = placeOf(now, PLAYER);
+    auto isHere = [&](std::int32_t place) { return place == hereBefore || place == hereAfter; };
+    auto compareParts = [&](std::size_t first, std::initializer_list<Part> parts) {
+        for (Part part : parts)
+            compareWords(now, first + part.first, first + part.last);
+    };
+
+    compareWords(now, PLAYER, WORDS);
+    // Mostly nothing changed elsewhere: one pass without branches tells.
+    Word placesDiffer = 0;
+    for (std::size_t place = 0; place < NUM_LOCATIONS; ++place)
+        placesDiffer |= placeDiffers(now, old, PLACES + place * PLACE_WORDS);
+    for (std::int32_t place = 0; place < NUM_LOCATIONS; ++place) {
+        std::size_t first = PLACES + place * PLACE_WORDS;
+        if (isHere(place))
+            compareWords(now, first, first + PLACE_WORDS);
+        else if (placesDiffer != 0 && placeDiffers(now, old, first) != 0)
+            compareParts(first, {PLACE_WAYS});
+    }
+    Word charactersDiffer = 0;
+    for (std::size_t id = 0; id < NUM_ENTITIES; ++id)
+        charactersDiffer |= characterDiffers(now, old, CHARACTERS + id * ENTITY_WORDS);
+    for (std::size_t id = 0; id < NUM_ENTITIES; ++id) {
+        std::size_t first = CHARACTERS + id * ENTITY_WORDS;
+        if (isHere(placeOf(before, first)))
+            compareWords(now, first, first + ENTITY_WORDS);
+        else if (charactersDiffer != 0 && characterDiffers(now, old, first) != 0)
+            compareParts(first, {CHARACTER_HEALTH, CHARACTER_PLACE, CHARACTER_STANDING});
     }
 }
 
-void UndoLog::playAgain(GameState* state, Step& step)
+void UndoLog::noteLine(const GameState* state, const char* line)
 {
-    NotedLines answers(step.answers);
-    NotedNumbers numbers(step.numbers);
-    DiscardedOutput silence;
-    NoSound noSound;
-    Ports replaying{answers, silence, numbers, noSound, ports().saves, ports().clock};
-    PortsInUse quietly(replaying);
-    state->turnTaken = step.turnTakenBefore;
-    replay(state, step.line.c_str());
+    std::unique_ptr<GameState> before;
+    if (checking) {
+        before = std::unique_ptr<GameState>(new GameState);
+        std::memcpy(static_cast<void*>(before.get()), kept.get(), sizeof *before);
+    }
+    found.clear();
+    const auto* now = reinterpret_cast<const unsigned char*>(state);
+    if (compareAllNext)
+        compareAll(now);
+    else
+        compareWhereLinesWrite(now);
+    compareAllNext = false;
+    bool onlyTurn = found.size() == 2 && found[0] == (Word{TURN_WORD} << 32 | 1) &&
+                    ((found[1] ^ kept[TURN_WORD]) & ~Word{0xff}) == 0;
+    if (onlyTurn)
+        foldIntoLastStep();
+    else if (!found.empty())
+        keepStep(line, reinterpret_cast<const Word*>(before.get()));
+    if (checking) checkRecord(state, "after a line");
+}
+
+void UndoLog::keepStep(const char* line, const Word* before)
+{
+    changes.insert(changes.end(), found.begin(), found.end());
+    steps.push_back({line, found.size()});
+    lineBytes += steps.back().line.capacity();
+    ++noted;
+    if (before) {
+        checkRecords.push_back(std::unique_ptr<GameState>(new GameState));
+        std::memcpy(static_cast<void*>(checkRecords.back().get()), before, sizeof(GameState));
+        if (checkRecords.size() > STEPS_KEPT) checkRecords.pop_front();
+    }
+    // The oldest steps go while all steps hold more than the budget, never
+    // the newest hundred.
+    while (steps.size() > STEPS_KEPT && stepBytes() > STEP_BUDGET) {
+        changes.erase(changes.begin(), changes.begin() + static_cast<long>(steps.front().size));
+        lineBytes -= steps.front().line.capacity();
+        steps.pop_front();
+    }
+}
+
+// Only whether a turn was taken changed: taking back the last step must
+// still give back that flag as it was before it.
+void UndoLog::foldIntoLastStep()
+{
+    if (steps.empty()) return;
+    auto run = changes.end() - static_cast<long>(steps.back().size);
+    while (run != changes.end()) {
+        Word start = *run >> 32;
+        Word length = *run & 0xffffffff;
+        if (start <= TURN_WORD && TURN_WORD < start + length) return;
+        run += static_cast<long>(length) + 1;
+    }
+    changes.insert(changes.end(), found.begin(), found.end());
+    steps.back().size += found.size();
 }
 
 bool UndoLog::takeBack(GameState* state, std::string& line)
 {
-    if (count == 0) return false;
-    std::size_t last = count - 1;
-    std::size_t kept = last;
-    while (!step(kept).before)
-        --kept;
-    std::memcpy(static_cast<void*>(state), step(kept).before.get(), sizeof *state);
-    replaying = true;
-    for (std::size_t i = kept; i < last; ++i)
-        playAgain(state, step(i));
-    replaying = false;
-    state->turnTaken = step(last).turnTakenBefore;
-    line = step(last).line;
-    step(last).before.reset();
-    count = last;
-    noting = nullptr;
+    auto* bytes = reinterpret_cast<unsigned char*>(state);
+    if (checking) checkRecord(state, "before taking back");
+    found.clear();
+    compareAll(bytes);
+    if (!found.empty()) {
+        // A change no step holds: which line made it is unknown, so no step
+        // can be trusted to give back a record the game had.
+        steps.clear();
+        changes.clear();
+        lineBytes = 0;
+        checkRecords.clear();
+    }
+    if (steps.empty()) return false;
+    auto run = changes.end() - static_cast<long>(steps.back().size);
+    while (run != changes.end()) {
+        std::size_t start = *run >> 32;
+        std::size_t length = *run & 0xffffffff;
+        for (std::size_t i = 0; i < length; ++i) {
+            Word word = *++run;
+            std::memcpy(bytes + (start + i) * sizeof(Word), &word, sizeof word);
+            kept[start + i] = word;
+        }
+        ++run;
+    }
+    changes.erase(changes.end() - static_cast<long>(steps.back().size), changes.end());
+    lineBytes -= steps.back().line.capacity();
+    line = std::move(steps.back().line);
+    steps.pop_back();
+    if (checking && !checkRecords.empty()) {
+        // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison)
+        if (std::memcmp(state, checkRecords.back().get(), sizeof *state) != 0) {
+            std::fprintf(stderr, "taking back \"%s\" gave a record the game never had\n",
+                         line.c_str());
+            std::abort();
+        }
+        checkRecords.pop_back();
+    }
     return true;
+}
+
+void UndoLog::checkRecord(const GameState* state, const char* when) const
+{
+    // NOLINTNEXTLINE(bugprone-suspicious-memory-comparison)
+    if (std::memcmp(state, kept.get(), sizeof *state) == 0) return;
+    std::fprintf(stderr, "the record changed %s without a step to take it back\n", when);
+    std::abort();
 }

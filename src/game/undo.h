@@ -1,104 +1,78 @@
-// Taking commands back. Each command that changes the record is noted with
-// the lines it read and the random numbers it drew; every so often, and
-// after every load, the whole record is kept as well. Taking a command back
-// restores the last record kept before it and silently plays the noted
-// commands since then once more, with the same lines and the same numbers.
+// Taking commands back. A copy of the record is kept as the last command
+// line left it; after each line the record is compared with it, and the
+// bytes that changed are kept with their old values as one step. Taking a
+// step back puts those old bytes back: nothing is played again.
 #pragma once
 
 #include <cstddef>
-#include <functional>
+#include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "gameState.h"
-#include "ports.h"
 
 class UndoLog {
 public:
-    // Runs one command line on the record, as the command loop does.
-    using Replay = std::function<void(GameState* state, const char* line)>;
-
-    // Notes what the commands read from `lines` and draw from `random`, as
-    // long as they read and draw through notingLines() and notingRandom().
-    UndoLog(Replay replay, LineSource& lines, RandomSource& random);
+    // Starts from the record as it is now.
+    explicit UndoLog(const GameState* state);
+    ~UndoLog();
     UndoLog(const UndoLog&) = delete;
     UndoLog& operator=(const UndoLog&) = delete;
 
-    // A command line is about to run.
-    void beginCommand(const char* line);
-    // Before a command that takes a turn: it changes the record.
-    void noteTurn(const GameState* state);
-    // Before and after a command that may change the record without a turn;
-    // a load cannot be played again, as its file may have changed since.
-    void watch(const GameState* state);
-    void noteIfChanged(const GameState* state, bool canReplay);
+    // A command line ran: what it changed becomes a step named by the line.
+    void noteLine(const GameState* state, const char* line);
+    // The line replaces the whole record (a load): compare all of it.
+    void compareAllAfterThisLine() { compareAllNext = true; }
+    // The record was changed outside the commands (a test setting a
+    // scene): compare from here on, and take nothing of it back.
+    void adopt(const GameState* state);
 
     // Takes back the last change; false when there is none left. `line` is
     // the command line that made it.
     bool takeBack(GameState* state, std::string& line);
 
+    // After every line, compares the whole record to check that each change
+    // became a step, and checks that taking back gives the exact earlier
+    // record; aborts when not.
+    void checkEveryLine(bool on) { checking = on; }
+
     // How many changes were noted since the log began (none taken back).
     std::size_t changesNoted() const { return noted; }
-
-    LineSource& notingLines() { return lineNotes; }
-    RandomSource& notingRandom() { return numberNotes; }
+    std::size_t stepsKept() const { return steps.size(); }
+    // Everything the log holds, its copy of the record included.
+    std::size_t bytesKept() const;
 
 private:
+    using Word = std::uint64_t;
+    static constexpr std::size_t WORDS = sizeof(GameState) / sizeof(Word);
+    static_assert(sizeof(GameState) % sizeof(Word) == 0);
+
+    // A step's changes lie in `changes`, one step after another: runs of
+    // changed words, each a word telling where it starts and how long it is,
+    // then the words as they were before.
     struct Step {
         std::string line;
-        std::vector<std::string> answers;
-        std::vector<int> numbers;
-        bool turnTakenBefore = false;
-        bool canReplay = true;
-        std::unique_ptr<GameState> before; // the whole record, when kept
+        std::size_t size; // words in `changes`
     };
 
-    class NotingLines : public LineSource {
-    public:
-        explicit NotingLines(UndoLog& log) : log(log) {}
-        bool readLine(const char* prompt, std::string& line) override;
-        bool readPlainLine(std::string& line) override;
-        void remember(const std::string& line) override { log.inner.remember(line); }
-        void offerCompletions(Completer completer) override
-        {
-            log.inner.offerCompletions(std::move(completer));
-        }
-        void offerAnswers(Completer completer) override
-        {
-            log.inner.offerAnswers(std::move(completer));
-        }
-
-    private:
-        UndoLog& log;
-    };
-
-    class NotingRandom : public RandomSource {
-    public:
-        explicit NotingRandom(UndoLog& log) : log(log) {}
-        int draw() override;
-
-    private:
-        UndoLog& log;
-    };
-
-    Replay replay;
-    std::vector<Step> steps; // a ring; `first` is the oldest, `count` in use
-    std::size_t first = 0;
-    std::size_t count = 0;
+    std::unique_ptr<Word[]> kept; // the record as the last line left it
+    std::deque<Step> steps;
+    std::deque<Word> changes;
+    std::vector<Word> found;   // this line's changes, in the same form
+    std::size_t lastRun = 0;   // where the last run found starts in `found`
+    std::size_t lineBytes = 0; // the steps' lines
     std::size_t noted = 0;
-    Step* noting = nullptr; // the command being noted, in the next free slot
-    bool replaying = false;
-    std::unique_ptr<GameState> watched;
+    bool compareAllNext = false;
+    bool checking = false;
+    std::deque<std::unique_ptr<GameState>> checkRecords; // before each recent step
 
-    LineSource& inner;
-    RandomSource& innerRandom;
-    NotingLines lineNotes;
-    NotingRandom numberNotes;
-
-    Step& step(std::size_t index) { return steps[(first + index) % steps.size()]; }
-    bool keepsWholeRecordNext();
-    void commit(const GameState* before);
-    void dropOldSteps();
-    void playAgain(GameState* state, Step& step);
+    std::size_t stepBytes() const;
+    bool compareWords(const unsigned char* now, std::size_t first, std::size_t last);
+    void compareAll(const unsigned char* now);
+    void compareWhereLinesWrite(const unsigned char* now);
+    void keepStep(const char* line, const Word* before);
+    void foldIntoLastStep();
+    void checkRecord(const GameState* state, const char* when) const;
 };

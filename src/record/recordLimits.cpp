@@ -13,7 +13,8 @@ struct Range {
     bool holds(int32_t number) const { return number >= lowest && number <= highest; }
     bool holdsAll(std::initializer_list<int32_t> numbers) const
     {
-        return std::all_of(numbers.begin(), numbers.end(), [this](int32_t n) { return holds(n); });
+        return std::all_of(std::begin(numbers), std::end(numbers),
+                           [this](int32_t n) { return holds(n); });
     }
     int32_t clamp(int64_t number) const
     {

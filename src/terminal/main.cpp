@@ -36,7 +36,7 @@ int main(int argc, char** argv)
         return status;
     }
     ensureSaveDirExists();
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    std::srand(options.seed ? *options.seed : static_cast<unsigned>(std::time(nullptr)));
     TerminalSound sound(options.audioDisabled);
     Ports ports{terminalLines(), terminalOutput(), random, sound, saves, clock};
     Ending ending;

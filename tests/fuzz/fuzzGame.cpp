@@ -16,8 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
     uint32_t seed = size > 0 ? data[0] * 2654435761u : 1;
     FuzzPorts io(splitLines(data, size), seed);
-    // As in play, every change can be taken back.
-    Session session(io.ports, SessionOptions{.audioDisabled = true});
+    // As in play, every change can be taken back; the log checks each line
+    // and each taking back.
+    Session session(io.ports, SessionOptions{.audioDisabled = true, .seed = {}});
+    session.undoLog().checkEveryLine(true);
     const GameState& state = session.record();
     requireSound(state, "at the start");
     if (session.title()) return 0;

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     FuzzPorts io({"look", "stats", "inventory", "wait", "go north", "talk", "look around", "listen",
                   "use Small Potion", "get all", "time"},
                  data[0]);
-    Session session(io.ports, SessionOptions{.audioDisabled = true});
+    Session session(io.ports, SessionOptions{.audioDisabled = true, .seed = {}});
     GameState& state = session.record();
     std::string bytes;
     if (io.saves.read("fuzz", sizeof state, bytes) != SaveStorage::Read::Found) return 0;
