@@ -151,6 +151,11 @@ test('options, input edges and saves behave the same in both builds', () => {
   playBoth(['--version'], '');
   playBoth(['--no-audio', '--loud'], '');
   playBoth([], '3\n');
+  // A fixed seed draws the same numbers in both builds, whatever the clock.
+  playBoth(['--no-audio', '--seed', '4242'], '1\nWren\nf\ngo north\nattack wolf\nattack wolf\nstats\n',
+    undefined, { FAKETIME: '2026-05-17 08:13:59' });
+  playBoth(['--seed'], '');
+  playBoth(['--seed', 'many'], '');
   // Lines ending in CR LF, a line longer than any the game keeps, a last
   // line with no end, and input running out at a question.
   const long = 'look ' + 'x'.repeat(5000);
