@@ -25,7 +25,8 @@ struct Vocabulary {
     Vocabulary()
     {
         for (const Command& command : commands)
-            verbs.push_back(command.verb);
+            for (const char* word : command.words)
+                if (word != nullptr) verbs.push_back(word);
         for (const Alias& alias : aliases)
             verbs.push_back(alias.input);
         for (const char* word : {"history", "xyzzy", "pray", "think", "dance", "damn", "quit"})

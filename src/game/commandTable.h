@@ -3,6 +3,9 @@
 // read it, so a new verb is one row.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -29,14 +32,17 @@ enum class NounKind {
 // the line they stand for left it.
 enum class RecordUse : unsigned char { Plain, TakesBack, Repeats };
 
+// The most words one row answers to: its verb and its synonyms.
+constexpr std::size_t MOST_WORDS = 3;
+
 struct Command {
-    const char* verb; // in lower case
+    std::array<const char*, MOST_WORDS> words; // the verb, then its synonyms, in lower case
     CommandHandler handler;
-    bool needsLight;
-    bool takesTurn;
-    NounKind noun;
-    const char* help; // its lines on the help screen, or nullptr
-    int helpPlace;    // where they stand among the help lines
+    bool needsLight = false;
+    bool takesTurn = false;
+    NounKind noun = NounKind::None;
+    const char* help = nullptr; // its lines on the help screen
+    int helpPlace = 0;          // where they stand among the help lines
     RecordUse record = RecordUse::Plain;
 };
 
@@ -57,15 +63,12 @@ struct Alias {
     bool shorthand; // listed among the shorthands on the help screen
 };
 
-constexpr int NUM_COMMANDS = 36;
-constexpr int NUM_SPECIAL_WORDS = 11;
-
-extern const Command commands[NUM_COMMANDS];
-extern const SpecialWord specialWords[NUM_SPECIAL_WORDS];
+extern const std::span<const Command> commands;
+extern const std::span<const SpecialWord> specialWords;
 extern const std::vector<Alias> aliases;
 extern const char* const badWords[]; // ends with nullptr
 
-// Index of the first command whose verb matches, ignoring case, or -1.
+// Index of the row one of whose words matches, ignoring case, or -1.
 int findCommandIndex(const char* verb);
 // The same for a verb already in lower case.
 int findLowerCaseCommand(const char* verb);

@@ -29,7 +29,8 @@ Words firstWords()
     for (const SpecialWord& special : specialWords)
         if (special.word) words.push_back(special.word);
     for (const Command& command : commands)
-        words.push_back(command.verb);
+        for (const char* word : command.words)
+            if (word != nullptr) words.push_back(word);
     for (const Alias& alias : aliases)
         words.push_back(alias.input);
     return words;
