@@ -1,0 +1,185 @@
+// One behaviour, two builds: piped sessions played by the terminal program
+// (build/lanternmoor) and by the WebAssembly core under Node
+// (build-web/lanternmoor-node) must print the same bytes, end with the same
+// status and leave the same saves. The sessions are the typed lines of every
+// transcript in tests/transcripts, the whole journey of tests/data, and a
+// few about options, input and saves.
+// Both programs draw their random numbers from a seed taken from the clock,
+// so both run with the clock stopped at the same instant.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import zlib from 'node:zlib';
+
+const ROOT = path.resolve(import.meta.dirname, '..', '..');
+const NATIVE = path.join(ROOT, 'build', 'lanternmoor');
+const NODE = path.join(ROOT, 'build-web', 'lanternmoor-node');
+const FAKETIME = '/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1';
+const STOPPED_CLOCK = '2026-03-01 12:00:00';
+
+function run(program, folder, options, input, environment = {}) {
+  const result = spawnSync(program, options, {
+    cwd: folder,
+    input,
+    env: {
+      PATH: process.env.PATH,
+      TZ: 'UTC',
+      LD_PRELOAD: FAKETIME,
+      FAKETIME: STOPPED_CLOCK,
+      FAKETIME_DONT_FAKE_MONOTONIC: '1',
+      // The files' own times, as the list of saves orders by them.
+      NO_FAKE_STAT: '1',
+      ...environment,
+    },
+    maxBuffer: 64 << 20,
+  });
+  // The list of saves shows when each was written, which is the file
+  // system's own time, not the stopped clock.
+  const out = result.stdout.toString('latin1').replace(/written \d{4}-\d\d-\d\d \d\d:\d\d/g, 'written (time)');
+  return { out, err: result.stderr.toString('latin1'), status: result.status };
+}
+
+// The saves a folder holds: each name with its record unpacked.
+function savesIn(folder) {
+  const saves = {};
+  const where = path.join(folder, 'saves');
+  if (!fs.existsSync(where)) return saves;
+  for (const file of fs.readdirSync(where).sort()) {
+    const bytes = fs.readFileSync(path.join(where, file));
+    saves[file] = bytes[0] === 0x1f ? zlib.gunzipSync(bytes).toString('base64') : bytes.toString('base64');
+  }
+  return saves;
+}
+
+// The transcripts a folder holds ("script").
+function transcriptsIn(folder) {
+  const kept = {};
+  const where = path.join(folder, 'transcripts');
+  if (!fs.existsSync(where)) return kept;
+  for (const file of fs.readdirSync(where).sort()) kept[file] = fs.readFileSync(path.join(where, file), 'latin1');
+  return kept;
+}
+
+// The saves keep the times they were written, which order the list of saves.
+function freshFolder(seedSaves) {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'lanternmoor-web-'));
+  if (seedSaves) fs.cpSync(seedSaves, path.join(folder, 'saves'), { recursive: true, preserveTimestamps: true });
+  return folder;
+}
+
+// Plays the input in both programs, each in a folder of its own, and
+// compares all they leave (saves and transcripts). Returns the folders for
+// a session that goes on.
+function playBoth(options, input, seedSaves, environment) {
+  const folders = { native: freshFolder(seedSaves), node: freshFolder(seedSaves) };
+  const native = run(NATIVE, folders.native, options, input, environment);
+  const web = run(NODE, folders.node, options, input, environment);
+  assert.equal(web.out, native.out);
+  assert.equal(web.err, native.err);
+  assert.equal(web.status, native.status);
+  assert.deepEqual(savesIn(folders.node), savesIn(folders.native));
+  assert.deepEqual(transcriptsIn(folders.node), transcriptsIn(folders.native));
+  return folders;
+}
+
+// A transcript's sessions, each as the bytes a player would pipe in.
+function sessionsOf(file) {
+  const sessions = [];
+  let current = null;
+  for (const line of fs.readFileSync(file, 'latin1').split('\n')) {
+    if (line === '@ new' || current === null) {
+      current = { fromTitle: false, typed: [] };
+      sessions.push(current);
+    }
+    if (line === '@ title') current.fromTitle = true;
+    if (line.startsWith('#') || line.startsWith('@')) continue;
+    const open = line.indexOf('`');
+    if (open >= 0 && line.length > open + 1 && line.endsWith('`')) {
+      const shown = line.slice(open + 1, -1);
+      current.typed.push(shown.replace(/\\(.)/g, (_, c) => (c === 'e' ? '\x1b' : c)));
+    }
+  }
+  return sessions
+    .filter((s) => s.typed.length > 0)
+    .map((s) => (s.fromTitle ? '' : '1\nWren\nf\n') + s.typed.map((l) => l + '\n').join(''));
+}
+
+test('the web build is there to compare', () => {
+  for (const program of [NATIVE, NODE]) assert.ok(fs.existsSync(program), `${program} is built`);
+  assert.ok(fs.existsSync(FAKETIME), 'faketime is installed');
+});
+
+test('every transcript, piped, prints the same in both builds', () => {
+  const folder = path.join(ROOT, 'tests', 'transcripts');
+  let played = 0;
+  for (const area of fs.readdirSync(folder).sort()) {
+    const areaFolder = path.join(folder, area);
+    if (!fs.statSync(areaFolder).isDirectory()) continue;
+    for (const name of fs.readdirSync(areaFolder).filter((f) => f.endsWith('.txt')).sort()) {
+      for (const [index, input] of sessionsOf(path.join(areaFolder, name)).entries()) {
+        try {
+          playBoth(['--no-audio'], input);
+        } catch (error) {
+          error.message = `${area}/${name}, session ${index + 1}: ${error.message}`;
+          throw error;
+        }
+        played++;
+      }
+    }
+  }
+  assert.ok(played > 50, `only ${played} sessions found`);
+});
+
+// The whole journey of tests/data, to the statue, once staying and once leaving.
+function journey(ending) {
+  return ['playthrough.txt', ending]
+    .flatMap((file) => fs.readFileSync(path.join(ROOT, 'tests', 'data', file), 'latin1').split('\n'))
+    .filter((line) => line !== '' && !line.startsWith('#'))
+    .map((line) => line + '\n')
+    .join('');
+}
+
+test('the whole journey ends the same way in both builds', () => {
+  playBoth(['--no-audio'], journey('playthrough-stay.txt'));
+  playBoth(['--no-audio'], journey('playthrough-leave.txt'));
+});
+
+test('options, input edges and saves behave the same in both builds', () => {
+  playBoth(['--version'], '');
+  playBoth(['--no-audio', '--loud'], '');
+  playBoth([], '3\n');
+  // A fixed seed draws the same numbers in both builds, whatever the clock.
+  playBoth(['--no-audio', '--seed', '4242'], '1\nWren\nf\ngo north\nattack wolf\nattack wolf\nstats\n',
+    undefined, { FAKETIME: '2026-05-17 08:13:59' });
+  playBoth(['--seed'], '');
+  playBoth(['--seed', 'many'], '');
+  // Lines ending in CR LF, a line longer than any the game keeps, a last
+  // line with no end, and input running out at a question.
+  const long = 'look ' + 'x'.repeat(5000);
+  playBoth(['--no-audio'], `1\r\nWren\r\nf\r\n${long}\nlook\r\nstats`);
+  playBoth(['--no-audio'], '1\nWren\nm\nsave\n');
+  // Text without colour when the player asks for none.
+  playBoth(['--no-audio'], '1\nWren\nf\nstats\nattack wolf\n', undefined, { NO_COLOR: '1' });
+  // A save, one overwritten, the list of saves, a damaged one among them;
+  // then a second run goes on from the save, and an undo takes the load back.
+  const first = playBoth(['--no-audio'],
+    '1\nWren\nf\ngo north\nsave\nwren game\nwait\nsave\nwren game\ny\nsave\nwren game\nn\nsaves\nquit\n');
+  fs.writeFileSync(path.join(first.native, 'saves', 'broken.dat.gz'), 'not a save');
+  playBoth(['--no-audio'], '2\nwren game\ntime\nsaves\nload\nbroken\nload\nmissing\nundo\ntime\nhistory\nquit\n',
+    path.join(first.native, 'saves'));
+  // Saves written within one second are listed newest first all the same.
+  const second = Date.parse('2026-03-01T11:00:00Z') / 1000;
+  const close = fs.mkdtempSync(path.join(os.tmpdir(), 'lanternmoor-web-'));
+  for (const [name, after] of [['alpha', 0.1], ['zeta', 0.2]]) {
+    const file = path.join(close, `${name}.dat.gz`);
+    fs.copyFileSync(path.join(first.native, 'saves', 'wren_game.dat.gz'), file);
+    fs.utimesSync(file, second + after, second + after);
+  }
+  playBoth(['--no-audio'], '1\nWren\nf\nsaves\n', close);
+  // A save written by the web build loads in the terminal program.
+  const native = run(NATIVE, freshFolder(path.join(first.node, 'saves')), ['--no-audio'], '2\nwren game\ntime\n');
+  assert.match(native.out, /Game loaded from saves\/wren_game\.dat\.gz successfully\.\n--> .*2 minute\(s\)/);
+});

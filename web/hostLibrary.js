@@ -1,0 +1,88 @@
+// What the game's core imports from its host: each function hands its work
+// to Module.host, which the page (web/page/app.js) or Node
+// (web/node/host.js) provides. Bytes cross as a length and the bytes in one
+// malloc'd block, which the core frees.
+mergeInto(LibraryManager.library, {
+  $hostBlock__deps: ['malloc'],
+  $hostBlock: function (bytes) {
+    const block = _malloc(4 + bytes.length);
+    HEAPU32[block >> 2] = bytes.length;
+    HEAPU8.set(bytes, block + 4);
+    return block;
+  },
+
+  hostWrite: function (data, size, toError) {
+    Module.host.write(HEAPU8.slice(data, data + size), toError !== 0);
+  },
+
+  hostColumns: function () {
+    return Module.host.columns();
+  },
+
+  // A line as bytes, without its end; 0 at the end of input. The game
+  // waits for it.
+  hostReadLine__deps: ['$hostBlock'],
+  hostReadLine: function (plain) {
+    return Asyncify.handleAsync(async () => {
+      const line = await Module.host.readLine(plain !== 0);
+      return line === null ? 0 : hostBlock(line);
+    });
+  },
+
+  // Bytes gzip-packed, or unpacked; 0 when they could not be.
+  hostPack__deps: ['$hostBlock'],
+  hostPack: function (data, size, unpack) {
+    return Asyncify.handleAsync(async () => {
+      const input = HEAPU8.slice(data, data + size);
+      try {
+        return hostBlock(await (unpack ? Module.host.gunzip(input) : Module.host.gzip(input)));
+      } catch (error) {
+        return 0;
+      }
+    });
+  },
+
+  hostRemember: function (line, size) {
+    Module.host.remember(UTF8ToString(line, size));
+  },
+
+  hostPlay: function (effect, size) {
+    Module.host.playSound(UTF8ToString(effect, size));
+  },
+
+  hostNow: function () {
+    return Date.now() / 1000;
+  },
+
+  hostUmask: function () {
+    return Module.host.umask();
+  },
+
+  hostKeep: function (path) {
+    return Asyncify.handleAsync(async () => {
+      try {
+        await Module.host.keep(UTF8ToString(path));
+        return 0;
+      } catch (error) {
+        return -1;
+      }
+    });
+  },
+
+  // The host answers with a BigInt of nanoseconds.
+  hostWrittenAt: function (path, into) {
+    let nanoseconds;
+    try {
+      nanoseconds = Module.host.writtenAt(UTF8ToString(path));
+    } catch (error) {
+      return;
+    }
+    const perSecond = BigInt(1000000000);
+    HEAP32[into >> 2] = Number(nanoseconds / perSecond);
+    HEAP32[(into >> 2) + 1] = Number(nanoseconds % perSecond);
+  },
+
+  hostKeepsTranscripts: function () {
+    return Module.host.keepsTranscripts ? 1 : 0;
+  },
+});

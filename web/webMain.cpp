@@ -1,0 +1,87 @@
+// The game in a web page or under Node: the same session as in a terminal,
+// its ports handed to the host script. The host calls the functions below
+// (the build exports them by name).
+#include <sys/stat.h>
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "hostImports.h"
+#include "recordChecks.h"
+#include "session.h"
+#include "startup.h"
+#include "webPorts.h"
+
+namespace {
+// The lines of the game being played, which know what Tab offers.
+HostLines* playing = nullptr;
+} // namespace
+
+// Asked by the page's line editor when Tab is pressed, while the game waits
+// for the line: see HostLines::complete.
+extern "C" const char* webComplete(const char* typed)
+{
+    static std::string answer;
+    answer = playing != nullptr ? playing->complete(typed) : std::string(typed) + "\n";
+    return answer.c_str();
+}
+
+// Asked by the page before it keeps an imported save: empty when the loader
+// would take the record, else the loader's own words for refusing it.
+extern "C" const char* webCheckRecord(const char* bytes, std::size_t size)
+{
+    auto record = std::make_unique<GameState>();
+    if (recordFromBytes(std::string_view(bytes, size), record.get())) return "";
+    return "Failed to load save file (corrupted or incompatible).\n";
+}
+
+// Plays one whole game; `commandLine` is the program's name and its options,
+// one per line. Returns the exit status.
+extern "C" int webPlay(const char* commandLine)
+{
+    std::vector<std::string> words(1);
+    for (const char* c = commandLine; *c != '\0'; ++c) {
+        if (*c == '\n')
+            words.emplace_back();
+        else
+            words.back() += *c;
+    }
+    std::vector<char*> argv;
+    argv.reserve(words.size() + 1);
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    // The C library here starts with every permission masked; saves are
+    // made as the host's own files are.
+    umask(static_cast<mode_t>(hostUmask()));
+    HostClock clock;
+    HostOutput output;
+    HostLines lines;
+    HostSaves saves;
+    HostSound silence(true);
+    SeededRandom unused(0);
+    Ports answering{lines, output, unused, silence, saves, clock};
+    SessionOptions options;
+    int status = readOptions(static_cast<int>(argv.size() - 1), argv.data(), options, answering);
+    if (status >= 0) {
+        output.flush();
+        return status;
+    }
+    mkdir("saves", 0777);
+    // Seeded as the terminal game seeds its C library: from the time, or
+    // from "--seed".
+    SeededRandom random(options.seed ? *options.seed : static_cast<unsigned>(clock.now()));
+    HostSound sound(options.audioDisabled);
+    playing = &lines;
+    {
+        Session session({lines, output, random, sound, saves, clock}, options);
+        session.play();
+        output.flush();
+    }
+    playing = nullptr;
+    return 0;
+}

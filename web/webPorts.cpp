@@ -1,0 +1,328 @@
+#include "webPorts.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iterator>
+
+#include "hostImports.h"
+#include "portsInUse.h"
+
+namespace {
+
+// Bytes handed back by the host: a length, then the bytes, in one malloc'd
+// block (nullptr for none). Read into a string and freed.
+bool takeBlock(char* block, std::string& into)
+{
+    if (block == nullptr) return false;
+    std::uint32_t size;
+    std::memcpy(&size, block, sizeof size);
+    into.assign(block + sizeof size, size);
+    std::free(block);
+    return true;
+}
+
+const char* const SAVE_FOLDER = "saves";
+const char* const TRANSCRIPT_FOLDER = "transcripts";
+constexpr std::string_view SAVE_ENDING = ".dat.gz";
+// No save is larger; a bigger file is read only this far.
+constexpr std::size_t LARGEST_FILE = 1 << 24;
+
+std::string savePath(const std::string& name)
+{
+    return std::string(SAVE_FOLDER) + "/" + name + std::string(SAVE_ENDING);
+}
+
+// Found, not found (not there or not to be opened, as the terminal game
+// finds it), or unreadable.
+SaveStorage::Read readFile(const std::string& path, std::string& bytes)
+{
+    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return SaveStorage::Read::NotFound;
+    struct stat status;
+    bool plain = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    bytes.clear();
+    char buffer[65536];
+    ssize_t got = plain ? 0 : -1;
+    while (plain && bytes.size() < LARGEST_FILE && (got = ::read(fd, buffer, sizeof buffer)) > 0)
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    close(fd);
+    return got >= 0 ? SaveStorage::Read::Found : SaveStorage::Read::Unreadable;
+}
+
+std::string gzip(std::string_view bytes)
+{
+    std::string packed;
+    takeBlock(hostPack(bytes.data(), bytes.size(), 0), packed);
+    return packed;
+}
+
+// Like the terminal game's zlib, a file that is not gzip at all is read as
+// it stands.
+bool unpack(const std::string& stored, std::string& bytes)
+{
+    bool isGzip = stored.size() >= 2 && static_cast<unsigned char>(stored[0]) == 0x1f &&
+                  static_cast<unsigned char>(stored[1]) == 0x8b;
+    if (!isGzip) {
+        bytes = stored;
+        return true;
+    }
+    return takeBlock(hostPack(stored.data(), stored.size(), 1), bytes);
+}
+
+} // namespace
+
+bool HostLines::readLine(const char* prompt, std::string& line)
+{
+    out("%s", prompt);
+    outFlush();
+    line.clear();
+    return takeBlock(hostReadLine(0), line);
+}
+
+bool HostLines::readPlainLine(std::string& line)
+{
+    outFlush();
+    line.clear();
+    answering = true;
+    bool gotLine = takeBlock(hostReadLine(1), line);
+    answering = false;
+    return gotLine;
+}
+
+void HostLines::remember(const std::string& line) { hostRemember(line.data(), line.size()); }
+
+std::string HostLines::complete(const std::string& typed) const
+{
+    const Completer& offered = answering ? answers : commands;
+    if (!offered) return typed + "\n";
+    auto [wordStart, words] = offered(typed);
+    // As the terminal's line editor does: only the text after the last blank
+    // is replaced, so a name with blanks is finished from that point.
+    std::size_t lastBlank = typed.find_last_of(" \t");
+    std::size_t start = lastBlank == std::string::npos ? 0 : lastBlank + 1;
+    std::size_t alreadyTyped = start - std::min(wordStart, start);
+    // A finished verb wants a blank after it; a noun or a save's name none.
+    bool completingVerb = !answering && typed.find_first_not_of(" \t") >= wordStart;
+    std::vector<std::string> tails;
+    for (const std::string& word : words)
+        if (word.size() >= alreadyTyped) tails.push_back(word.substr(alreadyTyped));
+    if (tails.empty()) return typed + "\n";
+    // One match is finished; several give way to what they share.
+    std::string shared = tails.front();
+    for (const std::string& tail : tails) {
+        std::size_t same = 0;
+        while (same < shared.size() && same < tail.size() && shared[same] == tail[same])
+            ++same;
+        shared.resize(same);
+    }
+    std::string replaced = typed.substr(0, start);
+    if (tails.size() == 1)
+        replaced += tails.front() + (completingVerb ? " " : "");
+    else if (shared.size() >= typed.size() - start)
+        replaced += shared;
+    else
+        replaced = typed;
+    std::string answer = replaced + "\n";
+    if (tails.size() > 1)
+        for (const std::string& tail : tails)
+            answer += tail + "\n";
+    return answer;
+}
+
+void HostOutput::write(const char* data, std::size_t size)
+{
+    if (colourless)
+        appendWithoutColours(std::string_view(data, size), pending);
+    else
+        pending.append(data, size);
+    if (pending.size() >= 1 << 16) send();
+}
+
+void HostOutput::writeError(const char* data, std::size_t size)
+{
+    flush();
+    hostWrite(data, size, 1);
+}
+
+void HostOutput::flush()
+{
+    send();
+    int width = hostColumns();
+    if (width <= 0) return;
+    // A prompt or question ends the text until the player answers.
+    shaped.clear();
+    wrapper.finish(width, shaped);
+    if (!shaped.empty()) hostWrite(shaped.data(), shaped.size(), 0);
+}
+
+void HostOutput::send()
+{
+    if (pending.empty()) return;
+    // Asked each time, so a window resized between lines is followed.
+    int width = hostColumns();
+    if (width <= 0) {
+        hostWrite(pending.data(), pending.size(), 0);
+    } else {
+        shaped.clear();
+        wrapper.add(pending, width, shaped);
+        if (!shaped.empty()) hostWrite(shaped.data(), shaped.size(), 0);
+    }
+    pending.clear();
+}
+
+// The C library's additive generator: 31 numbers seeded by a multiplicative
+// generator, the first 310 draws thrown away.
+SeededRandom::SeededRandom(unsigned seed)
+{
+    std::int32_t word = seed == 0 ? 1 : static_cast<std::int32_t>(seed);
+    std::int32_t state[31];
+    state[0] = word;
+    for (int i = 1; i < 31; ++i) {
+        std::int32_t hi = word / 127773;
+        std::int32_t lo = word % 127773;
+        word = 16807 * lo - 2836 * hi;
+        if (word < 0) word += 2147483647;
+        state[i] = word;
+    }
+    std::copy(std::begin(state), std::end(state), table);
+    for (int i = 0; i < 310; ++i)
+        next();
+}
+
+int SeededRandom::next()
+{
+    auto sum = static_cast<std::uint32_t>(table[front]) + static_cast<std::uint32_t>(table[rear]);
+    table[front] = static_cast<std::int32_t>(sum);
+    front = (front + 1) % 31;
+    rear = (rear + 1) % 31;
+    return static_cast<int>(sum >> 1);
+}
+
+void HostSound::play(const char* effect)
+{
+    if (!silent) hostPlay(effect, std::strlen(effect));
+}
+
+std::time_t HostClock::now() { return static_cast<std::time_t>(hostNow()); }
+
+std::vector<SaveStorage::Entry> HostSaves::list()
+{
+    std::vector<Entry> saves;
+    DIR* folder = opendir(SAVE_FOLDER);
+    if (folder == nullptr) return saves;
+    while (dirent* entry = readdir(folder)) {
+        std::string file = entry->d_name;
+        if (file.size() < SAVE_ENDING.size() || !file.ends_with(SAVE_ENDING)) continue;
+        struct stat status;
+        std::string path = std::string(SAVE_FOLDER) + "/" + file;
+        if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) continue;
+        // The C library here knows the time only to the second; the host
+        // knows it as finely as its files keep it, so saves written within
+        // one second are listed newest first as in the terminal.
+        std::int32_t written[2] = {static_cast<std::int32_t>(status.st_mtim.tv_sec), 0};
+        hostWrittenAt(path.c_str(), written);
+        saves.push_back({file.substr(0, file.size() - SAVE_ENDING.size()),
+                         std::int64_t{written[0]} * 1000000000 + written[1]});
+    }
+    closedir(folder);
+    return saves;
+}
+
+bool HostSaves::exists(const std::string& name)
+{
+    struct stat status;
+    return lstat(savePath(name).c_str(), &status) == 0;
+}
+
+SaveStorage::Read HostSaves::read(const std::string& name, std::size_t limit, std::string& bytes)
+{
+    std::string stored;
+    Read found = readFile(savePath(name), stored);
+    if (found != Read::Found) return found;
+    if (!unpack(stored, bytes)) return Read::Unreadable;
+    if (bytes.size() > limit) bytes.resize(limit);
+    return Read::Found;
+}
+
+SaveStorage::Write HostSaves::write(const std::string& name, std::string_view bytes,
+                                    std::string& reason)
+{
+    std::string packed = gzip(bytes);
+    std::string path = savePath(name);
+    std::string temporary = path + ".new";
+    int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (packed.empty() || fd < 0) {
+        reason = packed.empty() ? "could not compress" : std::strerror(errno);
+        if (fd >= 0) close(fd);
+        return Write::OpenFailed;
+    }
+    bool written = ::write(fd, packed.data(), packed.size()) == static_cast<ssize_t>(packed.size());
+    written = close(fd) == 0 && written && hostKeep(temporary.c_str()) == 0;
+    // The old save goes only once the new one is whole and kept; then the
+    // folder is kept as it now stands.
+    if (written && std::rename(temporary.c_str(), path.c_str()) == 0 && hostKeep(SAVE_FOLDER) == 0)
+        return Write::Written;
+    reason = std::strerror(errno ? errno : EIO);
+    std::remove(temporary.c_str());
+    return Write::WriteFailed;
+}
+
+bool HostSaves::remove(const std::string& name)
+{
+    return std::remove(savePath(name).c_str()) == 0 && hostKeep(SAVE_FOLDER) == 0;
+}
+
+namespace {
+
+class TranscriptFile : public SaveStorage::Transcript {
+public:
+    explicit TranscriptFile(int fd) : fd(fd) {}
+    ~TranscriptFile() override { close(fd); }
+    TranscriptFile(const TranscriptFile&) = delete;
+    TranscriptFile& operator=(const TranscriptFile&) = delete;
+    bool append(std::string_view text, std::string& reason) override
+    {
+        while (!text.empty()) {
+            ssize_t written = ::write(fd, text.data(), text.size());
+            if (written <= 0) {
+                reason = std::strerror(written < 0 ? errno : EIO);
+                return false;
+            }
+            text.remove_prefix(static_cast<std::size_t>(written));
+        }
+        return true;
+    }
+
+private:
+    int fd;
+};
+
+} // namespace
+
+std::unique_ptr<SaveStorage::Transcript> HostSaves::openTranscript(const std::string& name,
+                                                                   std::string& reason)
+{
+    if (hostKeepsTranscripts() == 0) return SaveStorage::openTranscript(name, reason);
+    mkdir(TRANSCRIPT_FOLDER, 0777);
+    std::string path = std::string(TRANSCRIPT_FOLDER) + "/" + name + ".txt";
+    int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        reason = std::strerror(errno);
+        return nullptr;
+    }
+    struct stat status;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(fd);
+        reason = "not a plain file";
+        return nullptr;
+    }
+    return std::make_unique<TranscriptFile>(fd);
+}
