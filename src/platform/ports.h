@@ -35,6 +35,7 @@ public:
     virtual void offerCompletions(Completer /*completer*/) {}
     // What Tab offers at the questions read next (a save's name); empty,
     // nothing: most answers are free text.
+    // NOLINTNEXTLINE(performance-unnecessary-value-param)
     virtual void offerAnswers(Completer /*completer*/) {}
 };
 
