@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "carriedItems.h"
 #include "characterSheet.h"
-#include "initFunc.h"
-#include "itemFunc.h"
+#include "newGame.h"
 
 bool ScriptedLines::readLine(const char* prompt, std::string& line)
 {

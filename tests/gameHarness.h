@@ -72,8 +72,8 @@ public:
     Session& session() { return *playing; }
     GameState& game() { return playing->record(); }
     UndoLog& undoLog() { return playing->undoLog(); }
-    Entity& player() { return game().player; }
-    Entity& entity(int id) { return game().entities[id]; }
+    Character& player() { return game().player; }
+    Character& character(int id) { return game().characters[id]; }
     Location& here() { return game().locations[player().locationId]; }
     // Puts the player somewhere without a turn passing.
     void moveTo(int locationId) { player().locationId = locationId; }

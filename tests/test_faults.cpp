@@ -21,7 +21,7 @@
 #include <thread>
 #include <utility>
 
-#include "entities.h"
+#include "characterTable.h"
 #include "gameHarness.h"
 #include "programRunner.h"
 #include "recordChecks.h"
@@ -87,12 +87,12 @@ TEST(Faults, NumbersStopAtTheirCeilingsHoweverOftenPlayAddsToThem)
     GameHarness h;
     h.moveTo(TOWN_MARKET);
     // Greedo sells his own favourite for nothing and pays for it each time.
-    Entity& greedo = h.entity(ENTITY_GREEDO);
+    Character& greedo = h.character(CHARACTER_GREEDO);
     greedo.inventory[0] = h.game().items[greedo.favouriteItemId];
     greedo.inventory[0].price = 0;
     std::string gift = greedo.inventory[0].name;
     h.player().gold = LARGEST_NUMBER - 1500;
-    for (Entity& character : h.game().entities)
+    for (Character& character : h.game().characters)
         character.trust = LARGEST_PART - 30;
     for (int round = 0; round < 3; ++round)
         h.play({"talk Greedo", "buy", gift, "no", "give " + gift});

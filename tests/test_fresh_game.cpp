@@ -7,7 +7,7 @@
 #include <string>
 
 #include "gameHarness.h"
-#include "initFunc.h"
+#include "newGame.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "gameHarness.h"
-#include "initFunc.h"
+#include "newGame.h"
 #include "programRunner.h"
 #include "savedGames.h"
 #include "terminalDriver.h"
@@ -76,7 +76,7 @@ TEST(SaveLoad, ARoundTripRestoresEveryByte)
     GameHarness h;
     h.play({"wait", "sound off", "go north"});
     h.game().lightTurns = 7;
-    h.entity(ENTITY_GOBLIN).trust = -40;
+    h.character(CHARACTER_GOBLIN).trust = -40;
     std::string before = recordBytes(h.game());
     h.play({"save", "trip"});
     h.play({"go south", "wait", "sound on"});
@@ -157,19 +157,20 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesTextsOrNumbersAreRefused)
                [](GameState& s) { s.locations[LOC_QUIET_BEACH].exits[DIR_SOUTH] = NUM_LOCATIONS; }),
         refused);
     EXPECT_EQ(tamper("where", [](GameState& s) { s.player.locationId = LOC_NOWHERE; }), refused);
-    EXPECT_EQ(tamper("who", [](GameState& s) { s.entities[ENTITY_WERUH].locationId = 99; }),
+    EXPECT_EQ(tamper("who", [](GameState& s) { s.characters[CHARACTER_WERUH].locationId = 99; }),
               refused);
     EXPECT_EQ(tamper("id", [](GameState& s) { s.items[ITEM_GOBLET].id = ITEM_BATTLEAXE; }),
               refused);
     EXPECT_EQ(tamper("name", [](GameState& s) { std::memset(s.player.name, 'A', 20); }), refused);
     EXPECT_EQ(tamper("text",
                      [](GameState& s) {
-                         std::memset(s.entities[ENTITY_CLARA].inventory[0].description, 'B', 100);
+                         std::memset(s.characters[CHARACTER_CLARA].inventory[0].description, 'B',
+                                     100);
                      }),
               refused);
-    EXPECT_EQ(
-        tamper("flag", [](GameState& s) { std::memset(&s.entities[ENTITY_HANBO].alive, 7, 1); }),
-        refused);
+    EXPECT_EQ(tamper("flag",
+                     [](GameState& s) { std::memset(&s.characters[CHARACTER_HANBO].alive, 7, 1); }),
+              refused);
     EXPECT_EQ(tamper("frail", [](GameState& s) { s.player.baseMaxHp = 0; }), refused);
     // Every turn ends with the player's hit points within 1..maximum.
     EXPECT_EQ(tamper("wounded",
@@ -178,23 +179,25 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesTextsOrNumbersAreRefused)
                          s.player.hp = 0;
                      }),
               refused);
-    EXPECT_EQ(tamper("rich", [](GameState& s) { s.entities[ENTITY_GREEDO].gold = 2147483647; }),
-              refused);
+    EXPECT_EQ(
+        tamper("rich", [](GameState& s) { s.characters[CHARACTER_GREEDO].gold = 2147483647; }),
+        refused);
     // Each is harmless alone; summed in the standing they overflow.
     EXPECT_EQ(tamper("trust",
                      [](GameState& s) {
-                         for (Entity& character : s.entities)
+                         for (Character& character : s.characters)
                              character.trust = 100000000;
                      }),
               refused);
     // Every purchase would pay the buyer.
     EXPECT_EQ(
-        tamper("price", [](GameState& s) { s.entities[ENTITY_GREEDO].inventory[0].price = -1000; }),
+        tamper("price",
+               [](GameState& s) { s.characters[CHARACTER_GREEDO].inventory[0].price = -1000; }),
         refused);
     // Control characters would reach the terminal through look, stats or the farewell.
     EXPECT_EQ(tamper("escape",
                      [](GameState& s) {
-                         std::strcpy(s.entities[ENTITY_CLARA].description, "\033]0;Hi\007");
+                         std::strcpy(s.characters[CHARACTER_CLARA].description, "\033]0;Hi\007");
                      }),
               refused);
     EXPECT_EQ(tamper("tab", [](GameState& s) { std::strcpy(s.player.name, "Mo\tss"); }), refused);
@@ -212,9 +215,9 @@ TEST(SaveLoad, RecordsWithUnsafeIndexesTextsOrNumbersAreRefused)
                      }),
               refused);
     // A character gone from the world is fine.
-    EXPECT_NE(
-        tamper("gone", [](GameState& s) { s.entities[ENTITY_WERUH].locationId = LOC_NOWHERE; }),
-        refused);
+    EXPECT_NE(tamper("gone",
+                     [](GameState& s) { s.characters[CHARACTER_WERUH].locationId = LOC_NOWHERE; }),
+              refused);
 }
 
 TEST(SaveLoad, ASaveThatIsNoPlainFileIsRefusedAndNeverWaitedOn)

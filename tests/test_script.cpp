@@ -156,6 +156,8 @@ TEST(Script, ATypedSessionGetsItsLinesOnceAfterTheirPrompts)
     terminal.waitForEditor();
     terminal.type("unscript\r");
     ASSERT_TRUE(terminal.waitFor("Transcript saved")) << terminal.screen;
+    // The file is closed once the command is done: the next prompt says so.
+    terminal.waitForEditor();
     EXPECT_EQ(fileRead("transcripts/typed.txt"),
               "@\n--> x Statue\nA gleaming bronze statue of a bearded adventurer wielding a "
               "sword and shield.\n--> time\n1 minute(s) have passed thus far.\n--> unscript\n"

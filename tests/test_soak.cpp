@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "characterTable.h"
 #include "commandTable.h"
-#include "entities.h"
 #include "gameHarness.h"
 #include "gameInvariants.h"
 #include "items.h"
@@ -33,9 +33,9 @@ struct Vocabulary {
             verbs.push_back(word);
         for (const Item& item : items)
             nouns.push_back(item.name);
-        for (const Entity& entity : characterTemplates) {
-            nouns.push_back(entity.name);
-            nouns.push_back(entity.species);
+        for (const Character& character : characterTemplates) {
+            nouns.push_back(character.name);
+            nouns.push_back(character.species);
         }
         for (const char* word :
              {"north", "south", "east",    "west", "up",      "down",  "all", "gold", "item",

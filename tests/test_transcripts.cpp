@@ -79,11 +79,11 @@ const Item& itemNamed(GameHarness& h, const std::string& name)
     throw std::runtime_error("no item named " + name);
 }
 
-Entity& characterNamed(GameHarness& h, const std::string& name)
+Character& characterNamed(GameHarness& h, const std::string& name)
 {
     if (sameWords(name, "player")) return h.player();
-    auto named = [&](const Entity& e) { return e.id != 0 && sameWords(name, e.name); };
-    auto& all = h.game().entities;
+    auto named = [&](const Character& e) { return e.id != 0 && sameWords(name, e.name); };
+    auto& all = h.game().characters;
     auto found = std::find_if(std::begin(all), std::end(all), named);
     if (found == std::end(all) || std::count_if(std::begin(all), std::end(all), named) > 1)
         throw std::runtime_error("no one character named " + name);
@@ -120,10 +120,10 @@ template <typename Record> struct Fields {
 };
 
 // clang-format off
-const Fields<Entity> CHARACTER = {
-    {{"hp", &Entity::hp}, {"gold", &Entity::gold}, {"trust", &Entity::trust},
-     {"sex", &Entity::sex}, {"cooldown", &Entity::cooldown}, {"place", &Entity::locationId}},
-    {{"hostile", &Entity::hostile}, {"alive", &Entity::alive}}};
+const Fields<Character> CHARACTER = {
+    {{"hp", &Character::hp}, {"gold", &Character::gold}, {"trust", &Character::trust},
+     {"sex", &Character::sex}, {"cooldown", &Character::cooldown}, {"place", &Character::locationId}},
+    {{"hostile", &Character::hostile}, {"alive", &Character::alive}}};
 const Fields<GameState> GAME = {
     {{"minutes", &GameState::minutesPassed}, {"light", &GameState::lightTurns},
      {"fae", &GameState::faeState}},
@@ -170,7 +170,7 @@ std::string shown(GameHarness& h, const std::string& who)
         line << "~ " << here.name << ": item " << (here.item.id ? here.item.name : "none")
              << ", gold " << here.gold << ", lit " << yesNo(here.isLit);
     } else {
-        const Entity& e = characterNamed(h, who);
+        const Character& e = characterNamed(h, who);
         line << "~ " << e.name << ": hp " << e.hp << "/" << e.maxHp << ", atk " << e.atk << ", def "
              << e.def << ", gold " << e.gold << ", trust " << e.trust << ", hostile "
              << yesNo(e.hostile) << ", cooldown " << e.cooldown << ", alive " << yesNo(e.alive)
@@ -308,7 +308,7 @@ private:
     // Sets the standing exactly, through the trust of a bystander who appears in no scene.
     void standing(int wanted)
     {
-        Entity& bystander = characterNamed(*h, "Weruh");
+        Character& bystander = characterNamed(*h, "Weruh");
         bystander.trust = 0;
         bystander.trust = wanted - calculateTrustScore(&h->game());
     }

@@ -10,12 +10,12 @@
 #include <string>
 
 #include "ambience.h"
-#include "entities.h"
+#include "characterTable.h"
 #include "gameHarness.h"
 #include "gameState.h"
-#include "initFunc.h"
 #include "items.h"
 #include "locations.h"
+#include "newGame.h"
 
 namespace {
 
@@ -105,7 +105,7 @@ TEST(Catalogue, EquipmentSubtypesAreOnesTheRulesKnow)
 TEST(Characters, WornSlotsHoldWhatFitsThem)
 {
     const auto state = freshGame();
-    for (const Entity& who : state->entities) {
+    for (const Character& who : state->characters) {
         const Item* worn = who.inventory;
         EXPECT_TRUE(worn[SLOT_WEAPON].id == 0 || worn[SLOT_WEAPON].type == ITEM_WEAPON) << who.name;
         EXPECT_TRUE(worn[SLOT_ARMOUR].id == 0 || worn[SLOT_ARMOUR].type == ITEM_ARMOUR) << who.name;
@@ -125,7 +125,7 @@ TEST(Characters, EveryKeyAndInstrumentCanBeHad)
         int copies = 0;
         for (const Location& place : state->locations)
             copies += place.item.id == item.id;
-        for (const Entity& who : state->entities)
+        for (const Character& who : state->characters)
             for (const Item& held : who.inventory)
                 copies += held.id == item.id;
         EXPECT_GE(copies, 1) << item.name << " is nowhere";

@@ -27,7 +27,7 @@ ROOT = Path(__file__).resolve().parent.parent
 
 # Whole files of texts the game prints: the world's tables and the help.
 TABLE_FILES = {
-    "src/record/entities.cpp",
+    "src/record/characterTable.cpp",
     "src/record/items.cpp",
     "src/record/locations.cpp",
     "src/rules/world/ambience.cpp",

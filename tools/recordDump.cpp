@@ -7,7 +7,7 @@
 #include <string>
 
 #include "gameState.h"
-#include "initFunc.h"
+#include "newGame.h"
 #include "savesFolder.h"
 #include "session.h"
 #include "terminalPorts.h"
@@ -41,7 +41,7 @@ void dumpLocation(std::ostream& out, const Location& place)
     if (place.item.id != 0) dumpItem(out, where + " item", place.item);
 }
 
-void dumpEntity(std::ostream& out, const std::string& where, const Entity& e)
+void dumpCharacter(std::ostream& out, const std::string& where, const Character& e)
 {
     out << where << " id " << e.id << " \"" << e.name << "\" the \"" << e.species << "\" kind "
         << e.kind << " sex " << e.sex << " hp " << e.hp << "/" << e.maxHp << "/" << e.baseMaxHp
@@ -74,9 +74,9 @@ int main()
         dumpLocation(std::cout, place);
     for (const Item& item : state->items)
         dumpItem(std::cout, "item " + std::to_string(item.id), item);
-    for (int i = 0; i < NUM_ENTITIES; ++i)
-        dumpEntity(std::cout, "character " + std::to_string(i), state->entities[i]);
-    dumpEntity(std::cout, "player", state->player);
+    for (int i = 0; i < NUM_CHARACTERS; ++i)
+        dumpCharacter(std::cout, "character " + std::to_string(i), state->characters[i]);
+    dumpCharacter(std::cout, "player", state->player);
     std::cout << "clock " << state->minutesPassed << " light " << state->lightTurns
               << " queen slain " << state->blackQueenSlain << " sound " << state->soundOn << " fae "
               << state->faeState << " star gift " << state->starGiftFallen << "\n";

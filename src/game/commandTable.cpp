@@ -4,17 +4,17 @@
 #include <cstring>
 #include <utility>
 
-#include "combatFunc.h"
+#include "carriedItems.h"
+#include "conversation.h"
 #include "directions.h"
-#include "entityFunc.h"
-#include "giveFunc.h"
+#include "fight.h"
+#include "gifts.h"
 #include "handlers.h"
-#include "itemFunc.h"
-#include "moveFunc.h"
+#include "itemsInUse.h"
 #include "portsInUse.h"
 #include "runTime.h"
 #include "text.h"
-#include "useFunc.h"
+#include "travel.h"
 
 namespace {
 
@@ -105,7 +105,7 @@ constexpr Command COMMAND_ROWS[] = {
      .help = "remove [item]\tRemove a piece of equipment\n",
      .helpPlace = 9},
     {.words = {"attack", "harm", "kill"},
-     .handler = mayEnd<attackEntity>,
+     .handler = mayEnd<attackCharacter>,
      .needsLight = true,
      .takesTurn = true,
      .noun = NounKind::CharacterHere,
@@ -151,7 +151,7 @@ constexpr Command COMMAND_ROWS[] = {
      .help = "load\t\tLoad an existing game from a file\n",
      .helpPlace = 17},
     {.words = {"hug"},
-     .handler = goesOn<hugEntity>,
+     .handler = goesOn<hugCharacter>,
      .needsLight = true,
      .takesTurn = true,
      .noun = NounKind::CharacterHere},

@@ -50,9 +50,9 @@ void addLyingItem(Words& words, const GameState* state)
 
 void addCharactersHere(Words& words, const GameState* state)
 {
-    forEachCharacterHere(state, [&words](const Entity& entity) {
-        words.push_back(entity.name);
-        words.push_back(entity.species);
+    forEachCharacterHere(state, [&words](const Character& character) {
+        words.push_back(character.name);
+        words.push_back(character.species);
     });
 }
 

@@ -1,6 +1,6 @@
 #include "drawStatus.h"
 
-#include "itemFunc.h"
+#include "carriedItems.h"
 #include "portsInUse.h"
 #include "standing.h"
 
@@ -52,7 +52,7 @@ const char* sexName(int sex)
 
 void drawStats(const GameState* state)
 {
-    const Entity& player = state->player;
+    const Character& player = state->player;
     out("Name: %s\n", player.name);
     out("Sex: %s\n", sexName(player.sex));
     out("HP: %d/%d\n", player.hp, player.maxHp);

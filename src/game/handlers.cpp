@@ -5,9 +5,10 @@
 #include <memory>
 #include <string>
 
+#include "carriedItems.h"
+#include "conversation.h"
 #include "drawStatus.h"
-#include "entityFunc.h"
-#include "itemFunc.h"
+#include "itemsInUse.h"
 #include "light.h"
 #include "portsInUse.h"
 #include "roomView.h"
@@ -18,7 +19,6 @@
 #include "transcript.h"
 #include "turnClock.h"
 #include "undo.h"
-#include "useFunc.h"
 
 namespace {
 
@@ -94,7 +94,7 @@ void lookHandler(GameState* state, const char* noun)
     } else if (action == 2) {
         lookAtItem(state, noun);
     } else {
-        lookAtEntity(state, noun);
+        lookAtCharacter(state, noun);
     }
 }
 
@@ -121,7 +121,7 @@ void talkHandler(GameState* state, const char* noun)
     } else if (strcmpi(noun, "self") == 0) {
         out("Talking to yourself again, I see...\n");
     } else {
-        talkToEntity(state, noun);
+        talkToCharacter(state, noun);
     }
 }
 
@@ -153,7 +153,7 @@ void statsHandler(GameState* state, const char*) { drawStats(state); }
 
 void inventoryHandler(GameState* state, const char*) { drawInventory(state); }
 
-void timeHandler(GameState* state, const char*) { calculateTimePassed(state); }
+void timeHandler(GameState* state, const char*) { showTimePassed(state); }
 
 void saveHandler(GameState* state, const char*) { saveState(state); }
 

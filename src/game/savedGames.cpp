@@ -102,7 +102,7 @@ void describeSave(const SaveStorage::Entry& save, GameState* record)
             when(save.writtenNanoseconds).c_str());
         return;
     }
-    const Entity& player = record->player;
+    const Character& player = record->player;
     out("  %s: %s at the %s, %s played; written %s\n", save.name.c_str(), player.name,
         record->locations[player.locationId].name, timePlayed(record->minutesPassed).c_str(),
         when(save.writtenNanoseconds).c_str());

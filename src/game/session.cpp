@@ -6,8 +6,8 @@
 #include <string>
 
 #include "commandTable.h"
-#include "initFunc.h"
 #include "light.h"
+#include "newGame.h"
 #include "portsInUse.h"
 #include "prompts.h"
 #include "roomView.h"
@@ -24,7 +24,7 @@ constexpr int LINE_SIZE = 100;
 constexpr int VERB_SIZE = 32;
 constexpr int REST_SIZE = 64;
 
-void askSex(Entity* player)
+void askSex(Character* player)
 {
     char answer[LINE_SIZE];
     getInput(answer, sizeof answer);
@@ -42,7 +42,7 @@ void askSex(Entity* player)
 
 void beginJourney(GameState* state)
 {
-    Entity* player = &state->player;
+    Character* player = &state->player;
     out("What is your name, wanderer?\n");
     getInput(player->name, sizeof player->name);
     // The name is shown again and again; it must not steer the terminal.

@@ -1,7 +1,7 @@
 #include "turnClock.h"
 
 #include "characterSheet.h"
-#include "entityFunc.h"
+#include "conversation.h"
 #include "light.h"
 #include "portsInUse.h"
 #include "recordLimits.h"
@@ -18,11 +18,11 @@ void applyTurnEffects(GameState* state, int& lastNotice)
 {
     state->minutesPassed = boundedSum(state->minutesPassed, 1);
     recalculateStats(&state->player);
-    for (Entity& entity : state->entities)
-        recalculateStats(&entity);
+    for (Character& character : state->characters)
+        recalculateStats(&character);
     hpBounds(&state->player);
-    entityCooldown(state);
-    checkLight(state);
+    coolTempers(state);
+    burnLight(state);
     checkBlackQueenWatch(state, lastNotice);
 }
 
@@ -35,7 +35,7 @@ void checkBlackQueenWatch(const GameState* state, int& lastNotice)
     lastNotice = minutes;
 }
 
-void calculateTimePassed(const GameState* state)
+void showTimePassed(const GameState* state)
 {
     int minutes = state->minutesPassed;
     int hours = minutes / 60;

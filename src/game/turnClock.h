@@ -5,5 +5,5 @@
 
 // `lastNotice` is the clock value of the last "watching" notice given.
 void applyTurnEffects(GameState* state, int& lastNotice);
-void calculateTimePassed(const GameState* state);
+void showTimePassed(const GameState* state);
 void checkBlackQueenWatch(const GameState* state, int& lastNotice);

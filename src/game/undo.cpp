@@ -21,11 +21,11 @@ constexpr std::size_t wordAfter(std::size_t byte) { return wordOf(byte + sizeof(
 
 // Every place and character starts on a word of its own.
 static_assert(offsetof(GameState, locations) % sizeof(Word) == 0);
-static_assert(offsetof(GameState, entities) % sizeof(Word) == 0);
+static_assert(offsetof(GameState, characters) % sizeof(Word) == 0);
 static_assert(offsetof(GameState, player) % sizeof(Word) == 0);
-static_assert(sizeof(Location) % sizeof(Word) == 0 && sizeof(Entity) % sizeof(Word) == 0);
+static_assert(sizeof(Location) % sizeof(Word) == 0 && sizeof(Character) % sizeof(Word) == 0);
 constexpr std::size_t PLACE_WORDS = sizeof(Location) / sizeof(Word);
-constexpr std::size_t ENTITY_WORDS = sizeof(Entity) / sizeof(Word);
+constexpr std::size_t CHARACTER_WORDS = sizeof(Character) / sizeof(Word);
 
 // Words [first, last) within a place or a character.
 struct Part {
@@ -36,11 +36,11 @@ struct Part {
 constexpr Part PLACE_WAYS = {wordOf(offsetof(Location, exits)),
                              wordAfter(offsetof(Location, exitKeys))};
 // A character's strength, health and gold; whereabouts; standing.
-constexpr Part CHARACTER_HEALTH = {wordOf(offsetof(Entity, sex)),
-                                   wordAfter(offsetof(Entity, inventory))};
-constexpr Part CHARACTER_PLACE = {wordOf(offsetof(Entity, locationId)),
-                                  wordAfter(offsetof(Entity, kind))};
-constexpr Part CHARACTER_STANDING = {wordOf(offsetof(Entity, favouriteItemId)), ENTITY_WORDS};
+constexpr Part CHARACTER_HEALTH = {wordOf(offsetof(Character, sex)),
+                                   wordAfter(offsetof(Character, inventory))};
+constexpr Part CHARACTER_PLACE = {wordOf(offsetof(Character, locationId)),
+                                  wordAfter(offsetof(Character, kind))};
+constexpr Part CHARACTER_STANDING = {wordOf(offsetof(Character, favouriteItemId)), CHARACTER_WORDS};
 
 // The word that holds whether the last command took a turn. Every line
 // writes it; a line that changed nothing else is no step of its own.
@@ -76,17 +76,17 @@ inline Word characterDiffers(const unsigned char* now, const Word* old, std::siz
            differsIn<CHARACTER_STANDING>(now, old, base);
 }
 
-std::int32_t placeOf(const unsigned char* record, std::size_t entityWord)
+std::int32_t placeOf(const unsigned char* record, std::size_t characterWord)
 {
     std::int32_t place;
-    std::memcpy(&place, record + entityWord * sizeof(Word) + offsetof(Entity, locationId),
+    std::memcpy(&place, record + characterWord * sizeof(Word) + offsetof(Character, locationId),
                 sizeof place);
     return place;
 }
 
 constexpr std::size_t PLAYER = wordOf(offsetof(GameState, player));
 constexpr std::size_t PLACES = wordOf(offsetof(GameState, locations));
-constexpr std::size_t CHARACTERS = wordOf(offsetof(GameState, entities));
+constexpr std::size_t CHARACTERS = wordOf(offsetof(GameState, characters));
 
 } // namespace
 
@@ -179,12 +179,12 @@ void UndoLog::compareWhereLinesWrite(const unsigned char* now)
             compareParts(first, {PLACE_WAYS});
     }
     Word charactersDiffer = 0;
-    for (std::size_t id = 0; id < NUM_ENTITIES; ++id)
-        charactersDiffer |= characterDiffers(now, old, CHARACTERS + id * ENTITY_WORDS);
-    for (std::size_t id = 0; id < NUM_ENTITIES; ++id) {
-        std::size_t first = CHARACTERS + id * ENTITY_WORDS;
+    for (std::size_t id = 0; id < NUM_CHARACTERS; ++id)
+        charactersDiffer |= characterDiffers(now, old, CHARACTERS + id * CHARACTER_WORDS);
+    for (std::size_t id = 0; id < NUM_CHARACTERS; ++id) {
+        std::size_t first = CHARACTERS + id * CHARACTER_WORDS;
         if (isHere(placeOf(before, first)))
-            compareWords(now, first, first + ENTITY_WORDS);
+            compareWords(now, first, first + CHARACTER_WORDS);
         else if (charactersDiffer != 0 && characterDiffers(now, old, first) != 0)
             compareParts(first, {CHARACTER_HEALTH, CHARACTER_PLACE, CHARACTER_STANDING});
     }

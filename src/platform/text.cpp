@@ -33,7 +33,7 @@ bool isOneOf(const char* word, std::initializer_list<const char*> words)
     return false;
 }
 
-void caseComparison(const char* text)
+void printWithArticle(const char* text)
 {
     while (*text && std::isspace(static_cast<unsigned char>(*text)))
         ++text;

@@ -15,7 +15,7 @@ void toLowerCase(const char* text, char* into, std::size_t size);
 bool isOneOf(const char* word, std::initializer_list<const char*> words);
 
 // Prints text preceded by "a " or "an " (no newline).
-void caseComparison(const char* text);
+void printWithArticle(const char* text);
 
 // Drops, in place, what a terminal would obey rather than show: control
 // characters, the C1 ones written as UTF-8 included.

@@ -2,34 +2,34 @@
 
 #include "items.h"
 
-void recalculateStats(Entity* entity)
+void recalculateStats(Character* character)
 {
-    entity->atk = entity->baseAtk;
-    entity->def = entity->baseDef;
-    entity->maxHp = entity->baseMaxHp;
-    const Item& weapon = entity->inventory[SLOT_WEAPON];
-    const Item& armour = entity->inventory[SLOT_ARMOUR];
-    const Item& accessory = entity->inventory[SLOT_ACCESSORY];
-    if (weapon.id > 0) entity->atk += weapon.power;
-    if (armour.id > 0) entity->def += armour.power;
+    character->atk = character->baseAtk;
+    character->def = character->baseDef;
+    character->maxHp = character->baseMaxHp;
+    const Item& weapon = character->inventory[SLOT_WEAPON];
+    const Item& armour = character->inventory[SLOT_ARMOUR];
+    const Item& accessory = character->inventory[SLOT_ACCESSORY];
+    if (weapon.id > 0) character->atk += weapon.power;
+    if (armour.id > 0) character->def += armour.power;
     if (accessory.id > 0) {
         switch (accessory.subtype) {
-        case ACCESSORY_ATTACK: entity->atk += accessory.power; break;
-        case ACCESSORY_DEFENCE: entity->def += accessory.power; break;
-        case ACCESSORY_HEALTH: entity->maxHp += accessory.power; break;
+        case ACCESSORY_ATTACK: character->atk += accessory.power; break;
+        case ACCESSORY_DEFENCE: character->def += accessory.power; break;
+        case ACCESSORY_HEALTH: character->maxHp += accessory.power; break;
         default: break;
         }
     }
 }
 
-void hpBounds(Entity* entity)
+void hpBounds(Character* character)
 {
-    if (entity->hp <= 0) entity->hp = 1;
-    if (entity->hp > entity->maxHp) entity->hp = entity->maxHp;
+    if (character->hp <= 0) character->hp = 1;
+    if (character->hp > character->maxHp) character->hp = character->maxHp;
 }
 
-void clearInventory(Entity* entity)
+void clearInventory(Character* character)
 {
     for (int slot = 0; slot < NUM_CARRIED; ++slot)
-        entity->inventory[slot] = items[ITEM_EMPTY];
+        character->inventory[slot] = items[ITEM_EMPTY];
 }

@@ -4,8 +4,8 @@
 #include "gameState.h"
 
 // Attack, defence and maximum hit points: the base ones plus what is worn.
-void recalculateStats(Entity* entity);
+void recalculateStats(Character* character);
 // Keeps hp within 1..maxHp.
-void hpBounds(Entity* entity);
+void hpBounds(Character* character);
 // Empties every carried slot (not the worn ones).
-void clearInventory(Entity* entity);
+void clearInventory(Character* character);

@@ -8,8 +8,8 @@
 
 constexpr int NUM_LOCATIONS = 45;
 constexpr int NUM_ITEMS = 48;
-constexpr int NUM_ENTITIES = 29; // slot 0 is a blank, 1..28 are characters
-constexpr int NUM_SLOTS = 13;    // 0..9 carried, then weapon, armour, accessory
+constexpr int NUM_CHARACTERS = 29; // slot 0 is a blank, 1..28 are characters
+constexpr int NUM_SLOTS = 13;      // 0..9 carried, then weapon, armour, accessory
 constexpr int NUM_CARRIED = 10;
 constexpr int NUM_DIRECTIONS = 6; // north, south, east, west, up, down
 
@@ -34,7 +34,7 @@ enum ItemType : int32_t {
     ITEM_LIGHT = 9,
 };
 
-enum EntityKind : int32_t {
+enum CharacterKind : int32_t {
     KIND_PLAYER = 0,
     KIND_MERCHANT = 1,
     KIND_MONSTER = 2,
@@ -49,7 +49,7 @@ enum EntityKind : int32_t {
     KIND_WHITE_QUEEN = 11,
 };
 
-// Entity::sex. Anything else is spoken of as neither.
+// Character::sex. Anything else is spoken of as neither.
 enum Sex : int32_t { SEX_UNSET = 0, SEX_MALE = 1, SEX_FEMALE = 2, SEX_OTHER = 3 };
 
 // Item::subtype, by item type. An accessory: the stat it raises.
@@ -60,7 +60,7 @@ enum ArmourKind : int32_t { ARMOUR_BODY = 1 };
 enum LightKind : int32_t { LIGHT_CANDLE = 0, LIGHT_LANTERN = 1, LIGHT_LAMP_OIL = 2 };
 enum InstrumentKind : int32_t { INSTRUMENT_FLUTE = 0, INSTRUMENT_LYRE = 1 };
 
-// Entity::cooldown of a queen turned against the player: she never calms down.
+// Character::cooldown of a queen turned against the player: she never calms down.
 constexpr int32_t NEVER_CALMS = 999;
 
 enum Direction : int { DIR_NORTH, DIR_SOUTH, DIR_EAST, DIR_WEST, DIR_UP, DIR_DOWN };
@@ -93,7 +93,7 @@ struct Location {
     char description[TEXT_LEN];
 };
 
-struct Entity {
+struct Character {
     int32_t id;
     char name[NAME_LEN];
     int32_t sex;
@@ -124,8 +124,8 @@ struct Entity {
 struct GameState {
     Location locations[NUM_LOCATIONS];
     Item items[NUM_ITEMS];
-    Entity entities[NUM_ENTITIES];
-    Entity player;
+    Character characters[NUM_CHARACTERS];
+    Character player;
     bool turnTaken;
     int32_t minutesPassed;
     int32_t lightTurns;
@@ -172,37 +172,37 @@ static_assert(offsetof(Location, isDark) == 264);
 static_assert(offsetof(Location, isLit) == 265);
 static_assert(offsetof(Location, description) == 266);
 
-static_assert(sizeof(Entity) == 2488);
-static_assert(offsetof(Entity, id) == 0);
-static_assert(offsetof(Entity, name) == 4);
-static_assert(offsetof(Entity, sex) == 24);
-static_assert(offsetof(Entity, baseMaxHp) == 28);
-static_assert(offsetof(Entity, maxHp) == 32);
-static_assert(offsetof(Entity, hp) == 36);
-static_assert(offsetof(Entity, baseAtk) == 40);
-static_assert(offsetof(Entity, atk) == 44);
-static_assert(offsetof(Entity, baseDef) == 48);
-static_assert(offsetof(Entity, def) == 52);
-static_assert(offsetof(Entity, gold) == 56);
-static_assert(offsetof(Entity, inventory) == 60);
-static_assert(offsetof(Entity, locationId) == 2036);
-static_assert(offsetof(Entity, kind) == 2040);
-static_assert(offsetof(Entity, species) == 2044);
-static_assert(offsetof(Entity, description) == 2064);
-static_assert(offsetof(Entity, dialogueGood) == 2164);
-static_assert(offsetof(Entity, dialogueNeutral) == 2264);
-static_assert(offsetof(Entity, dialogueBad) == 2364);
-static_assert(offsetof(Entity, favouriteItemId) == 2464);
-static_assert(offsetof(Entity, hostile) == 2468);
-static_assert(offsetof(Entity, trust) == 2472);
-static_assert(offsetof(Entity, alive) == 2476);
-static_assert(offsetof(Entity, cooldown) == 2480);
-static_assert(offsetof(Entity, huggable) == 2484);
+static_assert(sizeof(Character) == 2488);
+static_assert(offsetof(Character, id) == 0);
+static_assert(offsetof(Character, name) == 4);
+static_assert(offsetof(Character, sex) == 24);
+static_assert(offsetof(Character, baseMaxHp) == 28);
+static_assert(offsetof(Character, maxHp) == 32);
+static_assert(offsetof(Character, hp) == 36);
+static_assert(offsetof(Character, baseAtk) == 40);
+static_assert(offsetof(Character, atk) == 44);
+static_assert(offsetof(Character, baseDef) == 48);
+static_assert(offsetof(Character, def) == 52);
+static_assert(offsetof(Character, gold) == 56);
+static_assert(offsetof(Character, inventory) == 60);
+static_assert(offsetof(Character, locationId) == 2036);
+static_assert(offsetof(Character, kind) == 2040);
+static_assert(offsetof(Character, species) == 2044);
+static_assert(offsetof(Character, description) == 2064);
+static_assert(offsetof(Character, dialogueGood) == 2164);
+static_assert(offsetof(Character, dialogueNeutral) == 2264);
+static_assert(offsetof(Character, dialogueBad) == 2364);
+static_assert(offsetof(Character, favouriteItemId) == 2464);
+static_assert(offsetof(Character, hostile) == 2468);
+static_assert(offsetof(Character, trust) == 2472);
+static_assert(offsetof(Character, alive) == 2476);
+static_assert(offsetof(Character, cooldown) == 2480);
+static_assert(offsetof(Character, huggable) == 2484);
 
 static_assert(sizeof(GameState) == 98520);
 static_assert(offsetof(GameState, locations) == 0);
 static_assert(offsetof(GameState, items) == 16560);
-static_assert(offsetof(GameState, entities) == 23856);
+static_assert(offsetof(GameState, characters) == 23856);
 static_assert(offsetof(GameState, player) == 96008);
 static_assert(offsetof(GameState, turnTaken) == 98496);
 static_assert(offsetof(GameState, minutesPassed) == 98500);

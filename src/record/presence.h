@@ -8,35 +8,35 @@
 
 constexpr int FIRST_CHARACTER = 1;
 
-inline std::span<Entity> characters(GameState* state)
+inline std::span<Character> cast(GameState* state)
 {
-    return std::span(state->entities).subspan(FIRST_CHARACTER);
+    return std::span(state->characters).subspan(FIRST_CHARACTER);
 }
 
-inline std::span<const Entity> characters(const GameState* state)
+inline std::span<const Character> cast(const GameState* state)
 {
-    return std::span(state->entities).subspan(FIRST_CHARACTER);
+    return std::span(state->characters).subspan(FIRST_CHARACTER);
 }
 
 // The first character standing where the player is that passes the test
 // (the living and the dead alike), or nullptr.
 template <typename State, typename Test>
-auto findCharacterHere(State* state, Test test) -> decltype(characters(state).data())
+auto findCharacterHere(State* state, Test test) -> decltype(cast(state).data())
 {
-    for (auto& entity : characters(state))
-        if (entity.locationId == state->player.locationId && test(entity)) return &entity;
+    for (auto& character : cast(state))
+        if (character.locationId == state->player.locationId && test(character)) return &character;
     return nullptr;
 }
 
 // Every character standing where the player is, in slot order.
 template <typename State, typename Visit> void forEachCharacterHere(State* state, Visit visit)
 {
-    for (auto& entity : characters(state))
-        if (entity.locationId == state->player.locationId) visit(entity);
+    for (auto& character : cast(state))
+        if (character.locationId == state->player.locationId) visit(character);
 }
 
 // The slot of a character of the record.
-inline int slotOf(const GameState* state, const Entity& entity)
+inline int slotOf(const GameState* state, const Character& character)
 {
-    return static_cast<int>(&entity - state->entities);
+    return static_cast<int>(&character - state->characters);
 }

@@ -41,18 +41,18 @@ bool locationIdIsValid(int id, bool mayBeNowhere)
     return (id >= 0 && id < NUM_LOCATIONS) || (mayBeNowhere && id == -1);
 }
 
-bool entityIsValid(const Entity& entity, bool isPlayer)
+bool characterIsValid(const Character& character, bool isPlayer)
 {
-    for (const Item& item : entity.inventory)
+    for (const Item& item : character.inventory)
         if (!itemIsValid(item)) return false;
-    return textIsValid(entity.name, sizeof entity.name) &&
-           textIsValid(entity.species, sizeof entity.species) &&
-           textIsValid(entity.description, sizeof entity.description) &&
-           textIsValid(entity.dialogueGood, sizeof entity.dialogueGood) &&
-           textIsValid(entity.dialogueNeutral, sizeof entity.dialogueNeutral) &&
-           textIsValid(entity.dialogueBad, sizeof entity.dialogueBad) &&
-           flagIsValid(entity.hostile) && flagIsValid(entity.alive) &&
-           flagIsValid(entity.huggable) && locationIdIsValid(entity.locationId, !isPlayer);
+    return textIsValid(character.name, sizeof character.name) &&
+           textIsValid(character.species, sizeof character.species) &&
+           textIsValid(character.description, sizeof character.description) &&
+           textIsValid(character.dialogueGood, sizeof character.dialogueGood) &&
+           textIsValid(character.dialogueNeutral, sizeof character.dialogueNeutral) &&
+           textIsValid(character.dialogueBad, sizeof character.dialogueBad) &&
+           flagIsValid(character.hostile) && flagIsValid(character.alive) &&
+           flagIsValid(character.huggable) && locationIdIsValid(character.locationId, !isPlayer);
 }
 
 bool locationIsValid(const Location& location, int index)
@@ -73,9 +73,10 @@ bool isValidRecord(const GameState* state)
         if (!locationIsValid(state->locations[i], i)) return false;
     for (int i = 0; i < NUM_ITEMS; ++i)
         if (state->items[i].id != i || !itemIsValid(state->items[i])) return false;
-    for (int i = 0; i < NUM_ENTITIES; ++i)
-        if (state->entities[i].id != i || !entityIsValid(state->entities[i], false)) return false;
-    if (state->player.id != 0 || !entityIsValid(state->player, true)) return false;
+    for (int i = 0; i < NUM_CHARACTERS; ++i)
+        if (state->characters[i].id != i || !characterIsValid(state->characters[i], false))
+            return false;
+    if (state->player.id != 0 || !characterIsValid(state->player, true)) return false;
     if (!numbersInRange(state)) return false;
     // Flags are read only once they are known to hold a bool.
     if (!flagIsValid(state->turnTaken) || !flagIsValid(state->blackQueenSlain) ||
@@ -83,10 +84,10 @@ bool isValidRecord(const GameState* state)
         return false;
     // Hit points are kept between 1 and the maximum, so the maximum must be
     // at least 1 once the worn accessory is counted.
-    Entity player = state->player;
+    Character player = state->player;
     recalculateStats(&player);
     // Every turn ends with them there, so a record saved after one has them so.
-    const Entity& saved = state->player;
+    const Character& saved = state->player;
     bool keptAfterTurn = !state->turnTaken || (saved.hp >= 1 && saved.hp <= saved.maxHp);
     return player.maxHp >= 1 && keptAfterTurn;
 }

@@ -33,13 +33,16 @@ bool itemInRange(const Item& item)
            PART.holds(item.power) && COUNT.holds(item.price);
 }
 
-bool entityInRange(const Entity& entity)
+bool characterInRange(const Character& character)
 {
-    return std::all_of(std::begin(entity.inventory), std::end(entity.inventory), itemInRange) &&
-           ANY_NUMBER.holdsAll({entity.sex, entity.maxHp, entity.hp, entity.atk, entity.def,
-                                entity.kind, entity.favouriteItemId, entity.cooldown}) &&
-           PART.holdsAll({entity.baseMaxHp, entity.baseAtk, entity.baseDef, entity.trust}) &&
-           COUNT.holds(entity.gold);
+    return std::all_of(std::begin(character.inventory), std::end(character.inventory),
+                       itemInRange) &&
+           ANY_NUMBER.holdsAll({character.sex, character.maxHp, character.hp, character.atk,
+                                character.def, character.kind, character.favouriteItemId,
+                                character.cooldown}) &&
+           PART.holdsAll(
+               {character.baseMaxHp, character.baseAtk, character.baseDef, character.trust}) &&
+           COUNT.holds(character.gold);
 }
 
 // Locks and key numbers are only ever compared, so any value is harmless.
@@ -54,8 +57,9 @@ bool numbersInRange(const GameState* state)
 {
     return std::all_of(std::begin(state->locations), std::end(state->locations), locationInRange) &&
            std::all_of(std::begin(state->items), std::end(state->items), itemInRange) &&
-           std::all_of(std::begin(state->entities), std::end(state->entities), entityInRange) &&
-           entityInRange(state->player) && COUNT.holds(state->minutesPassed) &&
+           std::all_of(std::begin(state->characters), std::end(state->characters),
+                       characterInRange) &&
+           characterInRange(state->player) && COUNT.holds(state->minutesPassed) &&
            ANY_NUMBER.holdsAll({state->lightTurns, state->faeState});
 }
 
@@ -66,7 +70,7 @@ int32_t boundedSum(int32_t value, int32_t amount)
 
 void addGold(int32_t& gold, int32_t amount) { gold = COUNT.clamp(int64_t{gold} + amount); }
 
-void changeTrust(Entity* entity, int32_t amount)
+void changeTrust(Character* character, int32_t amount)
 {
-    entity->trust = PART.clamp(int64_t{entity->trust} + amount);
+    character->trust = PART.clamp(int64_t{character->trust} + amount);
 }

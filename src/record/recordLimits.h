@@ -21,4 +21,4 @@ int32_t boundedSum(int32_t value, int32_t amount);
 // Gold, carried or lying about, stays within 0..LARGEST_NUMBER.
 void addGold(int32_t& gold, int32_t amount);
 // Trust stays within -LARGEST_PART..LARGEST_PART.
-void changeTrust(Entity* entity, int32_t amount);
+void changeTrust(Character* character, int32_t amount);

@@ -110,37 +110,37 @@ enum ItemId : int32_t {
 static_assert(ITEM_EXCALIBUR + 1 == NUM_ITEMS);
 
 // Slot 0 of the cast is a blank record; the characters fill slots 1 onwards.
-enum EntityId : int32_t {
-    ENTITY_GREEDO = 1,
-    ENTITY_HANBO,
-    ENTITY_GOBLIN,
-    ENTITY_CLARA,
-    ENTITY_EVELYN,
-    ENTITY_FREDDIE,
-    ENTITY_WERUH,
-    ENTITY_GOD,
-    ENTITY_NURNIC,
-    ENTITY_BLACK_QUEEN,
-    ENTITY_TUX,
-    ENTITY_DEVIL,
-    ENTITY_MUKIRI,
-    ENTITY_WHITE_QUEEN,
-    ENTITY_GARDEN_STATUE,
-    ENTITY_VILLAGE_STATUE,
-    ENTITY_WOLF,
-    ENTITY_SNAKE,
-    ENTITY_DRAGON,
-    ENTITY_WIZARD,
-    ENTITY_FAE,
-    ENTITY_DWARGO,
-    ENTITY_BLACKSMITH,
-    ENTITY_SKELETON,
-    ENTITY_GOLEM,
-    ENTITY_FROZEN_STATUE,
-    ENTITY_MARY_LOU,
-    ENTITY_KAPPA,
+enum CharacterId : int32_t {
+    CHARACTER_GREEDO = 1,
+    CHARACTER_HANBO,
+    CHARACTER_GOBLIN,
+    CHARACTER_CLARA,
+    CHARACTER_EVELYN,
+    CHARACTER_FREDDIE,
+    CHARACTER_WERUH,
+    CHARACTER_GOD,
+    CHARACTER_NURNIC,
+    CHARACTER_BLACK_QUEEN,
+    CHARACTER_TUX,
+    CHARACTER_DEVIL,
+    CHARACTER_MUKIRI,
+    CHARACTER_WHITE_QUEEN,
+    CHARACTER_GARDEN_STATUE,
+    CHARACTER_VILLAGE_STATUE,
+    CHARACTER_WOLF,
+    CHARACTER_SNAKE,
+    CHARACTER_DRAGON,
+    CHARACTER_WIZARD,
+    CHARACTER_FAE,
+    CHARACTER_DWARGO,
+    CHARACTER_BLACKSMITH,
+    CHARACTER_SKELETON,
+    CHARACTER_GOLEM,
+    CHARACTER_FROZEN_STATUE,
+    CHARACTER_MARY_LOU,
+    CHARACTER_KAPPA,
 };
-static_assert(ENTITY_KAPPA + 1 == NUM_ENTITIES);
+static_assert(CHARACTER_KAPPA + 1 == NUM_CHARACTERS);
 
 // A locked way names the number of the key that opens it; a key item carries its number as
 // its power.
@@ -157,4 +157,4 @@ constexpr int NUM_KEYS = KEY_RUINS;
 // Whether an id names a row that exists (for items: a real thing, not the Empty record).
 constexpr bool isPlace(int32_t id) { return id >= 0 && id < NUM_LOCATIONS; }
 constexpr bool isRealItem(int32_t id) { return id > ITEM_EMPTY && id < NUM_ITEMS; }
-constexpr bool isCharacter(int32_t id) { return id >= ENTITY_GREEDO && id < NUM_ENTITIES; }
+constexpr bool isCharacter(int32_t id) { return id >= CHARACTER_GREEDO && id < NUM_CHARACTERS; }

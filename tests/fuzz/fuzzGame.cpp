@@ -21,11 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     Session session(io.ports, SessionOptions{.audioDisabled = true, .seed = {}});
     session.undoLog().checkEveryLine(true);
     const GameState& state = session.record();
-    requireSound(state, "at the start");
+    requireValid(state, "at the start");
     if (session.title()) return 0;
-    requireSound(state, "after the title menu");
+    requireValid(state, "after the title menu");
     while (session.step() == Ending::None)
-        requirePlayerSound(state);
-    requireSound(state, "after the last command");
+        requirePlayerValid(state);
+    requireValid(state, "after the last command");
     return 0;
 }

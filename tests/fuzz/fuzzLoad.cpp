@@ -45,9 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     std::string bytes;
     if (io.saves.read("fuzz", sizeof state, bytes) != SaveStorage::Read::Found) return 0;
     if (!recordFromBytes(bytes, &state)) return 0;
-    requireSound(state, "after loading");
+    requireValid(state, "after loading");
     while (session.step() == Ending::None)
-        requirePlayerSound(state);
-    requireSound(state, "after playing a loaded game");
+        requirePlayerValid(state);
+    requireValid(state, "after playing a loaded game");
     return 0;
 }

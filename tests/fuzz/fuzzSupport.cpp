@@ -46,7 +46,7 @@ void enterScratchFolder()
     std::filesystem::create_directory("saves");
 }
 
-void requireSound(const GameState& state, const char* when)
+void requireValid(const GameState& state, const char* when)
 {
     std::string broken = findBrokenInvariant(state);
     if (broken.empty()) return;
@@ -54,9 +54,9 @@ void requireSound(const GameState& state, const char* when)
     std::abort();
 }
 
-void requirePlayerSound(const GameState& state)
+void requirePlayerValid(const GameState& state)
 {
-    const Entity& player = state.player;
+    const Character& player = state.player;
     bool placed = player.locationId >= 0 && player.locationId < NUM_LOCATIONS;
     bool alive = !state.turnTaken || (player.hp >= 1 && player.hp <= player.maxHp);
     bool bounded = numbersInRange(&state);

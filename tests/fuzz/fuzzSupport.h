@@ -53,8 +53,8 @@ std::vector<std::string> splitLines(const uint8_t* data, std::size_t size);
 void enterScratchFolder();
 
 // Stops the fuzzer with a message when the record is broken.
-void requireSound(const GameState& state, const char* when);
+void requireValid(const GameState& state, const char* when);
 // The quick part of that check, cheap enough for every single command:
 // where the player stands, the hit points after a turn, and every number
 // within the ceilings the loader demands.
-void requirePlayerSound(const GameState& state);
+void requirePlayerValid(const GameState& state);

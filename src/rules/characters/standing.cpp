@@ -34,8 +34,8 @@ const StandingTitle& titleFor(int standing)
 int calculateTrustScore(const GameState* state)
 {
     int standing = 0;
-    for (const Entity& entity : characters(state))
-        standing += entity.trust;
+    for (const Character& character : cast(state))
+        standing += character.trust;
     return standing;
 }
 

@@ -7,7 +7,7 @@ int checkAreaLit(const GameState* state)
     return state->locations[state->player.locationId].isLit ? 1 : 0;
 }
 
-void checkLight(GameState* state)
+void burnLight(GameState* state)
 {
     if (state->lightTurns > 0) state->lightTurns--;
     Location& here = state->locations[state->player.locationId];

@@ -6,4 +6,4 @@
 
 int checkAreaLit(const GameState* state);
 // One turn of the burning light; in a dark place it flickers, then goes out.
-void checkLight(GameState* state);
+void burnLight(GameState* state);

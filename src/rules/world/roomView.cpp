@@ -53,20 +53,20 @@ void printWays(const Location& here)
     }
 }
 
-void printCharacter(const Entity& entity)
+void printCharacter(const Character& character)
 {
-    switch (entity.kind) {
+    switch (character.kind) {
     case KIND_GOD: out("You see God here.\n"); break;
     case KIND_DEVIL: out("You see the Devil here...\n"); break;
     case KIND_BLACK_QUEEN: out("You see the Black Queen here.\n"); break;
     case KIND_WHITE_QUEEN: out("You see the White Queen here.\n"); break;
     default:
-        if (entity.alive) {
+        if (character.alive) {
             out("You see ");
-            caseComparison(entity.species);
+            printWithArticle(character.species);
             out(" here.\n");
         } else {
-            out("You see the corpse of %s the %s here.\n", entity.name, entity.species);
+            out("You see the corpse of %s the %s here.\n", character.name, character.species);
         }
         break;
     }
@@ -97,7 +97,7 @@ void lookAround(const GameState* state)
     printWays(here);
     if (here.item.id > 0) {
         out("There is ");
-        caseComparison(here.item.name);
+        printWithArticle(here.item.name);
         out(" here.\n");
     }
     if (here.gold > 0) out("There is %d gold here.\n", here.gold);

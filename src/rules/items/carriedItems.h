@@ -5,21 +5,21 @@
 #include "gameState.h"
 
 // ---- Inventories ----
-bool checkFullInventory(const Entity* entity);
-bool checkEmptyInventory(const Entity* entity);
+bool checkFullInventory(const Character* character);
+bool checkEmptyInventory(const Character* character);
 bool itemIsHere(const GameState* state, const char* noun);
-bool itemInInventory(const Entity* entity, const char* noun);
+bool itemInInventory(const Character* character, const char* noun);
 // The lowest carried slot holding an item of that name, or -1.
-int findCarriedItem(const Entity* entity, const char* noun);
+int findCarriedItem(const Character* character, const char* noun);
 // Asks for the noun when none was typed, then finds the carried item by that
 // name; nullptr, after saying "Invalid item name!", when nothing answers.
-Item* askForCarriedItem(Entity* player, const char* noun, const char* question);
+Item* askForCarriedItem(Character* player, const char* noun, const char* question);
 // The same for an item to be parted with (dropped or used up): nullptr, after
 // saying so, when the pack is empty or in the afterlife, which keeps all.
 Item* askForItemToPartWith(GameState* state, const char* noun, const char* refusal,
                            const char* question);
 // The lowest free carried slot, or -1.
-int findFreeSlot(const Entity* entity);
+int findFreeSlot(const Character* character);
 // Overwrites a slot or place with the Empty record.
 void emptySlot(const GameState* state, Item* slot);
 // One use wears an item down; used up, it breaks and leaves its slot empty.

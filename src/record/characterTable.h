@@ -7,10 +7,10 @@
 #include "worldIds.h"
 
 // The blank character table copied into a fresh game: all zero.
-extern const Entity entities[NUM_ENTITIES];
+extern const Character characters[NUM_CHARACTERS];
 
 // Templates by slot; element 0 is unused (all zero), 1..28 are the characters.
-extern const std::array<Entity, NUM_ENTITIES> characterTemplates;
+extern const std::array<Character, NUM_CHARACTERS> characterTemplates;
 
 // Gives the characters in the state their starting items, as fresh copies from the state's
 // catalogue: carried stock from slot 0 up, and the goblin's dagger in his weapon slot.

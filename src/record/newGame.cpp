@@ -1,9 +1,9 @@
-#include "initFunc.h"
+#include "newGame.h"
 
 #include <cstring>
 
 #include "characterSheet.h"
-#include "entities.h"
+#include "characterTable.h"
 #include "items.h"
 #include "locations.h"
 #include "portsInUse.h"
@@ -13,7 +13,7 @@ void initGameState(GameState* state)
 {
     std::memcpy(state->locations, locations.data(), sizeof state->locations);
     std::memcpy(state->items, items.data(), sizeof state->items);
-    std::memcpy(state->entities, entities, sizeof state->entities);
+    std::memcpy(state->characters, characters, sizeof state->characters);
     state->minutesPassed = 0;
     state->lightTurns = 0;
     state->blackQueenSlain = false;
@@ -22,7 +22,7 @@ void initGameState(GameState* state)
     state->starGiftFallen = false;
 }
 
-void initPlayer(GameState* state, Entity* player)
+void initPlayer(GameState* state, Character* player)
 {
     player->id = 0;
     player->kind = KIND_PLAYER;
@@ -51,11 +51,11 @@ void initPlayer(GameState* state, Entity* player)
     player->cooldown = 0;
 }
 
-void initEntities(GameState* state, Entity* player)
+void initCharacters(GameState* state, Character* player)
 {
     initPlayer(state, player);
-    for (std::size_t slot = 1; slot < NUM_ENTITIES; ++slot)
-        state->entities[slot] = characterTemplates[slot];
+    for (std::size_t slot = 1; slot < NUM_CHARACTERS; ++slot)
+        state->characters[slot] = characterTemplates[slot];
     handOutStartingItems(state);
 }
 
@@ -64,6 +64,6 @@ void buildFreshGame(GameState* state)
     std::memset(static_cast<void*>(state), 0, sizeof *state);
     initGameState(state);
     initLocations(state);
-    state->player = state->entities[0];
-    initEntities(state, &state->player);
+    state->player = state->characters[0];
+    initCharacters(state, &state->player);
 }

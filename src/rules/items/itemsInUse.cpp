@@ -1,14 +1,14 @@
-#include "useFunc.h"
+#include "itemsInUse.h"
 
+#include "carriedItems.h"
 #include "characterSheet.h"
-#include "entities.h"
-#include "itemFunc.h"
+#include "characterTable.h"
 #include "items.h"
-#include "moveFunc.h"
 #include "portsInUse.h"
 #include "presence.h"
 #include "roomView.h"
 #include "soundEffect.h"
+#include "travel.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ bool playFlute(GameState* state, const Item* flute)
     }
     // The fae answer only the first call, and wait below in the depths.
     if (state->faeState == FAE_UNMET) {
-        state->entities[ENTITY_FAE].locationId = LOC_CAVERNOUS_DEPTHS;
+        state->characters[CHARACTER_FAE].locationId = LOC_CAVERNOUS_DEPTHS;
         state->faeState = FAE_SUMMONED;
     }
     out("...the forest echoes with laughter.\n");
@@ -73,10 +73,10 @@ bool playFlute(GameState* state, const Item* flute)
 }
 
 // The first hostile monster standing here, or nullptr. The dead are past calming.
-Entity* hostileMonsterHere(GameState* state)
+Character* hostileMonsterHere(GameState* state)
 {
-    return findCharacterHere(state, [](const Entity& entity) {
-        return entity.kind == KIND_MONSTER && entity.hostile && entity.alive;
+    return findCharacterHere(state, [](const Character& character) {
+        return character.kind == KIND_MONSTER && character.hostile && character.alive;
     });
 }
 
@@ -100,7 +100,7 @@ bool playLyre(GameState* state, const Item* lyre)
         playToTheStars(state);
         return false;
     }
-    Entity* monster = hostileMonsterHere(state);
+    Character* monster = hostileMonsterHere(state);
     if (monster == nullptr) {
         playNothing();
         return true;
@@ -131,7 +131,7 @@ void kindleLight(GameState* state, const Item* light)
 }
 
 // The lowest carried flask of lamp oil, or -1.
-int findLampOil(const Entity& player)
+int findLampOil(const Character& player)
 {
     for (int slot = 0; slot < NUM_CARRIED; ++slot) {
         const Item& item = player.inventory[slot];
@@ -200,7 +200,7 @@ void useItem(GameState* state, const char* noun)
 
 void lookAtItem(const GameState* state, const char* noun)
 {
-    const Entity& player = state->player;
+    const Character& player = state->player;
     if (itemIsHere(state, noun)) {
         examine(state->locations[player.locationId].item);
         return;

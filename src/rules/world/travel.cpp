@@ -1,4 +1,4 @@
-#include "moveFunc.h"
+#include "travel.h"
 
 #include "directions.h"
 #include "portsInUse.h"

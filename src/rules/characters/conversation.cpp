@@ -1,12 +1,12 @@
-#include "entityFunc.h"
+#include "conversation.h"
 
-#include "itemFunc.h"
-#include "merchantFunc.h"
+#include "carriedItems.h"
 #include "portsInUse.h"
 #include "presence.h"
 #include "prompts.h"
 #include "recordLimits.h"
 #include "roomView.h"
+#include "shop.h"
 #include "soundEffect.h"
 #include "standing.h"
 #include "text.h"
@@ -14,17 +14,17 @@
 
 // ---- Who is here ----
 
-int findEntityHere(const GameState* state, const char* noun)
+int findCharacterNamed(const GameState* state, const char* noun)
 {
-    const Entity* found = findCharacterHere(state, [noun](const Entity& entity) {
-        return strcmpi(entity.name, noun) == 0 || strcmpi(entity.species, noun) == 0;
+    const Character* found = findCharacterHere(state, [noun](const Character& character) {
+        return strcmpi(character.name, noun) == 0 || strcmpi(character.species, noun) == 0;
     });
     return found ? slotOf(state, *found) : -1;
 }
 
-int findFirstEntityHere(const GameState* state)
+int findFirstCharacterHere(const GameState* state)
 {
-    const Entity* found = findCharacterHere(state, [](const Entity&) { return true; });
+    const Character* found = findCharacterHere(state, [](const Character&) { return true; });
     return found ? slotOf(state, *found) : -1;
 }
 
@@ -35,13 +35,13 @@ const char* possessivePronoun(int sex)
     return sex == SEX_MALE ? "his" : sex == SEX_FEMALE ? "her" : "their";
 }
 
-void entityCooldown(GameState* state)
+void coolTempers(GameState* state)
 {
-    for (Entity& entity : state->entities) {
-        bool neverCalms = entity.kind == KIND_MONSTER || entity.kind == KIND_BLACK_QUEEN;
-        if (entity.cooldown > 0 && !neverCalms) entity.cooldown--;
-        if (entity.cooldown < 0) entity.cooldown = 0;
-        if (entity.cooldown == 0 && entity.hostile) entity.hostile = false;
+    for (Character& character : state->characters) {
+        bool neverCalms = character.kind == KIND_MONSTER || character.kind == KIND_BLACK_QUEEN;
+        if (character.cooldown > 0 && !neverCalms) character.cooldown--;
+        if (character.cooldown < 0) character.cooldown = 0;
+        if (character.cooldown == 0 && character.hostile) character.hostile = false;
     }
 }
 
@@ -52,7 +52,7 @@ namespace {
 constexpr int NAME_PRICE_IN_TRUST = 5; // what each soul thinks less of a nameless player
 constexpr int FAE_GIFT_GOLD = 25;
 
-const char* bandLine(const Entity& character, StandingBand band)
+const char* bandLine(const Character& character, StandingBand band)
 {
     switch (band) {
     case BAND_GOOD: return character.dialogueGood;
@@ -72,20 +72,23 @@ const char* friendlyGreeting(StandingBand band)
     return "greets you";
 }
 
-void speakAsMonster(const Entity& monster, StandingBand band)
+void speakAsMonster(const Character& monster, StandingBand band)
 {
     out("%s the %s grumbles and says:\n", monster.name, monster.species);
     out("\"%s\"\n", bandLine(monster, band));
 }
 
-void speakAsFriend(const Entity& friendly, StandingBand band)
+void speakAsFriend(const Character& friendly, StandingBand band)
 {
     out("%s the %s %s and says:\n", friendly.name, friendly.species, friendlyGreeting(band));
     out("\"%s\"\n", bandLine(friendly, band));
 }
 
 // Animals don't speak; their lines say what they do.
-void reactAsAnimal(const Entity& animal, StandingBand band) { out("%s\n", bandLine(animal, band)); }
+void reactAsAnimal(const Character& animal, StandingBand band)
+{
+    out("%s\n", bandLine(animal, band));
+}
 
 // The dead are sent back to the village from either realm of the afterlife.
 void reviveByGod(GameState* state, int standing)
@@ -113,7 +116,7 @@ void reviveByDevil(GameState* state)
     lookAround(state);
 }
 
-void confrontBlackQueen(Entity* queen)
+void confrontBlackQueen(Character* queen)
 {
     out("The Black Queen narrows her eyes and glares at you...\n");
     out("\"There is nothing to be said...and only one thing left undone.\"\n");
@@ -161,8 +164,8 @@ void faeOpening(StandingBand band)
 // A name given away is gone: the world thinks less of someone without one.
 void surrenderName(GameState* state)
 {
-    for (Entity& entity : state->entities)
-        if (entity.kind != KIND_STATUE) changeTrust(&entity, -NAME_PRICE_IN_TRUST);
+    for (Character& character : state->characters)
+        if (character.kind != KIND_STATUE) changeTrust(&character, -NAME_PRICE_IN_TRUST);
     copyText(state->player.name, sizeof state->player.name, "Nameless");
     state->faeState = FAE_TOOK_NAME;
 }
@@ -177,7 +180,7 @@ void faeHearsName(GameState* state, StandingBand band)
     surrenderName(state);
 }
 
-void faeHearsOtherwise(GameState* state, const Entity* fae, StandingBand band)
+void faeHearsOtherwise(GameState* state, const Character* fae, StandingBand band)
 {
     switch (band) {
     case BAND_GOOD:
@@ -205,14 +208,14 @@ bool isRepairable(const Item& item)
 
 int repairPrice(const Item& item) { return item.maxDurability - item.durability; }
 
-bool carriesRepairable(const Entity* player)
+bool carriesRepairable(const Character* player)
 {
     for (int slot = 0; slot < NUM_CARRIED; ++slot)
         if (isRepairable(player->inventory[slot])) return true;
     return false;
 }
 
-int findRepairable(const Entity* player, const char* name)
+int findRepairable(const Character* player, const char* name)
 {
     for (int slot = 0; slot < NUM_CARRIED; ++slot) {
         const Item& item = player->inventory[slot];
@@ -222,7 +225,7 @@ int findRepairable(const Entity* player, const char* name)
 }
 
 // One repair per visit; the caller says goodbye whatever happens here.
-void offerRepairs(GameState* state, Entity* player, Entity* smith)
+void offerRepairs(GameState* state, Character* player, Character* smith)
 {
     if (checkEmptyInventory(player)) {
         out("\"Hang on a minute! You aren't carrying anything...!\"\n");
@@ -295,15 +298,15 @@ void hugDevil(const GameState* state)
 
 } // namespace
 
-void talkToEntity(GameState* state, const char* noun)
+void talkToCharacter(GameState* state, const char* noun)
 {
     // A bare "talk" speaks to whoever comes first here, dead or alive.
-    int id = noun[0] == '\0' ? findFirstEntityHere(state) : findEntityHere(state, noun);
+    int id = noun[0] == '\0' ? findFirstCharacterHere(state) : findCharacterNamed(state, noun);
     if (id < 0) {
         out("There is nobody here!\n");
         return;
     }
-    Entity* character = &state->entities[id];
+    Character* character = &state->characters[id];
     if (!character->alive) {
         out("The corpse of %s the %s is unresponsive...\n", character->name, character->species);
         return;
@@ -331,7 +334,7 @@ void talkToEntity(GameState* state, const char* noun)
     }
 }
 
-void talkToFae(GameState* state, Entity* player, Entity* fae, int standing)
+void talkToFae(GameState* state, Character* player, Character* fae, int standing)
 {
     StandingBand band = standingBand(standing);
     out("The %s greets you and says:\n", fae->species);
@@ -353,7 +356,7 @@ void talkToFae(GameState* state, Entity* player, Entity* fae, int standing)
     }
 }
 
-void talkToBlacksmith(GameState* state, Entity* player, Entity* smith)
+void talkToBlacksmith(GameState* state, Character* player, Character* smith)
 {
     out("%s the %s greets you!\n", smith->name, smith->species);
     out("\"Alright, %s! What do you need fixing?\"\n", traderAddress(player, smith));
@@ -361,20 +364,20 @@ void talkToBlacksmith(GameState* state, Entity* player, Entity* smith)
     out("\"Come again!\"\n");
 }
 
-void lookAtEntity(const GameState* state, const char* noun)
+void lookAtCharacter(const GameState* state, const char* noun)
 {
     if (meansSelf(noun)) {
         out("You take a long, hard look at yourself.\n");
         return;
     }
-    int id = findEntityHere(state, noun);
+    int id = findCharacterNamed(state, noun);
     if (id < 0)
         out("You can't look at that!\n");
     else
-        out("%s\n", state->entities[id].description);
+        out("%s\n", state->characters[id].description);
 }
 
-void hugEntity(GameState* state, const char* noun)
+void hugCharacter(GameState* state, const char* noun)
 {
     char answer[ANSWER_SIZE];
     noun = nounOrAnswer(noun, "Who do you want to do that to?\n", answer);
@@ -382,12 +385,12 @@ void hugEntity(GameState* state, const char* noun)
         out("I've heard of loving oneself before, but this is ridiculous...!\n");
         return;
     }
-    int id = findEntityHere(state, noun);
+    int id = findCharacterNamed(state, noun);
     if (id < 0) {
         out("There is nobody here!\n");
         return;
     }
-    const Entity& character = state->entities[id];
+    const Character& character = state->characters[id];
     if (!character.alive) {
         out("You can't do that to a corpse...!\n");
         return;

@@ -1,7 +1,7 @@
-#include "combatFunc.h"
+#include "fight.h"
 
-#include "entityFunc.h"
-#include "itemFunc.h"
+#include "carriedItems.h"
+#include "conversation.h"
 #include "portsInUse.h"
 #include "prompts.h"
 #include "recordLimits.h"
@@ -17,16 +17,16 @@ constexpr int MISS_EVERY = 5;
 // Each landed blow keeps the victim angry for this many more turns.
 constexpr int WOUND_COOLDOWN = 3;
 
-bool isDivine(const Entity* entity)
+bool isDivine(const Character* character)
 {
-    return entity->kind == KIND_GOD || entity->kind == KIND_DEVIL;
+    return character->kind == KIND_GOD || character->kind == KIND_DEVIL;
 }
 
 bool rollHits() { return gameRandom() % MISS_EVERY != 0; }
 
 // Damage runs from 1 up to the attack-defence gap (never below 1, so a hopeless
 // fight still chips away, and the gap is never zero to divide by).
-int rollDamage(const Entity* striker, const Entity* target)
+int rollDamage(const Character* striker, const Character* target)
 {
     int base = striker->atk - target->def;
     if (base < 1) base = 1;
@@ -34,7 +34,7 @@ int rollDamage(const Entity* striker, const Entity* target)
     return damage < 1 ? 1 : damage;
 }
 
-bool confirmAttack(Entity* defender)
+bool confirmAttack(Character* defender)
 {
     out("%s is not hostile! Attack anyway?\n", defender->name);
     char answer[ANSWER_SIZE];
@@ -46,7 +46,7 @@ bool confirmAttack(Entity* defender)
 
 // A peaceful character remembers the betrayal: trust falls, and it stays
 // angry longer the less it thinks of the player.
-void turnHostile(Entity* defender, int standing)
+void turnHostile(Character* defender, int standing)
 {
     defender->hostile = true;
     if (standingBand(standing) == BAND_GOOD)
@@ -69,7 +69,7 @@ void turnHostile(Entity* defender, int standing)
 }
 
 // The player's swing. True when it fells the defender.
-bool playerStrikes(GameState* state, Entity* attacker, Entity* defender)
+bool playerStrikes(GameState* state, Character* attacker, Character* defender)
 {
     Item* weapon = &attacker->inventory[SLOT_WEAPON];
     if (weapon->subtype >= WEAPON_BLADE && weapon->subtype <= WEAPON_SCYTHE)
@@ -89,7 +89,7 @@ bool playerStrikes(GameState* state, Entity* attacker, Entity* defender)
     return defender->hp <= 0;
 }
 
-void dropLoot(GameState* state, Entity* defender)
+void dropLoot(GameState* state, Character* defender)
 {
     Location* place = &state->locations[defender->locationId];
     if (defender->gold > 0) {
@@ -109,7 +109,7 @@ void dropLoot(GameState* state, Entity* defender)
 
 // Her fall is the victory: the corpse fades and the castle's east way opens
 // onto the Pale Garden.
-void vanquishBlackQueen(GameState* state, Entity* queen)
+void vanquishBlackQueen(GameState* state, Character* queen)
 {
     out("You have vanquished the Black Queen! You are victorious...?\n");
     queen->locationId = LOC_NOWHERE;
@@ -120,7 +120,7 @@ void vanquishBlackQueen(GameState* state, Entity* queen)
     state->locations[LOC_OLD_CASTLE].exitLocks[DIR_EAST] = WAY_OPEN;
 }
 
-void defenderDies(GameState* state, Entity* attacker, Entity* defender)
+void defenderDies(GameState* state, Character* attacker, Character* defender)
 {
     const Item& weapon = attacker->inventory[SLOT_WEAPON];
     if (weapon.id > 0) {
@@ -135,7 +135,7 @@ void defenderDies(GameState* state, Entity* attacker, Entity* defender)
     if (defender->kind == KIND_BLACK_QUEEN) vanquishBlackQueen(state, defender);
 }
 
-Ending counterBlow(GameState* state, Entity* attacker, Entity* defender, int standing)
+Ending counterBlow(GameState* state, Character* attacker, Character* defender, int standing)
 {
     const Item& weapon = defender->inventory[SLOT_WEAPON];
     if (weapon.id >= 1)
@@ -158,7 +158,7 @@ Ending counterBlow(GameState* state, Entity* attacker, Entity* defender, int sta
 
 } // namespace
 
-Ending attackEntity(GameState* state, const char* noun)
+Ending attackCharacter(GameState* state, const char* noun)
 {
     char asked[ANSWER_SIZE];
     noun = nounOrAnswer(noun, "Attack what?\n", asked);
@@ -170,12 +170,12 @@ Ending attackEntity(GameState* state, const char* noun)
         out("Hey, watch it! Don't go attacking me, %s!\n", state->player.name);
         return Ending::None;
     }
-    int index = findEntityHere(state, noun);
+    int index = findCharacterNamed(state, noun);
     if (index < 0) {
         out("You can't attack that!\n");
         return Ending::None;
     }
-    Entity* target = &state->entities[index];
+    Character* target = &state->characters[index];
     if (target->kind == KIND_STATUE) {
         out("You can't attack a statue!\n");
         return Ending::None;
@@ -187,7 +187,7 @@ Ending attackEntity(GameState* state, const char* noun)
     return combat(state, &state->player, target);
 }
 
-Ending combat(GameState* state, Entity* attacker, Entity* defender)
+Ending combat(GameState* state, Character* attacker, Character* defender)
 {
     int standing = calculateTrustScore(state);
     if (!defender->hostile) {
@@ -201,7 +201,7 @@ Ending combat(GameState* state, Entity* attacker, Entity* defender)
     return counterBlow(state, attacker, defender, standing);
 }
 
-Ending playerDeath(GameState* state, Entity* player, const Entity* killer, int standing)
+Ending playerDeath(GameState* state, Character* player, const Character* killer, int standing)
 {
     if (isDivine(killer)) {
         out("Your very soul shatters...!\n");

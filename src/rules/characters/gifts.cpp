@@ -1,7 +1,7 @@
-#include "giveFunc.h"
+#include "gifts.h"
 
-#include "entities.h"
-#include "itemFunc.h"
+#include "carriedItems.h"
+#include "characterTable.h"
 #include "items.h"
 #include "portsInUse.h"
 #include "presence.h"
@@ -75,7 +75,7 @@ struct ReactionLine {
 constexpr int MAX_REACTION_LINES = 4;
 
 struct Reaction {
-    EntityId recipientId;
+    CharacterId recipientId;
     Reward reward;
     int amount;
     int trust;
@@ -87,72 +87,72 @@ struct Reaction {
 // Every character who wants something, and how they thank the player for it.
 // clang-format off
 constexpr Reaction REACTIONS[] = {
-    {ENTITY_GREEDO, Reward::Gold, 1000, 25, "gold", false,
+    {CHARACTER_GREEDO, Reward::Gold, 1000, 25, "gold", false,
      {{"%s's eyes widen. \"That's my old...! Thank you kindly!\"\n", Fill::Name},
       {"%s gives you %d gold as thanks!\n", Fill::NameAndGold}}},
-    {ENTITY_HANBO, Reward::FreshItem, ITEM_MANSION_KEY, 20, nullptr, false,
+    {CHARACTER_HANBO, Reward::FreshItem, ITEM_MANSION_KEY, 20, nullptr, false,
      {{"%s's eyes gleam. \"Ohoho...!\"\n", Fill::Name},
       {"%s hands you the %s in exchange...\n", Fill::NameAndReward}}},
-    {ENTITY_GOBLIN, Reward::Weapon, 0, 15, nullptr, false,
+    {CHARACTER_GOBLIN, Reward::Weapon, 0, 15, nullptr, false,
      {{"The %s grins. \"Shiny...for me?\"\n", Fill::Species},
       {"The %s hands you a %s in exchange.\n", Fill::SpeciesAndReward},
       {"(You feel a bit cheated, somehow...)\n", Fill::Plain}}},
-    {ENTITY_CLARA, Reward::CarriedFirst, 0, 10, nullptr, false,
+    {CHARACTER_CLARA, Reward::CarriedFirst, 0, 10, nullptr, false,
      {{"%s smiles happily. \"Thank you...!\"\n", Fill::Name},
       {"%s gives you the %s as a token of appreciation.\n", Fill::NameAndReward}}},
-    {ENTITY_EVELYN, Reward::CarriedFirst, 0, 10, nullptr, false,
+    {CHARACTER_EVELYN, Reward::CarriedFirst, 0, 10, nullptr, false,
      {{"%s claps her hands. \"Oh, thanks!\"\n", Fill::Name},
       {"%s gives you the %s as a token of thanks.\n", Fill::NameAndReward}}},
-    {ENTITY_FREDDIE, Reward::CarriedFirst, 0, 15, nullptr, false,
+    {CHARACTER_FREDDIE, Reward::CarriedFirst, 0, 15, nullptr, false,
      {{"%s smiles warmly and starts to sing!\n", Fill::Name},
       {"\"~ Oh, the sea sent a song in a shell, and I'll sing it back to the "
        "hills, la-la-loo! ~\"\n", Fill::Plain},
       {"%s gives you the %s as thanks...!\n", Fill::NameAndReward}}},
-    {ENTITY_WERUH, Reward::CarriedFirst, 0, 20, nullptr, false,
+    {CHARACTER_WERUH, Reward::CarriedFirst, 0, 20, nullptr, false,
      {{"%s laughs and grabs it greedily. \"Oh, baby...!\"\n", Fill::Name},
       {"%s gives you the %s as thanks!\n", Fill::NameAndReward}}},
-    {ENTITY_GOD, Reward::Nothing, 0, 50, "giggle", false,
+    {CHARACTER_GOD, Reward::Nothing, 0, 50, "giggle", false,
      {{"%s is taken aback, eyes widening. \"How did you...?\"\n", Fill::Name},
       {"%s smiles the most beautiful of smiles. \"...thank you.\"\n", Fill::Name}}},
-    {ENTITY_NURNIC, Reward::CarriedFirst, 0, 10, nullptr, false,
+    {CHARACTER_NURNIC, Reward::CarriedFirst, 0, 10, nullptr, false,
      {{"%s giggles happily. \"Shroomy for me! Yippee!\"\n", Fill::Name},
       {"%s hands you the %s in exchange...?\n", Fill::NameAndReward},
       {"She says, \"Don't ask where I got it...\"\n", Fill::Plain}}},
-    {ENTITY_TUX, Reward::CarriedFirst, 0, 20, nullptr, false,
+    {CHARACTER_TUX, Reward::CarriedFirst, 0, 20, nullptr, false,
      {{"%s smiles widely and says, \"Happy Hacking!\"\n", Fill::Name},
       {"%s tosses you a...%s?\n", Fill::NameAndReward}}},
-    {ENTITY_MUKIRI, Reward::CarriedFirst, 0, 15, nullptr, false,
+    {CHARACTER_MUKIRI, Reward::CarriedFirst, 0, 15, nullptr, false,
      {{"%s's eyes widen slightly. \"Oh! This shell...it reminds me of...\"\n", Fill::Name},
       {"%s hands you the %s.\n", Fill::NameAndReward},
       {"\"...here, take this. She always used to love playing it...\"\n", Fill::Plain}}},
-    {ENTITY_WOLF, Reward::Nothing, 0, 20, "bark", false,
+    {CHARACTER_WOLF, Reward::Nothing, 0, 20, "bark", false,
      {{"%s the %s barks happily and wags its tail!\n", Fill::NameAndSpecies},
       {"%s cuddles up to you in a friendly manner. Aww...!\n", Fill::Name}}},
-    {ENTITY_DRAGON, Reward::Gold, 150, 15, "gold", false,
+    {CHARACTER_DRAGON, Reward::Gold, 150, 15, "gold", false,
      {{"%s's eyes glimmer. \"Murr...for me? Thank you kindly...\"\n", Fill::Name},
       {"\"Here...taken this as a token of my appreciation...\"\n", Fill::Plain},
       {"%s gives you %d gold as thanks!\n", Fill::NameAndGold}}},
-    {ENTITY_WIZARD, Reward::CarriedFirst, 0, 10, nullptr, true,
+    {CHARACTER_WIZARD, Reward::CarriedFirst, 0, 10, nullptr, true,
      {{"%s's eyebrows raise. \"Oh, is that...? Yes, it is, indeed...\"\n", Fill::Name},
       {"%s looks it over. \"Yes...this shall suffice. Thank you...take this in "
        "exchange.\"\n", Fill::Name},
       {"%s hands you the %s...then vanishes in a puff of smoke!\n", Fill::NameAndReward}}},
-    {ENTITY_SKELETON, Reward::CarriedFirst, 0, 15, nullptr, false,
+    {CHARACTER_SKELETON, Reward::CarriedFirst, 0, 15, nullptr, false,
      {{"%s sighs wistfully. \"A tear from the moon, huh...? Brings back "
        "memories.\"\n", Fill::Name},
       {"%s looks at you with an unreadable expression. \"She used to sing to the "
        "stars, y'know...\"\n", Fill::Name},
       {"\"My bones ain't what they used to be, but here...take this.\"\n", Fill::Plain},
       {"%s tenderly hands you the %s.\n", Fill::NameAndReward}}},
-    {ENTITY_GOLEM, Reward::CarriedFirst, 0, 15, nullptr, false,
+    {CHARACTER_GOLEM, Reward::CarriedFirst, 0, 15, nullptr, false,
      {{"%s stares at you. \"I remember. A promise...long ago. You are not like the "
        "others.\"\n", Fill::Name},
       {"\"Here. Take this. Use it not for evil...but for good.\"\n", Fill::Plain},
       {"%s gives you the %s...slowly, almost reluctantly.\n", Fill::NameAndReward}}},
-    {ENTITY_MARY_LOU, Reward::Gold, 100, 10, "gold", false,
+    {CHARACTER_MARY_LOU, Reward::Gold, 100, 10, "gold", false,
      {{"%s smiles softly. \"Ooh...how pretty...!\"\n", Fill::Name},
       {"%s hands you %d gold as thanks!\n", Fill::NameAndGold}}},
-    {ENTITY_KAPPA, Reward::Gold, 50, 15, "gold", false,
+    {CHARACTER_KAPPA, Reward::Gold, 50, 15, "gold", false,
      {{"%s claps happily. \"Yum, yum! Thank you so much!\"\n", Fill::Name},
       {"%s gives you %d gold as thanks!\n", Fill::NameAndGold}}},
 };
@@ -179,13 +179,13 @@ const Reaction* findReaction(int recipientId)
 }
 
 // The first living character standing with the player. The dead take no gifts.
-Entity* findRecipient(GameState* state)
+Character* findRecipient(GameState* state)
 {
-    return findCharacterHere(state, [](const Entity& entity) { return entity.alive; });
+    return findCharacterHere(state, [](const Character& character) { return character.alive; });
 }
 
 // The item the recipient hands back, before it moves. Id 0 when there is none.
-Item rewardItem(const GameState* state, const Reaction& reaction, const Entity* recipient)
+Item rewardItem(const GameState* state, const Reaction& reaction, const Character* recipient)
 {
     switch (reaction.reward) {
     case Reward::CarriedFirst: return recipient->inventory[0];
@@ -201,7 +201,7 @@ Item rewardItem(const GameState* state, const Reaction& reaction, const Entity* 
 // them here; each line's constructor has already matched it to its fill.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-void printReactionLine(const ReactionLine& line, const Entity* recipient, const Item& reward,
+void printReactionLine(const ReactionLine& line, const Character* recipient, const Item& reward,
                        int gold)
 {
     switch (line.fill) {
@@ -222,7 +222,7 @@ bool namesReward(const ReactionLine& line)
 }
 
 // Hands the reward over into the slot the gift has just freed.
-void handOver(GameState* state, const Reaction& reaction, Entity* recipient, Item* freedSlot,
+void handOver(GameState* state, const Reaction& reaction, Character* recipient, Item* freedSlot,
               const Item& reward)
 {
     switch (reaction.reward) {
@@ -242,7 +242,7 @@ void handOver(GameState* state, const Reaction& reaction, Entity* recipient, Ite
     if (freedSlot->id == 0) emptySlot(state, freedSlot);
 }
 
-void react(GameState* state, const Reaction& reaction, Entity* recipient, Item* freedSlot)
+void react(GameState* state, const Reaction& reaction, Character* recipient, Item* freedSlot)
 {
     Item reward = rewardItem(state, reaction, recipient);
     bool nothingToHand =
@@ -281,7 +281,7 @@ Ending endJourneyAtStatue(GameState* state, Item* rose)
     return Ending::None;
 }
 
-void offerRoseToBlackQueen(Entity* queen, const Item* rose)
+void offerRoseToBlackQueen(Character* queen, const Item* rose)
 {
     out("You give the %s to the Black Queen.\n", rose->name);
     out("The Black Queen smiles sadly.\n");
@@ -303,12 +303,12 @@ void offerRoseToWhiteQueen(const GameState* state, const Item* rose)
     out("She returns the %s to you.\n", rose->name);
 }
 
-Ending giveBlackRose(GameState* state, Entity* recipient, Item* rose)
+Ending giveBlackRose(GameState* state, Character* recipient, Item* rose)
 {
     switch (recipient->id) {
-    case ENTITY_BLACK_QUEEN: offerRoseToBlackQueen(recipient, rose); break;
-    case ENTITY_WHITE_QUEEN: offerRoseToWhiteQueen(state, rose); break;
-    case ENTITY_GARDEN_STATUE: return endJourneyAtStatue(state, rose);
+    case CHARACTER_BLACK_QUEEN: offerRoseToBlackQueen(recipient, rose); break;
+    case CHARACTER_WHITE_QUEEN: offerRoseToWhiteQueen(state, rose); break;
+    case CHARACTER_GARDEN_STATUE: return endJourneyAtStatue(state, rose);
     default: out("%s doesn't care for the %s...\n", recipient->name, rose->name); break;
     }
     return Ending::None;
@@ -318,11 +318,11 @@ Ending giveBlackRose(GameState* state, Entity* recipient, Item* rose)
 
 Ending giveItem(GameState* state, const char* noun)
 {
-    Entity* player = &state->player;
+    Character* player = &state->player;
     if (checkEmptyInventory(player)) return Ending::None;
     Item* gift = askForCarriedItem(player, noun, "Give which item?\n");
     if (gift == nullptr) return Ending::None;
-    Entity* recipient = findRecipient(state);
+    Character* recipient = findRecipient(state);
     if (recipient == nullptr) {
         out("There is nobody here!\n");
         return Ending::None;

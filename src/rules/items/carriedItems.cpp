@@ -1,12 +1,12 @@
-#include "itemFunc.h"
+#include "carriedItems.h"
 
 #include "items.h"
-#include "moveFunc.h"
 #include "portsInUse.h"
 #include "prompts.h"
 #include "recordLimits.h"
 #include "soundEffect.h"
 #include "text.h"
+#include "travel.h"
 
 namespace {
 
@@ -25,17 +25,17 @@ constexpr ItemMark ITEM_MARKS[] = {
 
 // ---- Inventories ----
 
-bool checkFullInventory(const Entity* entity)
+bool checkFullInventory(const Character* character)
 {
     for (int slot = 0; slot < NUM_CARRIED; ++slot)
-        if (entity->inventory[slot].id == 0) return false;
+        if (character->inventory[slot].id == 0) return false;
     return true;
 }
 
-bool checkEmptyInventory(const Entity* entity)
+bool checkEmptyInventory(const Character* character)
 {
     for (int slot = 0; slot < NUM_CARRIED; ++slot)
-        if (entity->inventory[slot].id != 0) return false;
+        if (character->inventory[slot].id != 0) return false;
     return true;
 }
 
@@ -45,21 +45,21 @@ bool itemIsHere(const GameState* state, const char* noun)
     return lying.id >= 1 && strcmpi(lying.name, noun) == 0;
 }
 
-bool itemInInventory(const Entity* entity, const char* noun)
+bool itemInInventory(const Character* character, const char* noun)
 {
-    return !checkEmptyInventory(entity) && findCarriedItem(entity, noun) >= 0;
+    return !checkEmptyInventory(character) && findCarriedItem(character, noun) >= 0;
 }
 
-int findCarriedItem(const Entity* entity, const char* noun)
+int findCarriedItem(const Character* character, const char* noun)
 {
     for (int slot = 0; slot < NUM_CARRIED; ++slot) {
-        const Item& item = entity->inventory[slot];
+        const Item& item = character->inventory[slot];
         if (item.id > 0 && strcmpi(item.name, noun) == 0) return slot;
     }
     return -1;
 }
 
-Item* askForCarriedItem(Entity* player, const char* noun, const char* question)
+Item* askForCarriedItem(Character* player, const char* noun, const char* question)
 {
     char answer[ANSWER_SIZE];
     int slot = findCarriedItem(player, nounOrAnswer(noun, question, answer));
@@ -73,7 +73,7 @@ Item* askForCarriedItem(Entity* player, const char* noun, const char* question)
 Item* askForItemToPartWith(GameState* state, const char* noun, const char* refusal,
                            const char* question)
 {
-    Entity& player = state->player;
+    Character& player = state->player;
     if (checkEmptyInventory(&player)) return nullptr;
     if (isAfterlife(player.locationId)) {
         out("%s", refusal);
@@ -82,10 +82,10 @@ Item* askForItemToPartWith(GameState* state, const char* noun, const char* refus
     return askForCarriedItem(&player, noun, question);
 }
 
-int findFreeSlot(const Entity* entity)
+int findFreeSlot(const Character* character)
 {
     for (int slot = 0; slot < NUM_CARRIED; ++slot)
-        if (entity->inventory[slot].id == 0) return slot;
+        if (character->inventory[slot].id == 0) return slot;
     return -1;
 }
 
@@ -113,7 +113,7 @@ void printItem(const Item* item)
 
 void drawInventory(const GameState* state)
 {
-    const Entity& player = state->player;
+    const Character& player = state->player;
     if (checkEmptyInventory(&player)) {
         out("Inventory is empty!\n");
         return;
@@ -198,17 +198,17 @@ const EquipSlot* equipSlotFor(int type)
     return nullptr;
 }
 
-bool wearsAnything(const Entity& entity)
+bool wearsAnything(const Character& character)
 {
-    return entity.inventory[SLOT_WEAPON].id > 0 || entity.inventory[SLOT_ARMOUR].id > 0 ||
-           entity.inventory[SLOT_ACCESSORY].id > 0;
+    return character.inventory[SLOT_WEAPON].id > 0 || character.inventory[SLOT_ARMOUR].id > 0 ||
+           character.inventory[SLOT_ACCESSORY].id > 0;
 }
 
 // The worn slot holding an item of that name, weapon first, or -1.
-int findWornItem(const Entity& entity, const char* noun)
+int findWornItem(const Character& character, const char* noun)
 {
     for (int slot = SLOT_WEAPON; slot <= SLOT_ACCESSORY; ++slot) {
-        const Item& item = entity.inventory[slot];
+        const Item& item = character.inventory[slot];
         if (item.id > 0 && strcmpi(item.name, noun) == 0) return slot;
     }
     return -1;
@@ -218,7 +218,7 @@ int findWornItem(const Entity& entity, const char* noun)
 
 void equipItem(GameState* state, const char* noun)
 {
-    Entity& player = state->player;
+    Character& player = state->player;
     if (checkEmptyInventory(&player)) return;
     Item* found = askForCarriedItem(&player, noun, "Equip which item?\n");
     if (found == nullptr) return;
@@ -240,7 +240,7 @@ void equipItem(GameState* state, const char* noun)
 
 void removeItem(GameState* state, const char* noun)
 {
-    Entity& player = state->player;
+    Character& player = state->player;
     if (!wearsAnything(player)) {
         out("You have nothing equipped!\n");
         return;

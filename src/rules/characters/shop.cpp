@@ -2,11 +2,11 @@
 // over the wares or tries the lottery as often as they like, then says no.
 // Stock never runs out and the till is never touched; every completed trade
 // makes the merchant like the customer a little more.
-#include "merchantFunc.h"
+#include "shop.h"
 
 #include <initializer_list>
 
-#include "itemFunc.h"
+#include "carriedItems.h"
 #include "items.h"
 #include "portsInUse.h"
 #include "prompts.h"
@@ -29,7 +29,7 @@ void printPricedItem(const Item& item, int price)
     out(" (%dG)\n", price);
 }
 
-void listStock(const Entity* merchant)
+void listStock(const Character* merchant)
 {
     for (int slot = 0; slot < NUM_CARRIED; ++slot)
         if (merchant->inventory[slot].id > 0)
@@ -38,7 +38,7 @@ void listStock(const Entity* merchant)
 
 // Only real wares answer to a name: a slot left empty is not for sale,
 // even if it holds the "Empty" record.
-int findStockSlot(const Entity* merchant, const char* name)
+int findStockSlot(const Character* merchant, const char* name)
 {
     for (int slot = 0; slot < NUM_CARRIED; ++slot) {
         const Item& item = merchant->inventory[slot];
@@ -49,7 +49,7 @@ int findStockSlot(const Entity* merchant, const char* name)
 
 // Any carried slot by name, emptied ones too: offering "Empty" for sale is
 // allowed, the merchant just doesn't want it.
-int findSaleSlot(const Entity* player, const char* name)
+int findSaleSlot(const Character* player, const char* name)
 {
     for (int slot = 0; slot < NUM_CARRIED; ++slot)
         if (strcmpi(player->inventory[slot].name, name) == 0) return slot;
@@ -58,7 +58,7 @@ int findSaleSlot(const Entity* player, const char* name)
 
 int sellingPrice(const Item& item) { return item.price / 2; }
 
-void refuseToTrade(const Entity* player, const Entity* merchant)
+void refuseToTrade(const Character* player, const Character* merchant)
 {
     if (traderKnowsPlayer(merchant))
         out("\"Not interested today, %s? Fair enough...\"\n", player->name);
@@ -68,7 +68,7 @@ void refuseToTrade(const Entity* player, const Entity* merchant)
 
 // Reads the customer's choice of ware. False when the talk of it ends here:
 // the customer refused or said nothing.
-bool readChoice(const Entity* player, const Entity* merchant, char* answer)
+bool readChoice(const Character* player, const Character* merchant, char* answer)
 {
     getInput(answer, ANSWER_SIZE);
     if (isOneOf(answer, REFUSAL_WORDS)) {
@@ -84,7 +84,7 @@ bool readChoice(const Entity* player, const Entity* merchant, char* answer)
 
 // Shows the wares and reads which one the customer means; nullptr when the
 // talk of it ends here.
-const Item* chooseWare(const Entity* player, const Entity* merchant)
+const Item* chooseWare(const Character* player, const Character* merchant)
 {
     listStock(merchant);
     char answer[ANSWER_SIZE];
@@ -97,7 +97,7 @@ const Item* chooseWare(const Entity* player, const Entity* merchant)
     return &merchant->inventory[slot];
 }
 
-void answerCustomer(GameState* state, Entity* player, Entity* merchant, const char* answer)
+void answerCustomer(GameState* state, Character* player, Character* merchant, const char* answer)
 {
     if (isOneOf(answer, {"buying", "buy"}))
         buyFromMerchant(state, player, merchant);
@@ -111,7 +111,7 @@ void answerCustomer(GameState* state, Entity* player, Entity* merchant, const ch
         out("\"What do you mean, '%s'?!\"\n", answer);
 }
 
-void handOverPrize(GameState* state, Entity* player, Entity* merchant, int prizeId)
+void handOverPrize(GameState* state, Character* player, Character* merchant, int prizeId)
 {
     int slot = findFreeSlot(player);
     if (slot < 0) {
@@ -126,9 +126,9 @@ void handOverPrize(GameState* state, Entity* player, Entity* merchant, int prize
 
 } // namespace
 
-bool traderKnowsPlayer(const Entity* trader) { return trader->trust >= FIRST_NAME_TRUST; }
+bool traderKnowsPlayer(const Character* trader) { return trader->trust >= FIRST_NAME_TRUST; }
 
-const char* traderAddress(const Entity* player, const Entity* trader)
+const char* traderAddress(const Character* player, const Character* trader)
 {
     if (traderKnowsPlayer(trader)) return player->name;
     if (player->sex == SEX_MALE) return "lad";
@@ -136,7 +136,7 @@ const char* traderAddress(const Entity* player, const Entity* trader)
     return "stranger";
 }
 
-void talkToMerchant(GameState* state, Entity* player, Entity* merchant)
+void talkToMerchant(GameState* state, Character* player, Character* merchant)
 {
     out("%s the %s greets you!\n", merchant->name, merchant->species);
     out("\"Hello, %s! Buying, selling, or looking?\"\n", traderAddress(player, merchant));
@@ -158,7 +158,7 @@ void talkToMerchant(GameState* state, Entity* player, Entity* merchant)
         out("\"See you later, then!\"\n");
 }
 
-void buyFromMerchant(GameState* state, Entity* player, Entity* merchant)
+void buyFromMerchant(GameState* state, Character* player, Character* merchant)
 {
     out("\"%s\"\n", merchant->dialogueGood);
     const Item* chosen = chooseWare(player, merchant);
@@ -182,7 +182,7 @@ void buyFromMerchant(GameState* state, Entity* player, Entity* merchant)
     playEffect(state, "purchase");
 }
 
-void sellToMerchant(GameState* state, Entity* player, Entity* merchant)
+void sellToMerchant(GameState* state, Character* player, Character* merchant)
 {
     if (checkEmptyInventory(player)) {
         out("\"You don't have anything to sell!\"\n");
@@ -216,7 +216,7 @@ void sellToMerchant(GameState* state, Entity* player, Entity* merchant)
     changeTrust(merchant, 1);
 }
 
-void examineMerchant(const Entity* player, const Entity* merchant)
+void examineMerchant(const Character* player, const Character* merchant)
 {
     out("\"What are you interested in?\"\n");
     const Item* ware = chooseWare(player, merchant);
@@ -225,7 +225,7 @@ void examineMerchant(const Entity* player, const Entity* merchant)
     out("%s\n", ware->description);
 }
 
-void playLottery(GameState* state, Entity* player, Entity* merchant)
+void playLottery(GameState* state, Character* player, Character* merchant)
 {
     if (player->gold < LOTTERY_PRICE) {
         out("\"Hey, you can't afford to play...!\"\n");

@@ -1,0 +1,23 @@
+// The characters: standing, cooling tempers, talking, looking and hugging.
+#pragma once
+
+#include "gameState.h"
+
+// ---- Who is here ----
+// The first character here answering to the noun by name or species, or -1.
+int findCharacterNamed(const GameState* state, const char* noun);
+// The first character here at all (a bare "talk"), or -1.
+int findFirstCharacterHere(const GameState* state);
+void coolTempers(GameState* state);
+
+// "self", "myself" or "yourself": the player means themselves.
+bool meansSelf(const char* noun);
+// "his", "her" or "their", by Character::sex.
+const char* possessivePronoun(int sex);
+
+// ---- Conversation and gestures ----
+void talkToCharacter(GameState* state, const char* noun);
+void talkToFae(GameState* state, Character* player, Character* fae, int standing);
+void talkToBlacksmith(GameState* state, Character* player, Character* smith);
+void lookAtCharacter(const GameState* state, const char* noun);
+void hugCharacter(GameState* state, const char* noun);
