@@ -168,7 +168,8 @@ TEST(Faults, SoundsReachTheDeviceUnlessAudioIsOffAtLaunch)
     std::ofstream("home/.libao") << "default_driver=alsa\n";
     std::ofstream("home/.asoundrc") << "pcm.!default {\n type file\n slave.pcm \"null\"\n file \""
                                     << played << "\"\n format \"raw\"\n}\n";
-    std::string realHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const char* home = std::getenv("HOME");
+    std::string realHome = home != nullptr ? home : "";
     setenv("HOME", "home", 1);
     ASSERT_EQ(waitForExit(startProgram({"--no-audio"}, newJourney() + "inventory\npray\nquit\n")),
               0);

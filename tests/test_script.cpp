@@ -127,7 +127,8 @@ std::string withTypedLines(std::string screen, const std::vector<std::string>& l
         std::size_t asked = screen.find("file: ", at);
         at = std::min(prompt == std::string::npos ? prompt : prompt + 4,
                       asked == std::string::npos ? asked : asked + 6);
-        if (at == std::string::npos) return screen + "(no prompt for " + line + ")";
+        if (at == std::string::npos)
+            return screen.append("(no prompt for ").append(line).append(")");
         screen.insert(at, line + "\n");
         at += line.size() + 1;
     }

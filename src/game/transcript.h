@@ -25,8 +25,8 @@ public:
     OutputSink& output() { return tee; }
     LineSource& lines() { return typed; }
 
-    // Starts copying into `file` under `name`, after a line saying when.
-    void start(std::unique_ptr<SaveStorage::Transcript> file, std::string name, std::time_t now);
+    // Starts copying into `opened` under `name`, after a line saying when.
+    void start(std::unique_ptr<SaveStorage::Transcript> opened, std::string name, std::time_t now);
     // Writes out what waits and closes the file; nothing happens a second time.
     void stop();
     // False before the start, after the stop, and once a write has failed.
