@@ -230,6 +230,7 @@ TEST(Undo, KeepsAtMostItsBudgetHoweverLongTheSession)
     lines.push_back("no");
     h.play(lines);
     std::vector<std::string> turns;
+    turns.reserve(100000);
     for (int i = 0; i < 100000; ++i)
         turns.push_back(i % 2 ? "go west" : "go east");
     h.play(turns);

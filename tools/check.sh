@@ -34,7 +34,7 @@ echo "clang-tidy: clean"
 echo "== cppcheck"
 cppcheck --enable=warning,performance,portability --std=c++20 --inline-suppr --error-exitcode=1 \
   --quiet -I src/platform -I src/record -I src/rules/world -I src/rules/items \
-  -I src/rules/characters -I src/rules/combat -I src/game \
+  -I src/rules/characters -I src/rules/combat -I src/rules/common -I src/game -I src/terminal \
   src tools bench tests/fuzz
 echo "cppcheck: clean"
 

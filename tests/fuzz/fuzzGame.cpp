@@ -5,6 +5,7 @@
 
 #include "fuzzSupport.h"
 #include "session.h"
+#include "undo.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

@@ -9,6 +9,7 @@
 #include "fuzzSupport.h"
 #include "recordChecks.h"
 #include "session.h"
+#include "undo.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -45,6 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     std::string bytes;
     if (io.saves.read("fuzz", sizeof state, bytes) != SaveStorage::Read::Found) return 0;
     if (!recordFromBytes(bytes, &state)) return 0;
+    // Loaded before the first command: nothing to take back.
+    session.undoLog().adopt(&state);
     requireValid(state, "after loading");
     while (session.step() == Ending::None)
         requirePlayerValid(state);
