@@ -14,6 +14,7 @@
 
 #include "hostImports.h"
 #include "portsInUse.h"
+#include "transcriptFile.h"
 
 namespace {
 
@@ -279,33 +280,6 @@ bool HostSaves::remove(const std::string& name)
 {
     return std::remove(savePath(name).c_str()) == 0 && hostKeep(SAVE_FOLDER) == 0;
 }
-
-namespace {
-
-class TranscriptFile : public SaveStorage::Transcript {
-public:
-    explicit TranscriptFile(int fd) : fd(fd) {}
-    ~TranscriptFile() override { close(fd); }
-    TranscriptFile(const TranscriptFile&) = delete;
-    TranscriptFile& operator=(const TranscriptFile&) = delete;
-    bool append(std::string_view text, std::string& reason) override
-    {
-        while (!text.empty()) {
-            ssize_t written = ::write(fd, text.data(), text.size());
-            if (written <= 0) {
-                reason = std::strerror(written < 0 ? errno : EIO);
-                return false;
-            }
-            text.remove_prefix(static_cast<std::size_t>(written));
-        }
-        return true;
-    }
-
-private:
-    int fd;
-};
-
-} // namespace
 
 std::unique_ptr<SaveStorage::Transcript> HostSaves::openTranscript(const std::string& name,
                                                                    std::string& reason)

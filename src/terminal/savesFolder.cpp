@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <string_view>
 
+#include "transcriptFile.h"
+
 namespace {
 
 constexpr std::string_view SAVE_ENDING = ".dat.gz";
@@ -129,34 +131,6 @@ SaveStorage::Write SavesFolder::write(const std::string& name, std::string_view 
 }
 
 bool SavesFolder::remove(const std::string& name) { return std::remove(pathOf(name).c_str()) == 0; }
-
-namespace {
-
-class TranscriptFile : public SaveStorage::Transcript {
-public:
-    explicit TranscriptFile(int opened) : fd(opened) {}
-    ~TranscriptFile() override { close(fd); }
-    TranscriptFile(const TranscriptFile&) = delete;
-    TranscriptFile& operator=(const TranscriptFile&) = delete;
-    bool append(std::string_view text, std::string& reason) override
-    {
-        while (!text.empty()) {
-            ssize_t written = ::write(fd, text.data(), text.size());
-            if (written < 0 && errno == EINTR) continue;
-            if (written <= 0) {
-                reason = std::strerror(written < 0 ? errno : EIO);
-                return false;
-            }
-            text.remove_prefix(static_cast<std::size_t>(written));
-        }
-        return true;
-    }
-
-private:
-    int fd;
-};
-
-} // namespace
 
 std::unique_ptr<SaveStorage::Transcript> SavesFolder::openTranscript(const std::string& name,
                                                                      std::string& reason)
