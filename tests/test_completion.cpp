@@ -21,7 +21,7 @@ TEST(Completion, FirstWordsAreVerbsAliasesAndSpecialWords)
 {
     GameHarness h;
     EXPECT_EQ(complete(h, "ta"), (Words{"take", "talk"}));
-    EXPECT_EQ(complete(h, "IN"), (Words{"inventory", "inv"}));
+    EXPECT_EQ(complete(h, "IN"), (Words{"inv", "inventory"}));
     EXPECT_EQ(complete(h, "xy"), (Words{"xyzzy"}));
     EXPECT_EQ(complete(h, "qu"), (Words{"quit"}));
     EXPECT_EQ(complete(h, "zz"), Words{});
@@ -84,9 +84,9 @@ TEST(Completion, TheShortWordsCompleteAsTheWordsTheyStandFor)
 {
     GameHarness h;
     EXPECT_EQ(complete(h, "exa"), (Words{"examine"}));
-    EXPECT_EQ(complete(h, "x"), (Words{"xyzzy", "x"}));
-    EXPECT_EQ(complete(h, "i"), (Words{"inventory", "i", "inv"}));
-    EXPECT_EQ(complete(h, "l"), (Words{"look", "load", "listen", "l"}));
+    EXPECT_EQ(complete(h, "x"), (Words{"x", "xyzzy"}));
+    EXPECT_EQ(complete(h, "i"), (Words{"i", "inv", "inventory"}));
+    EXPECT_EQ(complete(h, "l"), (Words{"l", "listen", "load", "look"}));
     for (const char* verb : {"x ", "examine ", "l "})
         EXPECT_EQ(complete(h, verb), (Words{"around", "Small Potion", "Statue"})) << verb;
     EXPECT_EQ(complete(h, "i "), Words{});

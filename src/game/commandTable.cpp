@@ -1,12 +1,10 @@
 #include "commandTable.h"
 
-#include <algorithm>
 #include <cstring>
-#include <utility>
+#include <string_view>
 
 #include "carriedItems.h"
 #include "conversation.h"
-#include "directions.h"
 #include "fight.h"
 #include "gifts.h"
 #include "handlers.h"
@@ -15,6 +13,7 @@
 #include "runTime.h"
 #include "text.h"
 #include "travel.h"
+#include "vocabulary.h"
 
 namespace {
 
@@ -43,113 +42,91 @@ template <void (*command)(RunTime&, const char*)> Ending ofSession(RunTime& run,
 
 } // namespace
 
+// The rows with help lines come in the order the help screen lists them.
 constexpr Command COMMAND_ROWS[] = {
     {.words = {"go"},
      .handler = goesOn<goDirection>,
      .takesTurn = true,
      .noun = NounKind::Direction,
-     .help = "go [direction]\tMove to a new location (.e.g. go north)\n",
-     .helpPlace = 1},
-    {.words = {"get", "take"},
-     .handler = goesOn<getHandler>,
-     .needsLight = true,
-     .takesTurn = true,
-     .noun = NounKind::ItemHere,
-     .help = "get [item]\tPick up an item\n",
-     .helpPlace = 4},
+     .help = "go [direction]\tMove to a new location (.e.g. go north)\n"},
     {.words = {"look"},
      .handler = goesOn<lookHandler>,
      .takesTurn = true,
      .noun = NounKind::AnythingInView,
-     .help = "look\t\tExamine your surroundings\nlook [noun]\tExamine a specific thing\n",
-     .helpPlace = 2},
-    {.words = {"use"},
-     .handler = goesOn<useItem>,
-     .takesTurn = true,
-     .noun = NounKind::ItemCarried,
-     .help = "use [item]\tUse an item\n",
-     .helpPlace = 5},
-    {.words = {"drop"},
-     .handler = goesOn<dropItem>,
-     .needsLight = true,
-     .takesTurn = true,
-     .noun = NounKind::ItemCarried,
-     .help = "drop [item]\tDrop an item\n",
-     .helpPlace = 6},
+     .help = "look\t\tExamine your surroundings\nlook [noun]\tExamine a specific thing\n"},
     {.words = {"talk", "speak"},
      .handler = goesOn<talkHandler>,
      .needsLight = true,
      .takesTurn = true,
      .noun = NounKind::CharacterHere,
-     .help = "talk [npc]\tSpeak to an NPC\n",
-     .helpPlace = 3},
+     .help = "talk [npc]\tSpeak to an NPC\n"},
+    {.words = {"get", "take"},
+     .handler = goesOn<getHandler>,
+     .needsLight = true,
+     .takesTurn = true,
+     .noun = NounKind::ItemHere,
+     .help = "get [item]\tPick up an item\n"},
+    {.words = {"use"},
+     .handler = goesOn<useItem>,
+     .takesTurn = true,
+     .noun = NounKind::ItemCarried,
+     .help = "use [item]\tUse an item\n"},
+    {.words = {"drop"},
+     .handler = goesOn<dropItem>,
+     .needsLight = true,
+     .takesTurn = true,
+     .noun = NounKind::ItemCarried,
+     .help = "drop [item]\tDrop an item\n"},
     {.words = {"give"},
      .handler = mayEnd<giveItem>,
      .needsLight = true,
      .takesTurn = true,
      .noun = NounKind::ItemCarried,
-     .help = "give [item]\tOffer an item to an NPC\n",
-     .helpPlace = 7},
+     .help = "give [item]\tOffer an item to an NPC\n"},
     {.words = {"equip"},
      .handler = goesOn<equipItem>,
      .needsLight = true,
      .takesTurn = true,
      .noun = NounKind::ItemCarried,
-     .help = "equip [item]\tEquip a piece of equipment\n",
-     .helpPlace = 8},
+     .help = "equip [item]\tEquip a piece of equipment\n"},
     {.words = {"remove", "unequip"},
      .handler = goesOn<removeItem>,
      .needsLight = true,
      .takesTurn = true,
      .noun = NounKind::ItemWorn,
-     .help = "remove [item]\tRemove a piece of equipment\n",
-     .helpPlace = 9},
+     .help = "remove [item]\tRemove a piece of equipment\n"},
     {.words = {"attack", "harm", "kill"},
      .handler = mayEnd<attackCharacter>,
      .needsLight = true,
      .takesTurn = true,
      .noun = NounKind::CharacterHere,
-     .help = "attack [target]\tEngage in combat\n",
-     .helpPlace = 10},
+     .help = "attack [target]\tEngage in combat\n"},
+    {.words = {"inventory", "i"},
+     .handler = goesOn<inventoryHandler>,
+     .help = "inventory\tView your inventory\n"},
+    {.words = {"stats"},
+     .handler = goesOn<statsHandler>,
+     .help = "stats\t\tView your status (HP, Gold, etc.)\n"},
+    {.words = {"time"},
+     .handler = goesOn<timeHandler>,
+     .help = "time\t\tView how much time has passed\n"},
     {.words = {"wait"},
      .handler = goesOn<waitHandler>,
      .needsLight = true,
      .takesTurn = true,
-     .help = "wait\t\tWait for one minute of game time\n",
-     .helpPlace = 14},
+     .help = "wait\t\tWait for one minute of game time\n"},
+    {.words = {"clear"}, .handler = goesOn<clearHandler>, .help = "clear\t\tClear the screen\n"},
+    {.words = {"save"},
+     .handler = goesOn<saveHandler>,
+     .help = "save\t\tSave the current game to a file\n"},
+    {.words = {"load"},
+     .handler = ofSession<loadHandler>,
+     .help = "load\t\tLoad an existing game from a file\n"},
     {.words = {"sound"},
      .handler = ofSession<soundHandler>,
      .noun = NounKind::OnOff,
-     .help = "sound [on/off]\tEnable/disable sound output\n",
-     .helpPlace = 18},
-    {.words = {"clear"},
-     .handler = goesOn<clearHandler>,
-     .help = "clear\t\tClear the screen\n",
-     .helpPlace = 15},
-    {.words = {"help"},
-     .handler = goesOn<showHelp>,
-     .help = "help\t\tPrint this help menu\n",
-     .helpPlace = 20},
-    {.words = {"stats"},
-     .handler = goesOn<statsHandler>,
-     .help = "stats\t\tView your status (HP, Gold, etc.)\n",
-     .helpPlace = 12},
-    {.words = {"inventory", "i"},
-     .handler = goesOn<inventoryHandler>,
-     .help = "inventory\tView your inventory\n",
-     .helpPlace = 11},
-    {.words = {"time"},
-     .handler = goesOn<timeHandler>,
-     .help = "time\t\tView how much time has passed\n",
-     .helpPlace = 13},
-    {.words = {"save"},
-     .handler = goesOn<saveHandler>,
-     .help = "save\t\tSave the current game to a file\n",
-     .helpPlace = 16},
-    {.words = {"load"},
-     .handler = ofSession<loadHandler>,
-     .help = "load\t\tLoad an existing game from a file\n",
-     .helpPlace = 17},
+     .help = "sound [on/off]\tEnable/disable sound output\n"},
+    {.words = {"help"}, .handler = goesOn<showHelp>, .help = "help\t\tPrint this help menu\n"},
     {.words = {"hug"},
      .handler = goesOn<hugCharacter>,
      .needsLight = true,
@@ -179,19 +156,20 @@ const std::span<const Command> commands(COMMAND_ROWS);
 
 // clang-format off
 
-// In the order they are tried: quitting comes before everything else.
+// In the order they are tried: quitting comes before everything else. A
+// help line is listed after the line of the verb named with it.
 constexpr SpecialWord SPECIAL_WORD_ROWS[] = {
-    {"quit", nullptr, quitGame, "quit\t\tQuit the game\n", 21},
-    {"exit", nullptr, quitGame, nullptr, 0},
-    {"history", nullptr, showCommandHistory, "history\t\tDisplay your recent command history\n", 19},
-    {"xyzzy", "POOF! Nothing happens.\n", nullptr, nullptr, 0},
-    {"plugh", "A hollow voice says, \"You can't do that here.\"\n", nullptr, nullptr, 0},
-    {"think", "You think...therefore, you are.\n", nullptr, nullptr, 0},
-    {"debug", "There are no bugs here, only features.\n", nullptr, nullptr, 0},
-    {nullptr, "Yes, that is your name...\n", nullptr, nullptr, 0},
-    {"pray", "You close your eyes and say a silent prayer to God.\n", answerPrayer, nullptr, 0},
-    {"sleep", "You can't just go to sleep here!\n", nullptr, nullptr, 0},
-    {"dance", "You bust out some questionable moves. Nobody is impressed.\n", nullptr, nullptr, 0},
+    {"quit", nullptr, quitGame, "quit\t\tQuit the game\n", "help"},
+    {"exit", nullptr, quitGame},
+    {HISTORY_WORD, nullptr, showCommandHistory, "history\t\tDisplay your recent command history\n", "sound"},
+    {"xyzzy", "POOF! Nothing happens.\n"},
+    {"plugh", "A hollow voice says, \"You can't do that here.\"\n"},
+    {"think", "You think...therefore, you are.\n"},
+    {"debug", "There are no bugs here, only features.\n"},
+    {nullptr, "Yes, that is your name...\n"},
+    {"pray", "You close your eyes and say a silent prayer to God.\n", answerPrayer},
+    {"sleep", "You can't just go to sleep here!\n"},
+    {"dance", "You bust out some questionable moves. Nobody is impressed.\n"},
 };
 
 const std::span<const SpecialWord> specialWords(SPECIAL_WORD_ROWS);
@@ -201,13 +179,13 @@ namespace {
 
 std::vector<Alias> makeAliases()
 {
-    std::vector<Alias> list = {{"look", "look around", false}};
-    for (const char* word : DIRECTION_WORDS)
+    std::vector<Alias> list = {{"look", std::string("look ") + vocabulary::AROUND[0], false}};
+    for (const char* word : vocabulary::DIRECTIONS)
         list.push_back({word, std::string("go ") + word, false});
     list.push_back({"inv", "inventory", true});
     list.push_back({"cls", "clear", true});
     // A direction's first letter is enough.
-    for (const char* word : DIRECTION_WORDS)
+    for (const char* word : vocabulary::DIRECTIONS)
         list.push_back({std::string(1, word[0]), std::string("go ") + word, true});
     list.push_back({"h", "help", true});
     return list;
@@ -216,11 +194,6 @@ std::vector<Alias> makeAliases()
 } // namespace
 
 const std::vector<Alias> aliases = makeAliases();
-
-const char* const badWords[] = {
-    "damn",   "shit", "fuck", "bastard",  "ass",  "crap",  "hell",   "dick",   "piss",
-    "bugger", "arse", "twat", "bollocks", "cunt", "bitch", "faggot", "retard", nullptr,
-};
 
 int findCommandIndex(const char* verb)
 {
@@ -237,19 +210,40 @@ int findLowerCaseCommand(const char* verb)
     return -1;
 }
 
+namespace {
+
+constexpr bool sameWord(const char* a, const char* b)
+{
+    return std::string_view(a) == std::string_view(b);
+}
+
+// Every help line of a special word follows a verb that has a line of its own.
+consteval bool helpLinesFollowVerbs()
+{
+    for (const SpecialWord& special : SPECIAL_WORD_ROWS) {
+        if (special.help == nullptr) continue;
+        bool found = false;
+        for (const Command& command : COMMAND_ROWS)
+            found = found || (command.help != nullptr && special.helpFollows != nullptr &&
+                              sameWord(command.words[0], special.helpFollows));
+        if (!found) return false;
+    }
+    return true;
+}
+static_assert(helpLinesFollowVerbs());
+
+} // namespace
+
 void drawHelp()
 {
-    // The lines of the commands and special words that have one, in their places.
-    std::vector<std::pair<int, const char*>> lines;
-    for (const Command& command : commands)
-        if (command.help) lines.emplace_back(command.helpPlace, command.help);
-    for (const SpecialWord& special : specialWords)
-        if (special.help) lines.emplace_back(special.helpPlace, special.help);
-    std::sort(lines.begin(), lines.end());
-
     out("Commands are:\n");
-    for (const auto& line : lines)
-        out("%s", line.second);
+    for (const Command& command : commands) {
+        if (command.help == nullptr) continue;
+        out("%s", command.help);
+        for (const SpecialWord& special : specialWords)
+            if (special.help != nullptr && sameWord(special.helpFollows, command.words[0]))
+                out("%s", special.help);
+    }
     out("(Shorthands are: ");
     const char* separator = "";
     for (const Alias& alias : aliases) {

@@ -41,8 +41,7 @@ struct Command {
     bool needsLight = false;
     bool takesTurn = false;
     NounKind noun = NounKind::None;
-    const char* help = nullptr; // its lines on the help screen
-    int helpPlace = 0;          // where they stand among the help lines
+    const char* help = nullptr; // its lines on the help screen, listed in the rows' order
     RecordUse record = RecordUse::Plain;
 };
 
@@ -50,11 +49,14 @@ struct Command {
 // then runs its action, if any.
 struct SpecialWord {
     const char* word; // nullptr: the player's own name
-    const char* reply;
-    Ending (*action)(RunTime& run);
-    const char* help;
-    int helpPlace;
+    const char* reply = nullptr;
+    Ending (*action)(RunTime& run) = nullptr;
+    const char* help = nullptr;
+    const char* helpFollows = nullptr; // the verb whose help line this one follows
 };
+
+// Not kept in the history it shows.
+constexpr const char* HISTORY_WORD = "history";
 
 // A whole line typed that stands for another.
 struct Alias {
@@ -66,12 +68,11 @@ struct Alias {
 extern const std::span<const Command> commands;
 extern const std::span<const SpecialWord> specialWords;
 extern const std::vector<Alias> aliases;
-extern const char* const badWords[]; // ends with nullptr
 
 // Index of the row one of whose words matches, ignoring case, or -1.
 int findCommandIndex(const char* verb);
 // The same for a verb already in lower case.
 int findLowerCaseCommand(const char* verb);
 
-// The help screen: the help lines of the rows in their places, then the shorthands.
+// The help screen: the rows' help lines in order, then the shorthands.
 void drawHelp();

@@ -7,6 +7,7 @@
 #include "commandTable.h"
 #include "directions.h"
 #include "presence.h"
+#include "vocabulary.h"
 
 namespace {
 
@@ -33,8 +34,12 @@ Words firstWords()
             if (word != nullptr) words.push_back(word);
     for (const Alias& alias : aliases)
         words.push_back(alias.input);
+    // In the alphabet's order, as the terminal's line editor lists them.
+    std::sort(words.begin(), words.end());
     return words;
 }
+
+void add(Words& words, WordList list) { words.insert(words.end(), list.begin(), list.end()); }
 
 void addItems(Words& words, const Item* slots, int first, int last)
 {
@@ -63,23 +68,26 @@ Words nounsFor(const GameState* state, const std::string& verb)
     const Item* carried = state->player.inventory;
     Words words;
     switch (commands[static_cast<std::size_t>(index)].noun) {
-    case NounKind::Direction:
-        words.assign(std::begin(DIRECTION_WORDS), std::end(DIRECTION_WORDS));
-        break;
+    case NounKind::Direction: add(words, vocabulary::DIRECTIONS); break;
     case NounKind::ItemHere:
-        words = {"item", "gold", "all", "both"};
+        add(words, vocabulary::LYING_ITEM);
+        add(words, vocabulary::GOLD);
+        add(words, vocabulary::ITEM_AND_GOLD);
         addLyingItem(words, state);
         break;
     case NounKind::ItemCarried: addItems(words, carried, 0, NUM_CARRIED - 1); break;
     case NounKind::ItemWorn: addItems(words, carried, SLOT_WEAPON, SLOT_ACCESSORY); break;
     case NounKind::CharacterHere: addCharactersHere(words, state); break;
     case NounKind::AnythingInView:
-        words = {"around"};
+        add(words, vocabulary::AROUND);
         addLyingItem(words, state);
         addItems(words, carried, 0, NUM_CARRIED - 1);
         addCharactersHere(words, state);
         break;
-    case NounKind::OnOff: words = {"on", "off"}; break;
+    case NounKind::OnOff:
+        add(words, vocabulary::ON);
+        add(words, vocabulary::OFF);
+        break;
     case NounKind::None: break;
     }
     return words;

@@ -19,6 +19,7 @@
 #include "transcript.h"
 #include "turnClock.h"
 #include "undo.h"
+#include "vocabulary.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ int getLookAction(const GameState* state, const char* noun)
 {
     // A bare "look" arrives as "look around"; "look" followed only by blanks
     // names nothing and is answered like any unknown thing.
-    if (noun == nullptr || strcmpi(noun, "around") == 0) return 0;
+    if (noun == nullptr || isOneOf(noun, vocabulary::AROUND)) return 0;
     if (itemIsHere(state, noun) || itemInInventory(&state->player, noun)) return 2;
     return 1;
 }
@@ -72,11 +73,11 @@ void getHandler(GameState* state, const char* noun)
     Location* here = &state->locations[state->player.locationId];
     if (noun[0] == '\0') {
         out("You must specify something to get!\n");
-    } else if (strcmpi(noun, "item") == 0 || strcmpi(noun, here->item.name) == 0) {
+    } else if (isOneOf(noun, vocabulary::LYING_ITEM) || strcmpi(noun, here->item.name) == 0) {
         getItem(state, &here->item);
-    } else if (strcmpi(noun, "gold") == 0) {
+    } else if (isOneOf(noun, vocabulary::GOLD)) {
         getGold(state);
-    } else if (strcmpi(noun, "both") == 0 || strcmpi(noun, "all") == 0) {
+    } else if (isOneOf(noun, vocabulary::ITEM_AND_GOLD)) {
         getItem(state, &here->item);
         getGold(state);
     } else {
@@ -111,14 +112,14 @@ void examineHandler(GameState* state, const char* noun)
 // "l" alone looks around, as "look" alone does.
 void shortLookHandler(GameState* state, const char* noun)
 {
-    lookHandler(state, noun[0] == '\0' ? "around" : noun);
+    lookHandler(state, noun[0] == '\0' ? vocabulary::AROUND[0] : noun);
 }
 
 void talkHandler(GameState* state, const char* noun)
 {
-    if (strcmpi(noun, "grue") == 0) {
+    if (isOneOf(noun, vocabulary::GRUE)) {
         out("You can't talk to the lurking grue!\n");
-    } else if (strcmpi(noun, "self") == 0) {
+    } else if (isOneOf(noun, vocabulary::TALKING_TO_ONESELF)) {
         out("Talking to yourself again, I see...\n");
     } else {
         talkToCharacter(state, noun);
@@ -132,14 +133,14 @@ void soundHandler(RunTime& run, const char* noun)
     GameState* state = &run.record;
     if (noun[0] == '\0') {
         out("Sound is currently %s", state->soundOn ? "Enabled.\n" : "Disabled.\n");
-    } else if (strcmpi(noun, "on") == 0) {
+    } else if (isOneOf(noun, vocabulary::ON)) {
         if (run.options.audioDisabled) {
             out("Sound cannot be enabled: audio was disabled at launch.\n");
         } else {
             state->soundOn = true;
             out("Sound enabled.\n");
         }
-    } else if (strcmpi(noun, "off") == 0) {
+    } else if (isOneOf(noun, vocabulary::OFF)) {
         state->soundOn = false;
         out("Sound disabled.\n");
     } else {

@@ -17,6 +17,7 @@
 #include "turnClock.h"
 #include "undo.h"
 #include "version.h"
+#include "vocabulary.h"
 
 namespace {
 
@@ -28,10 +29,10 @@ void askSex(Character* player)
 {
     char answer[LINE_SIZE];
     getInput(answer, sizeof answer);
-    if (isOneOf(answer, {"man", "male", "m", "boy"})) {
+    if (isOneOf(answer, vocabulary::MAN)) {
         out("Ah, a man...very well, then.\n");
         player->sex = SEX_MALE;
-    } else if (isOneOf(answer, {"woman", "female", "w", "f", "girl"})) {
+    } else if (isOneOf(answer, vocabulary::WOMAN)) {
         out("Ah, a woman...very well, then.\n");
         player->sex = SEX_FEMALE;
     } else {
@@ -63,8 +64,8 @@ void beginJourney(GameState* state)
 // Both words already in lower case.
 bool isBadWord(const char* word, const char* rest)
 {
-    for (int i = 0; badWords[i] != nullptr; ++i)
-        if (std::strcmp(word, badWords[i]) == 0 || std::strcmp(rest, badWords[i]) == 0) return true;
+    for (const char* bad : vocabulary::BAD_WORDS)
+        if (std::strcmp(word, bad) == 0 || std::strcmp(rest, bad) == 0) return true;
     return false;
 }
 
@@ -174,7 +175,7 @@ bool Session::readCommandLine(char* line, int size)
     char raw[LINE_SIZE];
     bool gotLine = getInput(raw, sizeof raw);
     normalizeInput(raw, line, size < LINE_SIZE ? size : LINE_SIZE);
-    if (line[0] != '\0' && strcmpi(line, "history") != 0) remember(line);
+    if (line[0] != '\0' && strcmpi(line, HISTORY_WORD) != 0) remember(line);
     return gotLine;
 }
 

@@ -28,6 +28,11 @@ void toLowerCase(const char* text, char* into, std::size_t size)
 
 bool isOneOf(const char* word, std::initializer_list<const char*> words)
 {
+    return isOneOf(word, WordList(words.begin(), words.size()));
+}
+
+bool isOneOf(const char* word, WordList words)
+{
     for (const char* candidate : words)
         if (strcmpi(word, candidate) == 0) return true;
     return false;

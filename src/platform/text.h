@@ -3,6 +3,10 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <span>
+
+// A list of words the game reads, in lower case.
+using WordList = std::span<const char* const>;
 
 // Case-insensitive comparison; 0 when equal.
 int strcmpi(const char* a, const char* b);
@@ -13,6 +17,7 @@ void toLowerCase(const char* text, char* into, std::size_t size);
 
 // True when the word equals one of the words, ignoring case.
 bool isOneOf(const char* word, std::initializer_list<const char*> words);
+bool isOneOf(const char* word, WordList words);
 
 // Prints text preceded by "a " or "an " (no newline).
 void printWithArticle(const char* text);

@@ -8,6 +8,7 @@
 #include "soundEffect.h"
 #include "standing.h"
 #include "text.h"
+#include "vocabulary.h"
 #include "worldIds.h"
 
 namespace {
@@ -39,7 +40,7 @@ bool confirmAttack(Character* defender)
     out("%s is not hostile! Attack anyway?\n", defender->name);
     char answer[ANSWER_SIZE];
     getInput(answer, sizeof answer);
-    if (strcmpi(answer, "yes") == 0 || strcmpi(answer, "y") == 0) return true;
+    if (isOneOf(answer, vocabulary::YES)) return true;
     out("You decide not to attack %s.\n", defender->name);
     return false;
 }
@@ -166,7 +167,7 @@ Ending attackCharacter(GameState* state, const char* noun)
         out("Self-harm is not the answer, %s.\n", state->player.name);
         return Ending::None;
     }
-    if (strcmpi(noun, "narrator") == 0) {
+    if (isOneOf(noun, vocabulary::NARRATOR)) {
         out("Hey, watch it! Don't go attacking me, %s!\n", state->player.name);
         return Ending::None;
     }

@@ -41,7 +41,7 @@ void printWays(const Location& here)
 {
     for (int dir = 0; dir < NUM_DIRECTIONS; ++dir) {
         if (here.exits[dir] < 0) continue;
-        const char* word = DIRECTION_WORDS[dir];
+        const char* word = vocabulary::DIRECTIONS[dir];
         out("%c%s: ", std::toupper(static_cast<unsigned char>(word[0])), word + 1);
         // A closed way keeps its secret: never say where it leads.
         if (here.exitLocks[dir] == WAY_LOCKED)
