@@ -12,8 +12,9 @@ namespace {
 constexpr std::size_t STEPS_KEPT = 100;
 // ...and older ones are kept too while all steps together hold no more.
 constexpr std::size_t STEP_BUDGET = 1 << 20;
-// Words compared at once before looking closer.
+// Words compared at once before looking closer, and closer still.
 constexpr std::size_t CHUNK = 64;
+constexpr std::size_t BLOCK = 8;
 
 using Word = std::uint64_t;
 constexpr std::size_t wordOf(std::size_t byte) { return byte / sizeof(Word); }
@@ -112,18 +113,50 @@ std::size_t UndoLog::bytesKept() const
     return sizeof *this + sizeof(GameState) + found.capacity() * sizeof(Word) + stepBytes();
 }
 
+namespace {
+
+// Whether any word in [first, last) differs from the copy; a whole block
+// of known length is compared without branches.
+bool blockDiffers(const unsigned char* now, const Word* old, std::size_t first, std::size_t last)
+{
+    Word differs = 0;
+    if (last - first == BLOCK) {
+        for (std::size_t i = 0; i < BLOCK; ++i)
+            differs |= wordAt(now, first + i) ^ old[first + i];
+    } else {
+        for (std::size_t w = first; w < last; ++w)
+            differs |= wordAt(now, w) ^ old[w];
+    }
+    return differs != 0;
+}
+
+} // namespace
+
 // Compares words [first, last) of the record with the copy, bringing the
 // copy up to date; the words that differed join this line's changes with
-// their old values. True when any differed.
+// their old values. True when any differed. The record is its bytes,
+// padding included, as a save writes them.
 bool UndoLog::compareWords(const unsigned char* now, std::size_t first, std::size_t last)
 {
+    const Word* old = kept.get();
+    bool any = false;
+    for (std::size_t chunk = first; chunk < last; chunk += CHUNK) {
+        std::size_t chunkEnd = std::min(chunk + CHUNK, last);
+        std::size_t bytes = (chunkEnd - chunk) * sizeof(Word);
+        if (std::memcmp(now + chunk * sizeof(Word), old + chunk, bytes) == 0) continue;
+        for (std::size_t start = chunk; start < chunkEnd; start += BLOCK) {
+            std::size_t end = std::min(start + BLOCK, chunkEnd);
+            if (!blockDiffers(now, old, start, end)) continue;
+            any = true;
+            noteChangedWords(now, start, end);
+        }
+    }
+    return any;
+}
+
+void UndoLog::noteChangedWords(const unsigned char* now, std::size_t first, std::size_t last)
+{
     Word* old = kept.get();
-    // The record is its bytes, padding included, as a save writes them.
-    bool few = last - first <= 8;
-    if (!few &&
-        std::memcmp(now + first * sizeof(Word), old + first, (last - first) * sizeof(Word)) == 0)
-        return false;
-    std::size_t foundBefore = found.size();
     for (std::size_t i = first; i < last; ++i) {
         Word word = wordAt(now, i);
         if (word == old[i]) continue;
@@ -138,14 +171,9 @@ bool UndoLog::compareWords(const unsigned char* now, std::size_t first, std::siz
         found.push_back(old[i]);
         old[i] = word;
     }
-    return found.size() != foundBefore;
 }
 
-void UndoLog::compareAll(const unsigned char* now)
-{
-    for (std::size_t start = 0; start < WORDS; start += CHUNK)
-        compareWords(now, start, std::min(start + CHUNK, WORDS));
-}
+void UndoLog::compareAll(const unsigned char* now) { compareWords(now, 0, WORDS); }
 
 // Where a line can change the record: the clock and the player; the place
 // the player stands in before or after it, and everyone there; elsewhere
@@ -167,17 +195,22 @@ void UndoLog::compareWhereLinesWrite(const unsigned char* now)
     };
 
     compareWords(now, PLAYER, WORDS);
+    auto placeStart = [](std::int32_t place) {
+        return PLACES + static_cast<std::size_t>(place) * PLACE_WORDS;
+    };
+    auto comparePlace = [&](std::int32_t place) {
+        if (place >= 0 && place < NUM_LOCATIONS)
+            compareWords(now, placeStart(place), placeStart(place) + PLACE_WORDS);
+    };
+    comparePlace(hereBefore);
+    if (hereAfter != hereBefore) comparePlace(hereAfter);
     // Mostly nothing changed elsewhere: one pass without branches tells.
     Word placesDiffer = 0;
-    for (std::size_t place = 0; place < NUM_LOCATIONS; ++place)
-        placesDiffer |= placeDiffers(now, old, PLACES + place * PLACE_WORDS);
-    for (std::int32_t place = 0; place < NUM_LOCATIONS; ++place) {
-        std::size_t first = PLACES + static_cast<std::size_t>(place) * PLACE_WORDS;
-        if (isHere(place))
-            compareWords(now, first, first + PLACE_WORDS);
-        else if (placesDiffer != 0 && placeDiffers(now, old, first) != 0)
-            compareParts(first, {PLACE_WAYS});
-    }
+    for (std::int32_t place = 0; place < NUM_LOCATIONS; ++place)
+        placesDiffer |= placeDiffers(now, old, placeStart(place));
+    for (std::int32_t place = 0; placesDiffer != 0 && place < NUM_LOCATIONS; ++place)
+        if (!isHere(place) && placeDiffers(now, old, placeStart(place)) != 0)
+            compareParts(placeStart(place), {PLACE_WAYS});
     Word charactersDiffer = 0;
     for (std::size_t id = 0; id < NUM_CHARACTERS; ++id)
         charactersDiffer |= characterDiffers(now, old, CHARACTERS + id * CHARACTER_WORDS);

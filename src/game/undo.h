@@ -70,6 +70,7 @@ private:
 
     std::size_t stepBytes() const;
     bool compareWords(const unsigned char* now, std::size_t first, std::size_t last);
+    void noteChangedWords(const unsigned char* now, std::size_t first, std::size_t last);
     void compareAll(const unsigned char* now);
     void compareWhereLinesWrite(const unsigned char* now);
     void keepStep(const char* line, const Word* before);
