@@ -285,18 +285,6 @@ std::unique_ptr<SaveStorage::Transcript> HostSaves::openTranscript(const std::st
                                                                    std::string& reason)
 {
     if (hostKeepsTranscripts() == 0) return SaveStorage::openTranscript(name, reason);
-    mkdir(TRANSCRIPT_FOLDER, 0777);
-    std::string path = std::string(TRANSCRIPT_FOLDER) + "/" + name + ".txt";
-    int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        reason = std::strerror(errno);
-        return nullptr;
-    }
-    struct stat status;
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        close(fd);
-        reason = "not a plain file";
-        return nullptr;
-    }
-    return std::make_unique<TranscriptFile>(fd);
+    // Node's file system under emscripten takes no terminal or waiting flags.
+    return TranscriptFile::openIn(TRANSCRIPT_FOLDER, name, 0, reason);
 }

@@ -2,10 +2,13 @@
 // Node host's storage both write transcripts so.
 #pragma once
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -14,6 +17,29 @@
 class TranscriptFile : public SaveStorage::Transcript {
 public:
     explicit TranscriptFile(int opened) : fd(opened) {}
+
+    // Opens NAME.txt in the folder, made if missing, to append to: only a
+    // plain file, as a transcript written into anything else could hang or
+    // end the game. Null, with the reason, when it cannot.
+    static std::unique_ptr<SaveStorage::Transcript>
+    openIn(const std::string& folder, const std::string& name, int extraFlags, std::string& reason)
+    {
+        mkdir(folder.c_str(), 0777);
+        std::string path = folder + "/" + name + ".txt";
+        int opened =
+            open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | extraFlags, 0666);
+        if (opened < 0) {
+            reason = std::strerror(errno);
+            return nullptr;
+        }
+        struct stat status;
+        if (fstat(opened, &status) != 0 || !S_ISREG(status.st_mode)) {
+            close(opened);
+            reason = "not a plain file";
+            return nullptr;
+        }
+        return std::make_unique<TranscriptFile>(opened);
+    }
     ~TranscriptFile() override { close(fd); }
     TranscriptFile(const TranscriptFile&) = delete;
     TranscriptFile& operator=(const TranscriptFile&) = delete;

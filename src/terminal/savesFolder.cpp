@@ -135,22 +135,6 @@ bool SavesFolder::remove(const std::string& name) { return std::remove(pathOf(na
 std::unique_ptr<SaveStorage::Transcript> SavesFolder::openTranscript(const std::string& name,
                                                                      std::string& reason)
 {
-    mkdir(transcripts.c_str(), 0777);
-    std::string path = transcripts + "/" + name + ".txt";
-    // Opened without waiting, as a FIFO left here would hang the game; and
-    // only a plain file is written to, as one whose reader goes away would
-    // end it.
-    int fd =
-        open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd < 0) {
-        reason = std::strerror(errno);
-        return nullptr;
-    }
-    struct stat status;
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        close(fd);
-        reason = "not a plain file";
-        return nullptr;
-    }
-    return std::make_unique<TranscriptFile>(fd);
+    // Opened without waiting, as a FIFO left here would hang the game.
+    return TranscriptFile::openIn(transcripts, name, O_NONBLOCK | O_NOCTTY, reason);
 }
