@@ -17,7 +17,6 @@ const char* possessivePronoun(int sex);
 
 // ---- Conversation and gestures ----
 void talkToCharacter(GameState* state, const char* noun);
-void talkToFae(GameState* state, Character* player, Character* fae, int standing);
 void talkToBlacksmith(GameState* state, Character* player, Character* smith);
 void lookAtCharacter(const GameState* state, const char* noun);
 void hugCharacter(GameState* state, const char* noun);
