@@ -17,6 +17,5 @@ const char* possessivePronoun(int sex);
 
 // ---- Conversation and gestures ----
 void talkToCharacter(GameState* state, const char* noun);
-void talkToBlacksmith(GameState* state, Character* player, Character* smith);
 void lookAtCharacter(const GameState* state, const char* noun);
 void hugCharacter(GameState* state, const char* noun);
