@@ -1,5 +1,6 @@
 #include "conversation.h"
 
+#include "afterlife.h"
 #include "blacksmith.h"
 #include "carriedItems.h"
 #include "fae.h"
@@ -87,32 +88,6 @@ void speakAsFriend(const Character& friendly, StandingBand band)
 void reactAsAnimal(const Character& animal, StandingBand band)
 {
     out("%s\n", bandLine(animal, band));
-}
-
-// The dead are sent back to the village from either realm of the afterlife.
-void reviveByGod(GameState* state, int standing)
-{
-    out("God sighs softly. \"You mucked that up a bit, didn't you...?\"\n");
-    out("God's eyes meet yours. \"Very well...I suppose you can have another chance.\"\n");
-    if (standing < 0)
-        out("God gazes at you with a quiet sadness. \"Your light is fading...don't let it be "
-            "lost.\"\n");
-    out("A bright light shimmers around you, and you feel your body tingling...\n\n");
-    state->player.hp = state->player.maxHp;
-    state->player.locationId = LOC_VILLAGE;
-    playEffect(state, "holy");
-    lookAround(state);
-}
-
-void reviveByDevil(GameState* state)
-{
-    out("The Devil grins. \"You've been a real monster up there...I'm impressed.\"\n");
-    out("The Devil stares at you, then wordlessly mouths something incomprehensible.\n");
-    out("An ominous glow surrounds you, and you feel your body tingling...\n\n");
-    state->player.hp = state->player.maxHp / 2;
-    state->player.locationId = LOC_VILLAGE;
-    playEffect(state, "demonic");
-    lookAround(state);
 }
 
 void confrontBlackQueen(Character* queen)
