@@ -5,11 +5,11 @@
 #include <utility>
 
 #include "carriedItems.h"
-#include "conversation.h"
 #include "directions.h"
 #include "fight.h"
 #include "gifts.h"
 #include "handlers.h"
+#include "hugs.h"
 #include "itemsInUse.h"
 #include "portsInUse.h"
 #include "runTime.h"

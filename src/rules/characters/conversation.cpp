@@ -1,20 +1,18 @@
+// The characters as the player meets them: finding who is here, tempers
+// cooling turn by turn, talking to them and looking at them. Talking hands
+// the merchants, the blacksmith, the fae, God, the Devil and the queens over
+// to their own files.
 #include "conversation.h"
 
 #include "afterlife.h"
 #include "blacksmith.h"
-#include "carriedItems.h"
 #include "fae.h"
 #include "portsInUse.h"
 #include "presence.h"
-#include "prompts.h"
 #include "queens.h"
-#include "recordLimits.h"
-#include "roomView.h"
 #include "shop.h"
-#include "soundEffect.h"
 #include "standing.h"
 #include "text.h"
-#include "worldIds.h"
 
 // ---- Who is here ----
 
@@ -49,7 +47,7 @@ void coolTempers(GameState* state)
     }
 }
 
-// ---- Conversation and gestures ----
+// ---- Talking and looking ----
 
 namespace {
 
@@ -89,33 +87,6 @@ void speakAsFriend(const Character& friendly, StandingBand band)
 void reactAsAnimal(const Character& animal, StandingBand band)
 {
     out("%s\n", bandLine(animal, band));
-}
-
-// ---- Hugs ----
-
-void hugGod(const GameState* state, StandingBand band)
-{
-    switch (band) {
-    case BAND_GOOD:
-        out("God giggles softly with a gentle blush. \"You always were My favourite...\"\n");
-        playEffect(state, "giggle");
-        break;
-    case BAND_NEUTRAL:
-        out("God stares at you in surprise, blushing softly. \"...you're bold.\"\n");
-        break;
-    case BAND_BAD:
-        out("God glares at you softly. \"I don't know what you want from Me...\"\n");
-        break;
-    }
-}
-
-void hugDevil(const GameState* state)
-{
-    if (state->faeState == FAE_GAVE_GOLD)
-        out("The Devil sighs, lips curling into a smirk. \"Of all the damned souls, I get the "
-            "clingy one...\"\n");
-    else
-        out("The Devil turns a brighter shade of red, somehow. \"Wh-what are you doing...?!\"\n");
 }
 
 } // namespace
@@ -167,48 +138,4 @@ void lookAtCharacter(const GameState* state, const char* noun)
         out("You can't look at that!\n");
     else
         out("%s\n", state->characters[id].description);
-}
-
-void hugCharacter(GameState* state, const char* noun)
-{
-    char answer[ANSWER_SIZE];
-    noun = nounOrAnswer(noun, "Who do you want to do that to?\n", answer);
-    if (meansSelf(noun)) {
-        out("I've heard of loving oneself before, but this is ridiculous...!\n");
-        return;
-    }
-    int id = findCharacterNamed(state, noun);
-    if (id < 0) {
-        out("There is nobody here!\n");
-        return;
-    }
-    const Character& character = state->characters[id];
-    if (!character.alive) {
-        out("You can't do that to a corpse...!\n");
-        return;
-    }
-    if (character.hostile) {
-        out("%s isn't in the mood for that!\n", character.name);
-        return;
-    }
-
-    StandingBand band = standingBand(calculateTrustScore(state));
-    switch (character.kind) {
-    case KIND_STATUE:
-        out("The %s remains immobile and doesn't respond.\n", character.species);
-        break;
-    case KIND_ANIMAL:
-        out("%s the %s blinks at you in utter confusion.\n", character.name, character.species);
-        break;
-    case KIND_GOD: hugGod(state, band); break;
-    case KIND_DEVIL: hugDevil(state); break;
-    default:
-        if (character.huggable)
-            out("%s the %s smiles warmly and returns the gesture.\n", character.name,
-                character.species);
-        else
-            out("I don't think %s the %s would agree with you.\n", character.name,
-                character.species);
-        break;
-    }
 }

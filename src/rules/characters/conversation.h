@@ -1,4 +1,5 @@
-// The characters: standing, cooling tempers, talking, looking and hugging.
+// The characters as the player meets them: finding who is here, tempers
+// cooling turn by turn, talking to them and looking at them.
 #pragma once
 
 #include "gameState.h"
@@ -15,7 +16,6 @@ bool meansSelf(const char* noun);
 // "his", "her" or "their", by Character::sex.
 const char* possessivePronoun(int sex);
 
-// ---- Conversation and gestures ----
+// ---- Talking and looking ----
 void talkToCharacter(GameState* state, const char* noun);
 void lookAtCharacter(const GameState* state, const char* noun);
-void hugCharacter(GameState* state, const char* noun);
