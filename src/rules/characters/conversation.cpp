@@ -24,12 +24,6 @@ int findCharacterNamed(const GameState* state, const char* noun)
     return found ? slotOf(state, *found) : -1;
 }
 
-int findFirstCharacterHere(const GameState* state)
-{
-    const Character* found = findCharacterHere(state, [](const Character&) { return true; });
-    return found ? slotOf(state, *found) : -1;
-}
-
 bool meansSelf(const char* noun) { return isOneOf(noun, {"self", "myself", "yourself"}); }
 
 const char* possessivePronoun(int sex)
@@ -50,6 +44,13 @@ void coolTempers(GameState* state)
 // ---- Talking and looking ----
 
 namespace {
+
+// The first character here at all (a bare "talk"), or -1.
+int findFirstCharacterHere(const GameState* state)
+{
+    const Character* found = findCharacterHere(state, [](const Character&) { return true; });
+    return found ? slotOf(state, *found) : -1;
+}
 
 const char* bandLine(const Character& character, StandingBand band)
 {

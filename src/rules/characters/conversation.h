@@ -7,8 +7,6 @@
 // ---- Who is here ----
 // The first character here answering to the noun by name or species, or -1.
 int findCharacterNamed(const GameState* state, const char* noun);
-// The first character here at all (a bare "talk"), or -1.
-int findFirstCharacterHere(const GameState* state);
 void coolTempers(GameState* state);
 
 // "self", "myself" or "yourself": the player means themselves.
