@@ -18,6 +18,31 @@
 
 namespace {
 
+// The help screen: the help lines of the rows in their places, then the shorthands.
+void drawHelp()
+{
+    // The lines of the commands and special words that have one, in their places.
+    std::vector<std::pair<int, const char*>> lines;
+    for (const Command& command : commands)
+        if (command.help) lines.emplace_back(command.helpPlace, command.help);
+    for (const SpecialWord& special : specialWords)
+        if (special.help) lines.emplace_back(special.helpPlace, special.help);
+    std::sort(lines.begin(), lines.end());
+
+    out("Commands are:\n");
+    for (const auto& line : lines)
+        out("%s", line.second);
+    out("(Shorthands are: ");
+    const char* separator = "";
+    for (const Alias& alias : aliases) {
+        if (!alias.shorthand) continue;
+        out("%s%s", separator, alias.input.c_str());
+        separator = ", ";
+    }
+    out(")\n");
+    out("(If you're feeling adventurous, try a few...magic words)\n");
+}
+
 // The help screen lists the table it belongs to.
 void showHelp(GameState*, const char*) { drawHelp(); }
 
@@ -235,28 +260,4 @@ int findLowerCaseCommand(const char* verb)
         for (const char* word : commands[i].words)
             if (word != nullptr && std::strcmp(word, verb) == 0) return static_cast<int>(i);
     return -1;
-}
-
-void drawHelp()
-{
-    // The lines of the commands and special words that have one, in their places.
-    std::vector<std::pair<int, const char*>> lines;
-    for (const Command& command : commands)
-        if (command.help) lines.emplace_back(command.helpPlace, command.help);
-    for (const SpecialWord& special : specialWords)
-        if (special.help) lines.emplace_back(special.helpPlace, special.help);
-    std::sort(lines.begin(), lines.end());
-
-    out("Commands are:\n");
-    for (const auto& line : lines)
-        out("%s", line.second);
-    out("(Shorthands are: ");
-    const char* separator = "";
-    for (const Alias& alias : aliases) {
-        if (!alias.shorthand) continue;
-        out("%s%s", separator, alias.input.c_str());
-        separator = ", ";
-    }
-    out(")\n");
-    out("(If you're feeling adventurous, try a few...magic words)\n");
 }

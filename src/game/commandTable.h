@@ -72,6 +72,3 @@ extern const char* const badWords[]; // ends with nullptr
 int findCommandIndex(const char* verb);
 // The same for a verb already in lower case.
 int findLowerCaseCommand(const char* verb);
-
-// The help screen: the help lines of the rows in their places, then the shorthands.
-void drawHelp();
