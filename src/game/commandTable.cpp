@@ -4,10 +4,10 @@
 #include <string_view>
 
 #include "carriedItems.h"
-#include "conversation.h"
 #include "fight.h"
 #include "gifts.h"
 #include "handlers.h"
+#include "hugs.h"
 #include "itemsInUse.h"
 #include "portsInUse.h"
 #include "runTime.h"
@@ -16,6 +16,33 @@
 #include "vocabulary.h"
 
 namespace {
+
+constexpr bool sameWord(const char* a, const char* b)
+{
+    return std::string_view(a) == std::string_view(b);
+}
+
+// The help screen: the rows' help lines in order, then the shorthands.
+void drawHelp()
+{
+    out("Commands are:\n");
+    for (const Command& command : commands) {
+        if (command.help == nullptr) continue;
+        out("%s", command.help);
+        for (const SpecialWord& special : specialWords)
+            if (special.help != nullptr && sameWord(special.helpFollows, command.words[0]))
+                out("%s", special.help);
+    }
+    out("(Shorthands are: ");
+    const char* separator = "";
+    for (const Alias& alias : aliases) {
+        if (!alias.shorthand) continue;
+        out("%s%s", separator, alias.input.c_str());
+        separator = ", ";
+    }
+    out(")\n");
+    out("(If you're feeling adventurous, try a few...magic words)\n");
+}
 
 // The help screen lists the table it belongs to.
 void showHelp(GameState*, const char*) { drawHelp(); }
@@ -212,11 +239,6 @@ int findLowerCaseCommand(const char* verb)
 
 namespace {
 
-constexpr bool sameWord(const char* a, const char* b)
-{
-    return std::string_view(a) == std::string_view(b);
-}
-
 // Every help line of a special word follows a verb that has a line of its own.
 consteval bool helpLinesFollowVerbs()
 {
@@ -233,24 +255,3 @@ consteval bool helpLinesFollowVerbs()
 static_assert(helpLinesFollowVerbs());
 
 } // namespace
-
-void drawHelp()
-{
-    out("Commands are:\n");
-    for (const Command& command : commands) {
-        if (command.help == nullptr) continue;
-        out("%s", command.help);
-        for (const SpecialWord& special : specialWords)
-            if (special.help != nullptr && sameWord(special.helpFollows, command.words[0]))
-                out("%s", special.help);
-    }
-    out("(Shorthands are: ");
-    const char* separator = "";
-    for (const Alias& alias : aliases) {
-        if (!alias.shorthand) continue;
-        out("%s%s", separator, alias.input.c_str());
-        separator = ", ";
-    }
-    out(")\n");
-    out("(If you're feeling adventurous, try a few...magic words)\n");
-}

@@ -73,6 +73,3 @@ extern const std::vector<Alias> aliases;
 int findCommandIndex(const char* verb);
 // The same for a verb already in lower case.
 int findLowerCaseCommand(const char* verb);
-
-// The help screen: the rows' help lines in order, then the shorthands.
-void drawHelp();

@@ -12,6 +12,18 @@ constexpr const char* DAYS_COLOUR = "\033[33m";
 constexpr const char* HOURS_COLOUR = "\033[36m";
 constexpr const char* MINUTES_COLOUR = "\033[35m";
 constexpr const char* RESET = "\033[0m";
+
+// On the hour, while the Black Queen lives, the player hears that she is
+// watching; once each hour, and not in her own mansion.
+void checkBlackQueenWatch(const GameState* state, int& lastNotice)
+{
+    int minutes = state->minutesPassed;
+    if (state->blackQueenSlain || minutes <= 0 || minutes % 60 != 0) return;
+    if (minutes == lastNotice || state->player.locationId == LOC_SCARLET_MANSION) return;
+    out("The Black Queen is watching...\n");
+    lastNotice = minutes;
+}
+
 } // namespace
 
 void applyTurnEffects(GameState* state, int& lastNotice)
@@ -24,15 +36,6 @@ void applyTurnEffects(GameState* state, int& lastNotice)
     coolTempers(state);
     burnLight(state);
     checkBlackQueenWatch(state, lastNotice);
-}
-
-void checkBlackQueenWatch(const GameState* state, int& lastNotice)
-{
-    int minutes = state->minutesPassed;
-    if (state->blackQueenSlain || minutes <= 0 || minutes % 60 != 0) return;
-    if (minutes == lastNotice || state->player.locationId == LOC_SCARLET_MANSION) return;
-    out("The Black Queen is watching...\n");
-    lastNotice = minutes;
 }
 
 void showTimePassed(const GameState* state)

@@ -6,4 +6,3 @@
 // `lastNotice` is the clock value of the last "watching" notice given.
 void applyTurnEffects(GameState* state, int& lastNotice);
 void showTimePassed(const GameState* state);
-void checkBlackQueenWatch(const GameState* state, int& lastNotice);

@@ -9,6 +9,8 @@
 #include "portsInUse.h"
 #include "text.h"
 
+namespace {
+
 void initGameState(GameState* state)
 {
     std::memcpy(state->locations, locations.data(), sizeof state->locations);
@@ -58,6 +60,8 @@ void initCharacters(GameState* state, Character* player)
         state->characters[slot] = characterTemplates[slot];
     handOutStartingItems(state);
 }
+
+} // namespace
 
 void buildFreshGame(GameState* state)
 {

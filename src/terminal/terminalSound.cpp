@@ -76,6 +76,43 @@ void closeDevice(ao_device* device)
     ao_close(device);
 }
 
+// Decodes the file and plays it to its end, or until the game closes; on the
+// sound's own thread.
+void playSound(const char* path)
+{
+    if (!ensureLibrary()) return;
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) return;
+    OggVorbis_File stream;
+    if (ov_open(file, &stream, nullptr, 0) != 0) {
+        std::fclose(file);
+        return;
+    }
+    vorbis_info* info = ov_info(&stream, -1);
+    ao_sample_format format{};
+    format.bits = 16;
+    format.rate = static_cast<int>(info->rate);
+    format.channels = info->channels;
+    format.byte_format = AO_FMT_LITTLE;
+    format.matrix = nullptr;
+    // A machine without a sound card must stay quiet on the terminal.
+    ao_option* options = nullptr;
+    ao_append_option(&options, "quiet", "");
+    ao_device* device = openDevice(&format, options);
+    ao_free_options(options);
+    if (device == nullptr) {
+        ov_clear(&stream);
+        return;
+    }
+    char buffer[4096];
+    int section = 0;
+    long bytes;
+    while (!stopping && (bytes = ov_read(&stream, buffer, sizeof buffer, 0, 2, 1, &section)) > 0)
+        ao_play(device, buffer, static_cast<uint_32>(bytes));
+    closeDevice(device);
+    ov_clear(&stream);
+}
+
 void* soundThread(void* argument)
 {
     char* path = static_cast<char*>(argument);
@@ -127,41 +164,6 @@ void playSoundAsync(const char* path)
         return;
     }
     pthread_detach(thread);
-}
-
-void playSound(const char* path)
-{
-    if (!ensureLibrary()) return;
-    std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) return;
-    OggVorbis_File stream;
-    if (ov_open(file, &stream, nullptr, 0) != 0) {
-        std::fclose(file);
-        return;
-    }
-    vorbis_info* info = ov_info(&stream, -1);
-    ao_sample_format format{};
-    format.bits = 16;
-    format.rate = static_cast<int>(info->rate);
-    format.channels = info->channels;
-    format.byte_format = AO_FMT_LITTLE;
-    format.matrix = nullptr;
-    // A machine without a sound card must stay quiet on the terminal.
-    ao_option* options = nullptr;
-    ao_append_option(&options, "quiet", "");
-    ao_device* device = openDevice(&format, options);
-    ao_free_options(options);
-    if (device == nullptr) {
-        ov_clear(&stream);
-        return;
-    }
-    char buffer[4096];
-    int section = 0;
-    long bytes;
-    while (!stopping && (bytes = ov_read(&stream, buffer, sizeof buffer, 0, 2, 1, &section)) > 0)
-        ao_play(device, buffer, static_cast<uint_32>(bytes));
-    closeDevice(device);
-    ov_clear(&stream);
 }
 
 TerminalSound::TerminalSound(bool noAudio) : silent(noAudio)

@@ -8,7 +8,6 @@
 void initAudio();
 void cleanupAudio();
 void playSoundAsync(const char* path);
-void playSound(const char* path);
 
 // How many sounds are playing right now.
 int playingSoundCount();

@@ -1,16 +1,18 @@
+// The characters as the player meets them: finding who is here, tempers
+// cooling turn by turn, talking to them and looking at them. Talking hands
+// the merchants, the blacksmith, the fae, God, the Devil and the queens over
+// to their own files.
 #include "conversation.h"
 
-#include "carriedItems.h"
+#include "afterlife.h"
+#include "blacksmith.h"
+#include "fae.h"
 #include "portsInUse.h"
 #include "presence.h"
-#include "prompts.h"
-#include "recordLimits.h"
-#include "roomView.h"
+#include "queens.h"
 #include "shop.h"
-#include "soundEffect.h"
 #include "standing.h"
 #include "text.h"
-#include "worldIds.h"
 
 // ---- Who is here ----
 
@@ -19,12 +21,6 @@ int findCharacterNamed(const GameState* state, const char* noun)
     const Character* found = findCharacterHere(state, [noun](const Character& character) {
         return strcmpi(character.name, noun) == 0 || strcmpi(character.species, noun) == 0;
     });
-    return found ? slotOf(state, *found) : -1;
-}
-
-int findFirstCharacterHere(const GameState* state)
-{
-    const Character* found = findCharacterHere(state, [](const Character&) { return true; });
     return found ? slotOf(state, *found) : -1;
 }
 
@@ -45,12 +41,16 @@ void coolTempers(GameState* state)
     }
 }
 
-// ---- Conversation and gestures ----
+// ---- Talking and looking ----
 
 namespace {
 
-constexpr int NAME_PRICE_IN_TRUST = 5; // what each soul thinks less of a nameless player
-constexpr int FAE_GIFT_GOLD = 25;
+// The first character here at all (a bare "talk"), or -1.
+int findFirstCharacterHere(const GameState* state)
+{
+    const Character* found = findCharacterHere(state, [](const Character&) { return true; });
+    return found ? slotOf(state, *found) : -1;
+}
 
 const char* bandLine(const Character& character, StandingBand band)
 {
@@ -88,212 +88,6 @@ void speakAsFriend(const Character& friendly, StandingBand band)
 void reactAsAnimal(const Character& animal, StandingBand band)
 {
     out("%s\n", bandLine(animal, band));
-}
-
-// The dead are sent back to the village from either realm of the afterlife.
-void reviveByGod(GameState* state, int standing)
-{
-    out("God sighs softly. \"You mucked that up a bit, didn't you...?\"\n");
-    out("God's eyes meet yours. \"Very well...I suppose you can have another chance.\"\n");
-    if (standing < 0)
-        out("God gazes at you with a quiet sadness. \"Your light is fading...don't let it be "
-            "lost.\"\n");
-    out("A bright light shimmers around you, and you feel your body tingling...\n\n");
-    state->player.hp = state->player.maxHp;
-    state->player.locationId = LOC_VILLAGE;
-    playEffect(state, "holy");
-    lookAround(state);
-}
-
-void reviveByDevil(GameState* state)
-{
-    out("The Devil grins. \"You've been a real monster up there...I'm impressed.\"\n");
-    out("The Devil stares at you, then wordlessly mouths something incomprehensible.\n");
-    out("An ominous glow surrounds you, and you feel your body tingling...\n\n");
-    state->player.hp = state->player.maxHp / 2;
-    state->player.locationId = LOC_VILLAGE;
-    playEffect(state, "demonic");
-    lookAround(state);
-}
-
-void confrontBlackQueen(Character* queen)
-{
-    out("The Black Queen narrows her eyes and glares at you...\n");
-    out("\"There is nothing to be said...and only one thing left undone.\"\n");
-    out("The Black Queen prepares to attack...!\n");
-    queen->hostile = true;
-    queen->cooldown = NEVER_CALMS;
-}
-
-void meetWhiteQueen(GameState* state, int standing)
-{
-    if (standing < 0) {
-        out("The White Queen shakes her head solemnly...\n");
-        out("\"I have nothing to say to the likes of you...\"\n");
-    } else if (state->blackQueenSlain) {
-        out("The White Queen looks at you sadly and closes her eyes.\n");
-        out("\"I see...so she has been slain, then? I knew this day would come eventually...\"\n");
-        out("She opens her eyes again. \"A path has opened to the east where she once "
-            "lived...\"\n");
-    } else {
-        out("The White Queen smiles warmly at you. \"I've been expecting you, %s.\"\n",
-            state->player.name);
-        out("\"Here...allow me to tend to your wounds.\"\n");
-        state->player.hp = state->player.maxHp;
-        out("Her brow furrows softly. \"Do not seek out the Black Queen...\"\n");
-    }
-}
-
-// ---- The fae ----
-
-void faeOpening(StandingBand band)
-{
-    switch (band) {
-    case BAND_GOOD: out("\"You glow, little ember. That name of yours? Keep it close.\"\n"); break;
-    case BAND_NEUTRAL:
-        out("\"Ah...one of the wandering kind. Curious eyes, curious heart.\"\n");
-        out("\"May I know who you are, before we deal?\"\n");
-        break;
-    case BAND_BAD:
-        out("\"So much shadow in you...I can almost hear it.\"\n");
-        out("\"Let me have your name. Just your name. No more, no less.\"\n");
-        break;
-    }
-}
-
-// A name given away is gone: the world thinks less of someone without one.
-void surrenderName(GameState* state)
-{
-    for (Character& character : state->characters)
-        if (character.kind != KIND_STATUE) changeTrust(&character, -NAME_PRICE_IN_TRUST);
-    copyText(state->player.name, sizeof state->player.name, "Nameless");
-    state->faeState = FAE_TOOK_NAME;
-}
-
-void faeHearsName(GameState* state, StandingBand band)
-{
-    switch (band) {
-    case BAND_GOOD: out("\"Names are precious. I want not yours, little ember.\"\n"); return;
-    case BAND_NEUTRAL: out("\"A fine name. Worn, but warm.\"\n"); break;
-    case BAND_BAD: out("\"Delicious. A name most sumptuous.\"\n"); break;
-    }
-    surrenderName(state);
-}
-
-void faeHearsOtherwise(GameState* state, const Character* fae, StandingBand band)
-{
-    switch (band) {
-    case BAND_GOOD:
-        out("\"Names are precious. I ask not for yours. But...I do offer this.\"\n");
-        out("The %s reaches out and hands you some gold...\n", fae->species);
-        addGold(state->player.gold, FAE_GIFT_GOLD);
-        state->faeState = FAE_GAVE_GOLD;
-        break;
-    case BAND_NEUTRAL: out("\"Mm. Perhaps another time, traveller...\"\n"); break;
-    case BAND_BAD:
-        out("\"Then you get nothing. But we will meet again...\"\n");
-        state->faeState = FAE_REFUSED;
-        break;
-    }
-}
-
-// ---- The blacksmith ----
-
-bool isRepairable(const Item& item)
-{
-    bool wearable =
-        item.type == ITEM_WEAPON || item.type == ITEM_ARMOUR || item.type == ITEM_ACCESSORY;
-    return item.id > 0 && item.durability < item.maxDurability && wearable;
-}
-
-int repairPrice(const Item& item) { return item.maxDurability - item.durability; }
-
-bool carriesRepairable(const Character* player)
-{
-    for (int slot = 0; slot < NUM_CARRIED; ++slot)
-        if (isRepairable(player->inventory[slot])) return true;
-    return false;
-}
-
-int findRepairable(const Character* player, const char* name)
-{
-    for (int slot = 0; slot < NUM_CARRIED; ++slot) {
-        const Item& item = player->inventory[slot];
-        if (isRepairable(item) && strcmpi(item.name, name) == 0) return slot;
-    }
-    return -1;
-}
-
-// One repair per visit; the caller says goodbye whatever happens here.
-void offerRepairs(GameState* state, Character* player, Character* smith)
-{
-    if (checkEmptyInventory(player)) {
-        out("\"Hang on a minute! You aren't carrying anything...!\"\n");
-        return;
-    }
-    if (!carriesRepairable(player)) {
-        out("\"Hey, wait! Looks like you don't need anything fixing!\"\n");
-        return;
-    }
-    for (int slot = 0; slot < NUM_CARRIED; ++slot) {
-        const Item& item = player->inventory[slot];
-        if (!isRepairable(item)) continue;
-        printItem(&item);
-        out(" (%dG)\n", repairPrice(item));
-    }
-
-    char answer[ANSWER_SIZE];
-    getInput(answer, sizeof answer);
-    if (isOneOf(answer, {"nothing", "none", "nowt"})) {
-        if (traderKnowsPlayer(smith))
-            out("\"Don't want anything fixing, %s? Fair enough...\"\n", player->name);
-        else
-            out("\"Oi, what are you playing at?! Don't muck me about...!\"\n");
-        return;
-    }
-    int slot = findRepairable(player, answer);
-    if (slot < 0) {
-        out("\"You don't have any of that!\"\n");
-        return;
-    }
-    Item& item = player->inventory[slot];
-    int price = repairPrice(item);
-    if (price > player->gold) {
-        out("\"You can't afford to repair that!\"\n");
-        return;
-    }
-    item.durability = item.maxDurability;
-    player->gold -= price;
-    out("%s repaired your %s for %d gold.\n", smith->name, item.name, price);
-    changeTrust(smith, 1);
-    playEffect(state, "anvil");
-}
-
-// ---- Hugs ----
-
-void hugGod(const GameState* state, StandingBand band)
-{
-    switch (band) {
-    case BAND_GOOD:
-        out("God giggles softly with a gentle blush. \"You always were My favourite...\"\n");
-        playEffect(state, "giggle");
-        break;
-    case BAND_NEUTRAL:
-        out("God stares at you in surprise, blushing softly. \"...you're bold.\"\n");
-        break;
-    case BAND_BAD:
-        out("God glares at you softly. \"I don't know what you want from Me...\"\n");
-        break;
-    }
-}
-
-void hugDevil(const GameState* state)
-{
-    if (state->faeState == FAE_GAVE_GOLD)
-        out("The Devil sighs, lips curling into a smirk. \"Of all the damned souls, I get the "
-            "clingy one...\"\n");
-    else
-        out("The Devil turns a brighter shade of red, somehow. \"Wh-what are you doing...?!\"\n");
 }
 
 } // namespace
@@ -334,36 +128,6 @@ void talkToCharacter(GameState* state, const char* noun)
     }
 }
 
-void talkToFae(GameState* state, Character* player, Character* fae, int standing)
-{
-    StandingBand band = standingBand(standing);
-    out("The %s greets you and says:\n", fae->species);
-    faeOpening(band);
-    out("(Tell it your name...?)\n");
-
-    char answer[ANSWER_SIZE];
-    getInput(answer, sizeof answer);
-    if (strcmpi(answer, player->name) == 0)
-        faeHearsName(state, band);
-    else
-        faeHearsOtherwise(state, fae, band);
-
-    // Once it has had its way, one way or another, the fae is gone for good.
-    if (state->faeState > FAE_SUMMONED) {
-        out("The %s suddenly vanishes without a trace...\n", fae->species);
-        fae->locationId = LOC_NOWHERE;
-        playEffect(state, "whispers");
-    }
-}
-
-void talkToBlacksmith(GameState* state, Character* player, Character* smith)
-{
-    out("%s the %s greets you!\n", smith->name, smith->species);
-    out("\"Alright, %s! What do you need fixing?\"\n", traderAddress(player, smith));
-    offerRepairs(state, player, smith);
-    out("\"Come again!\"\n");
-}
-
 void lookAtCharacter(const GameState* state, const char* noun)
 {
     if (meansSelf(noun)) {
@@ -375,48 +139,4 @@ void lookAtCharacter(const GameState* state, const char* noun)
         out("You can't look at that!\n");
     else
         out("%s\n", state->characters[id].description);
-}
-
-void hugCharacter(GameState* state, const char* noun)
-{
-    char answer[ANSWER_SIZE];
-    noun = nounOrAnswer(noun, "Who do you want to do that to?\n", answer);
-    if (meansSelf(noun)) {
-        out("I've heard of loving oneself before, but this is ridiculous...!\n");
-        return;
-    }
-    int id = findCharacterNamed(state, noun);
-    if (id < 0) {
-        out("There is nobody here!\n");
-        return;
-    }
-    const Character& character = state->characters[id];
-    if (!character.alive) {
-        out("You can't do that to a corpse...!\n");
-        return;
-    }
-    if (character.hostile) {
-        out("%s isn't in the mood for that!\n", character.name);
-        return;
-    }
-
-    StandingBand band = standingBand(calculateTrustScore(state));
-    switch (character.kind) {
-    case KIND_STATUE:
-        out("The %s remains immobile and doesn't respond.\n", character.species);
-        break;
-    case KIND_ANIMAL:
-        out("%s the %s blinks at you in utter confusion.\n", character.name, character.species);
-        break;
-    case KIND_GOD: hugGod(state, band); break;
-    case KIND_DEVIL: hugDevil(state); break;
-    default:
-        if (character.huggable)
-            out("%s the %s smiles warmly and returns the gesture.\n", character.name,
-                character.species);
-        else
-            out("I don't think %s the %s would agree with you.\n", character.name,
-                character.species);
-        break;
-    }
 }

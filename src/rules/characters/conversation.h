@@ -1,4 +1,5 @@
-// The characters: standing, cooling tempers, talking, looking and hugging.
+// The characters as the player meets them: finding who is here, tempers
+// cooling turn by turn, talking to them and looking at them.
 #pragma once
 
 #include "gameState.h"
@@ -6,8 +7,6 @@
 // ---- Who is here ----
 // The first character here answering to the noun by name or species, or -1.
 int findCharacterNamed(const GameState* state, const char* noun);
-// The first character here at all (a bare "talk"), or -1.
-int findFirstCharacterHere(const GameState* state);
 void coolTempers(GameState* state);
 
 // "self", "myself" or "yourself": the player means themselves.
@@ -15,9 +14,6 @@ bool meansSelf(const char* noun);
 // "his", "her" or "their", by Character::sex.
 const char* possessivePronoun(int sex);
 
-// ---- Conversation and gestures ----
+// ---- Talking and looking ----
 void talkToCharacter(GameState* state, const char* noun);
-void talkToFae(GameState* state, Character* player, Character* fae, int standing);
-void talkToBlacksmith(GameState* state, Character* player, Character* smith);
 void lookAtCharacter(const GameState* state, const char* noun);
-void hugCharacter(GameState* state, const char* noun);

@@ -97,67 +97,6 @@ const Item* chooseWare(const Character* player, const Character* merchant)
     return &merchant->inventory[slot];
 }
 
-void answerCustomer(GameState* state, Character* player, Character* merchant, const char* answer)
-{
-    if (isOneOf(answer, {"buying", "buy"}))
-        buyFromMerchant(state, player, merchant);
-    else if (isOneOf(answer, {"selling", "sell"}))
-        sellToMerchant(state, player, merchant);
-    else if (isOneOf(answer, {"looking", "look", "examine"}))
-        examineMerchant(player, merchant);
-    else if (isOneOf(answer, {"lottery", "lotto"}))
-        playLottery(state, player, merchant);
-    else
-        out("\"What do you mean, '%s'?!\"\n", answer);
-}
-
-void handOverPrize(GameState* state, Character* player, Character* merchant, int prizeId)
-{
-    int slot = findFreeSlot(player);
-    if (slot < 0) {
-        out("\"You can't carry any more! Here's your money back...\"\n");
-        player->gold += LOTTERY_PRICE;
-        return;
-    }
-    player->inventory[slot] = state->items[prizeId];
-    out("Got the %s.\n", state->items[prizeId].name);
-    changeTrust(merchant, 1);
-}
-
-} // namespace
-
-bool traderKnowsPlayer(const Character* trader) { return trader->trust >= FIRST_NAME_TRUST; }
-
-const char* traderAddress(const Character* player, const Character* trader)
-{
-    if (traderKnowsPlayer(trader)) return player->name;
-    if (player->sex == SEX_MALE) return "lad";
-    if (player->sex == SEX_FEMALE) return "lass";
-    return "stranger";
-}
-
-void talkToMerchant(GameState* state, Character* player, Character* merchant)
-{
-    out("%s the %s greets you!\n", merchant->name, merchant->species);
-    out("\"Hello, %s! Buying, selling, or looking?\"\n", traderAddress(player, merchant));
-    out("\"Or...play the lottery for only 5G! Get a seven, win a prize!\"\n");
-    out("(Enter 'no/nope/none/nothing' to quit)\n");
-
-    // Running out of input ends the visit as a "no" would.
-    char answer[ANSWER_SIZE];
-    bool answered = getInput(answer, sizeof answer);
-    while (answered && !isOneOf(answer, LEAVING_WORDS)) {
-        answerCustomer(state, player, merchant, answer);
-        out("\"Anything else?\"\n");
-        answered = getInput(answer, sizeof answer);
-    }
-
-    if (traderKnowsPlayer(merchant))
-        out("\"Take care, %s!\"\n", player->name);
-    else
-        out("\"See you later, then!\"\n");
-}
-
 void buyFromMerchant(GameState* state, Character* player, Character* merchant)
 {
     out("\"%s\"\n", merchant->dialogueGood);
@@ -225,6 +164,19 @@ void examineMerchant(const Character* player, const Character* merchant)
     out("%s\n", ware->description);
 }
 
+void handOverPrize(GameState* state, Character* player, Character* merchant, int prizeId)
+{
+    int slot = findFreeSlot(player);
+    if (slot < 0) {
+        out("\"You can't carry any more! Here's your money back...\"\n");
+        player->gold += LOTTERY_PRICE;
+        return;
+    }
+    player->inventory[slot] = state->items[prizeId];
+    out("Got the %s.\n", state->items[prizeId].name);
+    changeTrust(merchant, 1);
+}
+
 void playLottery(GameState* state, Character* player, Character* merchant)
 {
     if (player->gold < LOTTERY_PRICE) {
@@ -247,4 +199,52 @@ void playLottery(GameState* state, Character* player, Character* merchant)
     } else {
         out("\"Sorry...no prize this time, I'm afraid.\"\n");
     }
+}
+
+void answerCustomer(GameState* state, Character* player, Character* merchant, const char* answer)
+{
+    if (isOneOf(answer, {"buying", "buy"}))
+        buyFromMerchant(state, player, merchant);
+    else if (isOneOf(answer, {"selling", "sell"}))
+        sellToMerchant(state, player, merchant);
+    else if (isOneOf(answer, {"looking", "look", "examine"}))
+        examineMerchant(player, merchant);
+    else if (isOneOf(answer, {"lottery", "lotto"}))
+        playLottery(state, player, merchant);
+    else
+        out("\"What do you mean, '%s'?!\"\n", answer);
+}
+
+} // namespace
+
+bool traderKnowsPlayer(const Character* trader) { return trader->trust >= FIRST_NAME_TRUST; }
+
+const char* traderAddress(const Character* player, const Character* trader)
+{
+    if (traderKnowsPlayer(trader)) return player->name;
+    if (player->sex == SEX_MALE) return "lad";
+    if (player->sex == SEX_FEMALE) return "lass";
+    return "stranger";
+}
+
+void talkToMerchant(GameState* state, Character* player, Character* merchant)
+{
+    out("%s the %s greets you!\n", merchant->name, merchant->species);
+    out("\"Hello, %s! Buying, selling, or looking?\"\n", traderAddress(player, merchant));
+    out("\"Or...play the lottery for only 5G! Get a seven, win a prize!\"\n");
+    out("(Enter 'no/nope/none/nothing' to quit)\n");
+
+    // Running out of input ends the visit as a "no" would.
+    char answer[ANSWER_SIZE];
+    bool answered = getInput(answer, sizeof answer);
+    while (answered && !isOneOf(answer, LEAVING_WORDS)) {
+        answerCustomer(state, player, merchant, answer);
+        out("\"Anything else?\"\n");
+        answered = getInput(answer, sizeof answer);
+    }
+
+    if (traderKnowsPlayer(merchant))
+        out("\"Take care, %s!\"\n", player->name);
+    else
+        out("\"See you later, then!\"\n");
 }

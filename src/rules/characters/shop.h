@@ -4,10 +4,6 @@
 #include "gameState.h"
 
 void talkToMerchant(GameState* state, Character* player, Character* merchant);
-void buyFromMerchant(GameState* state, Character* player, Character* merchant);
-void sellToMerchant(GameState* state, Character* player, Character* merchant);
-void examineMerchant(const Character* player, const Character* merchant);
-void playLottery(GameState* state, Character* player, Character* merchant);
 
 // Traders (merchants and the blacksmith) call a customer by name once they
 // trust them well enough; until then by "lad", "lass" or "stranger".

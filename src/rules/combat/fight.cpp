@@ -136,6 +136,26 @@ void defenderDies(GameState* state, Character* attacker, Character* defender)
     if (defender->kind == KIND_BLACK_QUEEN) vanquishBlackQueen(state, defender);
 }
 
+// A fall in a fight sends the player to the Heavenly or the Infernal Realm by their
+// standing, stripped of what they wore and of half their gold; a blow from God or the
+// Devil shatters the soul and ends the journey.
+Ending playerDeath(GameState* state, Character* player, const Character* killer, int standing)
+{
+    if (isDivine(killer)) {
+        out("Your very soul shatters...!\n");
+        return Ending::SoulShattered;
+    }
+    out("You fall to the ground...\n");
+    player->hp = 1;
+    emptySlot(state, &player->inventory[SLOT_WEAPON]);
+    emptySlot(state, &player->inventory[SLOT_ARMOUR]);
+    emptySlot(state, &player->inventory[SLOT_ACCESSORY]);
+    if (player->gold > 0) player->gold /= 2;
+    out("...and awaken elsewhere...?\n");
+    player->locationId = standingBand(standing) == BAND_BAD ? LOC_HELL : LOC_HEAVEN;
+    return Ending::None;
+}
+
 Ending counterBlow(GameState* state, Character* attacker, Character* defender, int standing)
 {
     const Item& weapon = defender->inventory[SLOT_WEAPON];
@@ -155,6 +175,21 @@ Ending counterBlow(GameState* state, Character* attacker, Character* defender, i
     wearItem(state, &attacker->inventory[SLOT_ARMOUR], Wear::Announced);
     if (attacker->hp > 0) return Ending::None;
     return playerDeath(state, attacker, defender, standing);
+}
+
+// One exchange of blows: the player strikes, and a defender left standing strikes back.
+Ending combat(GameState* state, Character* attacker, Character* defender)
+{
+    int standing = calculateTrustScore(state);
+    if (!defender->hostile) {
+        if (!confirmAttack(defender)) return Ending::None;
+        turnHostile(defender, standing);
+    }
+    if (playerStrikes(state, attacker, defender)) {
+        defenderDies(state, attacker, defender);
+        return Ending::None;
+    }
+    return counterBlow(state, attacker, defender, standing);
 }
 
 } // namespace
@@ -186,35 +221,4 @@ Ending attackCharacter(GameState* state, const char* noun)
         return Ending::None;
     }
     return combat(state, &state->player, target);
-}
-
-Ending combat(GameState* state, Character* attacker, Character* defender)
-{
-    int standing = calculateTrustScore(state);
-    if (!defender->hostile) {
-        if (!confirmAttack(defender)) return Ending::None;
-        turnHostile(defender, standing);
-    }
-    if (playerStrikes(state, attacker, defender)) {
-        defenderDies(state, attacker, defender);
-        return Ending::None;
-    }
-    return counterBlow(state, attacker, defender, standing);
-}
-
-Ending playerDeath(GameState* state, Character* player, const Character* killer, int standing)
-{
-    if (isDivine(killer)) {
-        out("Your very soul shatters...!\n");
-        return Ending::SoulShattered;
-    }
-    out("You fall to the ground...\n");
-    player->hp = 1;
-    emptySlot(state, &player->inventory[SLOT_WEAPON]);
-    emptySlot(state, &player->inventory[SLOT_ARMOUR]);
-    emptySlot(state, &player->inventory[SLOT_ACCESSORY]);
-    if (player->gold > 0) player->gold /= 2;
-    out("...and awaken elsewhere...?\n");
-    player->locationId = standingBand(standing) == BAND_BAD ? LOC_HELL : LOC_HEAVEN;
-    return Ending::None;
 }

@@ -6,5 +6,3 @@
 
 // Death at the hands of God or the Devil ends the journey.
 Ending attackCharacter(GameState* state, const char* noun);
-Ending combat(GameState* state, Character* attacker, Character* defender);
-Ending playerDeath(GameState* state, Character* player, const Character* killer, int standing);

@@ -21,16 +21,17 @@ constexpr ItemMark ITEM_MARKS[] = {
     {"\033[33m", 'q'}, {"\033[93m", '@'}, {"\033[36m", 'B'}, {"\033[37m", '&'}, {"\033[1;33m", '^'},
 };
 
-} // namespace
-
-// ---- Inventories ----
-
+// No carried slot left empty.
 bool checkFullInventory(const Character* character)
 {
     for (int slot = 0; slot < NUM_CARRIED; ++slot)
         if (character->inventory[slot].id == 0) return false;
     return true;
 }
+
+} // namespace
+
+// ---- Inventories ----
 
 bool checkEmptyInventory(const Character* character)
 {

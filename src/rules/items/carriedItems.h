@@ -5,7 +5,6 @@
 #include "gameState.h"
 
 // ---- Inventories ----
-bool checkFullInventory(const Character* character);
 bool checkEmptyInventory(const Character* character);
 bool itemIsHere(const GameState* state, const char* noun);
 bool itemInInventory(const Character* character, const char* noun);

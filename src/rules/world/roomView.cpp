@@ -37,6 +37,21 @@ bool printAmbientLine(const AmbienceRow* row)
     return true;
 }
 
+void maybePrintAmbience(int locationId)
+{
+    // Places only murmur now and then: one look in six.
+    if (gameRandom() % 6 != 0) return;
+    printAmbientLine(findAmbience(locationId));
+}
+
+// The name of a location by id, or "Unknown".
+const char* getLocationNameByID(int id)
+{
+    for (const Location& location : locations)
+        if (location.id == id) return location.name;
+    return "Unknown";
+}
+
 void printWays(const Location& here)
 {
     for (int dir = 0; dir < NUM_DIRECTIONS; ++dir) {
@@ -76,13 +91,6 @@ void printCharacters(const GameState* state) { forEachCharacterHere(state, print
 
 } // namespace
 
-const char* getLocationNameByID(int id)
-{
-    for (const Location& location : locations)
-        if (location.id == id) return location.name;
-    return "Unknown";
-}
-
 void lookAround(const GameState* state)
 {
     int locationId = state->player.locationId;
@@ -102,13 +110,6 @@ void lookAround(const GameState* state)
     }
     if (here.gold > 0) out("There is %d gold here.\n", here.gold);
     printCharacters(state);
-}
-
-void maybePrintAmbience(int locationId)
-{
-    // Places only murmur now and then: one look in six.
-    if (gameRandom() % 6 != 0) return;
-    printAmbientLine(findAmbience(locationId));
 }
 
 void listenToAmbience(int locationId)

@@ -4,7 +4,6 @@
 #include "gameState.h"
 
 void goDirection(GameState* state, const char* word);
-void goToLocation(GameState* state, int destination, int lockState);
 
 // True for the two afterlife places, where nothing may be used or dropped.
 bool isAfterlife(int locationId);
