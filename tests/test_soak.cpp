@@ -74,8 +74,8 @@ std::string playableLine(const Vocabulary& words, std::mt19937& random)
 
 bool takesBackOrRepeats(const std::string& line)
 {
-    std::string verb = line.substr(0, line.find(' '));
-    return isOneOf(verb.c_str(), {"undo", "again", "g"});
+    int row = findCommandIndex(line.substr(0, line.find(' ')).c_str());
+    return row >= 0 && commands[static_cast<std::size_t>(row)].record != RecordUse::Plain;
 }
 
 // Plays a few random lines one at a time, then takes back every change

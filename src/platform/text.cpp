@@ -26,11 +26,6 @@ void toLowerCase(const char* text, char* into, std::size_t size)
     into[i] = '\0';
 }
 
-bool isOneOf(const char* word, std::initializer_list<const char*> words)
-{
-    return isOneOf(word, WordList(words.begin(), words.size()));
-}
-
 bool isOneOf(const char* word, WordList words)
 {
     for (const char* candidate : words)

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <initializer_list>
 #include <span>
 
 // A list of words the game reads, in lower case.
@@ -16,7 +15,6 @@ int strcmpi(const char* a, const char* b);
 void toLowerCase(const char* text, char* into, std::size_t size);
 
 // True when the word equals one of the words, ignoring case.
-bool isOneOf(const char* word, std::initializer_list<const char*> words);
 bool isOneOf(const char* word, WordList words);
 
 // Prints text preceded by "a " or "an " (no newline).

@@ -8,6 +8,7 @@
 #include "shop.h"
 #include "soundEffect.h"
 #include "text.h"
+#include "vocabulary.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ void offerRepairs(GameState* state, Character* player, Character* smith)
 
     char answer[ANSWER_SIZE];
     getInput(answer, sizeof answer);
-    if (isOneOf(answer, {"nothing", "none", "nowt"})) {
+    if (isOneOf(answer, vocabulary::NOTHING_WANTED)) {
         if (traderKnowsPlayer(smith))
             out("\"Don't want anything fixing, %s? Fair enough...\"\n", player->name);
         else

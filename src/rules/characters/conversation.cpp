@@ -13,6 +13,7 @@
 #include "shop.h"
 #include "standing.h"
 #include "text.h"
+#include "vocabulary.h"
 
 // ---- Who is here ----
 
@@ -24,7 +25,7 @@ int findCharacterNamed(const GameState* state, const char* noun)
     return found ? slotOf(state, *found) : -1;
 }
 
-bool meansSelf(const char* noun) { return isOneOf(noun, {"self", "myself", "yourself"}); }
+bool meansSelf(const char* noun) { return isOneOf(noun, vocabulary::ONESELF); }
 
 const char* possessivePronoun(int sex)
 {

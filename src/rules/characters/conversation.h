@@ -9,7 +9,7 @@
 int findCharacterNamed(const GameState* state, const char* noun);
 void coolTempers(GameState* state);
 
-// "self", "myself" or "yourself": the player means themselves.
+// The player means themselves.
 bool meansSelf(const char* noun);
 // "his", "her" or "their", by Character::sex.
 const char* possessivePronoun(int sex);

@@ -4,8 +4,6 @@
 // makes the merchant like the customer a little more.
 #include "shop.h"
 
-#include <initializer_list>
-
 #include "carriedItems.h"
 #include "items.h"
 #include "portsInUse.h"
@@ -13,15 +11,13 @@
 #include "recordLimits.h"
 #include "soundEffect.h"
 #include "text.h"
+#include "vocabulary.h"
 
 namespace {
 
 constexpr int FIRST_NAME_TRUST = 26;
 constexpr int LOTTERY_PRICE = 5;
 constexpr int LOTTERY_GRAND_NUMBER = 7;
-
-const std::initializer_list<const char*> REFUSAL_WORDS = {"nothing", "none", "nowt"};
-const std::initializer_list<const char*> LEAVING_WORDS = {"no", "nope", "none", "nothing"};
 
 void printPricedItem(const Item& item, int price)
 {
@@ -71,7 +67,7 @@ void refuseToTrade(const Character* player, const Character* merchant)
 bool readChoice(const Character* player, const Character* merchant, char* answer)
 {
     getInput(answer, ANSWER_SIZE);
-    if (isOneOf(answer, REFUSAL_WORDS)) {
+    if (isOneOf(answer, vocabulary::NOTHING_WANTED)) {
         refuseToTrade(player, merchant);
         return false;
     }
@@ -203,13 +199,13 @@ void playLottery(GameState* state, Character* player, Character* merchant)
 
 void answerCustomer(GameState* state, Character* player, Character* merchant, const char* answer)
 {
-    if (isOneOf(answer, {"buying", "buy"}))
+    if (isOneOf(answer, vocabulary::BUYING))
         buyFromMerchant(state, player, merchant);
-    else if (isOneOf(answer, {"selling", "sell"}))
+    else if (isOneOf(answer, vocabulary::SELLING))
         sellToMerchant(state, player, merchant);
-    else if (isOneOf(answer, {"looking", "look", "examine"}))
+    else if (isOneOf(answer, vocabulary::LOOKING))
         examineMerchant(player, merchant);
-    else if (isOneOf(answer, {"lottery", "lotto"}))
+    else if (isOneOf(answer, vocabulary::LOTTERY))
         playLottery(state, player, merchant);
     else
         out("\"What do you mean, '%s'?!\"\n", answer);
@@ -237,7 +233,7 @@ void talkToMerchant(GameState* state, Character* player, Character* merchant)
     // Running out of input ends the visit as a "no" would.
     char answer[ANSWER_SIZE];
     bool answered = getInput(answer, sizeof answer);
-    while (answered && !isOneOf(answer, LEAVING_WORDS)) {
+    while (answered && !isOneOf(answer, vocabulary::LEAVING_SHOP)) {
         answerCustomer(state, player, merchant, answer);
         out("\"Anything else?\"\n");
         answered = getInput(answer, sizeof answer);
