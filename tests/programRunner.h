@@ -26,4 +26,3 @@ int waitForExit(pid_t child, long* peakKb = nullptr);
 ProgramRun runProgram(const std::vector<std::string>& options, const std::string& input);
 
 std::string slurp(const std::string& path);
-bool endsWith(const std::string& text, const std::string& end);

@@ -46,7 +46,7 @@ TEST(Binary, OptionsAndExitCodes)
 
     ProgramRun twice = runProgram({"--no-audio", "--no-audio"}, "3\n");
     EXPECT_EQ(twice.status, 0);
-    EXPECT_TRUE(endsWith(twice.out, "3. Quit\n--> "));
+    EXPECT_TRUE(twice.out.ends_with("3. Quit\n--> "));
 }
 
 TEST(Binary, ASeedDrawsTheSameNumbersEveryRun)

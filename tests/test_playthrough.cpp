@@ -113,7 +113,7 @@ TEST(Playthrough, ThroughTheRealProgramTheJourneyEndsTheSameWay)
     ProgramRun left = playThroughThePipe(journey("playthrough-leave.txt"));
     EXPECT_EQ(left.status, 0);
     expectInOrder(left.out, ROAD_TO_THE_STATUE);
-    EXPECT_TRUE(endsWith(left.out, LEAVING));
+    EXPECT_TRUE(left.out.ends_with(LEAVING));
 }
 
 } // namespace

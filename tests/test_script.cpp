@@ -112,8 +112,8 @@ TEST(Script, TheFileHoldsWhatTheScreenShowedFromTheStartOn)
 
     // Once more: appended to, after a line saying when; quitting ends it.
     h.play({"script journey", "quit"});
-    EXPECT_TRUE(endsWith(fileRead("transcripts/journey.txt"),
-                         "journey.txt.\n@\n--> quit\nFarewell, Arlen!\n"));
+    EXPECT_TRUE(fileRead("transcripts/journey.txt")
+                    .ends_with("journey.txt.\n@\n--> quit\nFarewell, Arlen!\n"));
     EXPECT_EQ(h.errors(), "");
 }
 
