@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "gameHarness.h"
+#include "programRunner.h"
 #include "standing.h"
 
 namespace fs = std::filesystem;
@@ -331,22 +332,6 @@ private:
     bool endNoted = false;
 };
 
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::vector<std::string> transcriptFiles()
-{
-    std::vector<std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(ROOT))
-        if (entry.path().extension() == ".txt")
-            files.push_back(fs::relative(entry.path(), ROOT).string());
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 std::vector<std::string> linesOf(const std::string& text)
 {
     std::vector<std::string> lines;
@@ -356,9 +341,7 @@ std::vector<std::string> linesOf(const std::string& text)
     return lines;
 }
 
-// Where the two first part, as a unified diff: a few lines before, the
-// recorded lines and the played ones up to where they agree again (at most a
-// screenful of each), and a few lines after.
+// Where the two first part: a screenful of the recorded lines from there, and of the played.
 std::string firstDifference(const std::string& recorded, const std::string& played)
 {
     const std::vector<std::string> was = linesOf(recorded);
@@ -366,27 +349,12 @@ std::string firstDifference(const std::string& recorded, const std::string& play
     std::size_t start = 0;
     while (start < was.size() && start < is.size() && was[start] == is[start])
         ++start;
-    std::size_t wasEnd = was.size();
-    std::size_t isEnd = is.size();
-    while (wasEnd > start && isEnd > start && was[wasEnd - 1] == is[isEnd - 1]) {
-        --wasEnd;
-        --isEnd;
-    }
-    const std::size_t context = 3;
-    const std::size_t most = 20;
-    const std::size_t from = start > context ? start - context : 0;
     std::ostringstream diff;
-    diff << "--- recorded\n+++ played\n@@ -" << from + 1 << " +" << from + 1 << " @@\n";
-    for (std::size_t i = from; i < start; ++i)
-        diff << " " << was[i] << "\n";
-    for (std::size_t i = start; i < wasEnd && i < start + most; ++i)
+    diff << "--- recorded\n+++ played\n@@ -" << start + 1 << " +" << start + 1 << " @@\n";
+    for (std::size_t i = start; i < was.size() && i < start + 20; ++i)
         diff << "-" << was[i] << "\n";
-    if (wasEnd > start + most) diff << "-... " << wasEnd - start - most << " lines more\n";
-    for (std::size_t i = start; i < isEnd && i < start + most; ++i)
+    for (std::size_t i = start; i < is.size() && i < start + 20; ++i)
         diff << "+" << is[i] << "\n";
-    if (isEnd > start + most) diff << "+... " << isEnd - start - most << " lines more\n";
-    for (std::size_t i = wasEnd; i < was.size() && i < wasEnd + context; ++i)
-        diff << " " << was[i] << "\n";
     return diff.str();
 }
 
@@ -394,7 +362,7 @@ std::string firstDifference(const std::string& recorded, const std::string& play
 void playsAsRecorded(const fs::path& path)
 {
     ASSERT_TRUE(fs::is_regular_file(path)) << path << " is no transcript";
-    const std::string recorded = readFile(path);
+    const std::string recorded = slurp(path.string());
     const std::string played = Session().replay(recorded);
     if (std::getenv("TRANSCRIPT_UPDATE") && played != recorded) {
         std::ofstream(path, std::ios::binary) << played;
@@ -407,28 +375,15 @@ void playsAsRecorded(const fs::path& path)
                       << firstDifference(recorded, played);
 }
 
-class Transcript : public testing::TestWithParam<std::string> {};
-
-TEST_P(Transcript, PlaysAsRecorded) { playsAsRecorded(ROOT / GetParam()); }
-
 // ctest plays each file as a test of its own, the file named in TRANSCRIPT
 // (tests/CMakeLists.txt finds the files whenever the build runs), so a new
 // file is played after the next build without the test program changing.
+// Without TRANSCRIPT, every file is played.
 TEST(TranscriptFile, PlaysAsRecorded)
 {
-    const char* name = std::getenv("TRANSCRIPT");
-    if (name == nullptr) GTEST_SKIP() << "TRANSCRIPT names no file";
-    playsAsRecorded(ROOT / name);
+    if (const char* name = std::getenv("TRANSCRIPT")) return playsAsRecorded(ROOT / name);
+    for (const auto& entry : fs::recursive_directory_iterator(ROOT))
+        if (entry.path().extension() == ".txt") playsAsRecorded(entry.path());
 }
-
-std::string testName(const testing::TestParamInfo<std::string>& info)
-{
-    std::string name = info.param.substr(0, info.param.size() - 4);
-    std::replace_if(
-        name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Files, Transcript, testing::ValuesIn(transcriptFiles()), testName);
 
 } // namespace
