@@ -17,34 +17,56 @@ Words complete(GameHarness& h, const std::string& typed, std::size_t* start = nu
     return found.words;
 }
 
-TEST(Completion, FirstWordsAreVerbsAliasesAndSpecialWords)
+TEST(Completion, VerbsFirstThenWhatFitsTheVerbAndThePlace)
 {
+    struct Case {
+        int place;
+        const char* typed;
+        Words words;
+    };
+    // A Small Potion is carried and the Statue stands in the village; a
+    // Mushroom lies in the forest, where the wolf Koridai stands.
+    const int village = LOC_VILLAGE;
+    const int forest = LOC_MAGIC_FOREST;
+    const Case cases[] = {
+        {village, "ta", {"take", "talk"}},
+        {village, "IN", {"inventory", "inv"}},
+        {village, "xy", {"xyzzy"}},
+        {village, "qu", {"quit"}},
+        {village, "zz", {}},
+        {village, "und", {"undo"}},
+        // The short words complete as the words they stand for.
+        {village, "exa", {"examine"}},
+        {village, "x", {"xyzzy", "x"}},
+        {village, "i", {"inventory", "i", "inv"}},
+        {village, "l", {"look", "load", "listen", "l"}},
+        {village, "x ", {"around", "Small Potion", "Statue"}},
+        {village, "examine ", {"around", "Small Potion", "Statue"}},
+        {village, "l ", {"around", "Small Potion", "Statue"}},
+        {village, "i ", {}},
+        // A name and a kind differing only in case are offered once.
+        {village, "look Sta", {"Statue"}},
+        {village, "go ", {"north", "south", "east", "west", "up", "down"}},
+        {village, "  go  so", {"south"}},
+        {forest, "get ", {"item", "gold", "all", "both", "Mushroom"}},
+        {forest, "talk ", {"Koridai", "wolf"}},
+        {forest, "look ", {"around", "Mushroom", "Small Potion", "Koridai", "wolf"}},
+        {forest, "use small", {"Small Potion"}},
+        {forest, "remove ", {"Sword", "Tunic"}},
+        {forest, "equip Sw", {}}, // worn, not carried
+        {forest, "sound o", {"on", "off"}},
+        {forest, "wait ", {}},
+    };
     GameHarness h;
-    EXPECT_EQ(complete(h, "ta"), (Words{"take", "talk"}));
-    EXPECT_EQ(complete(h, "IN"), (Words{"inventory", "inv"}));
-    EXPECT_EQ(complete(h, "xy"), (Words{"xyzzy"}));
-    EXPECT_EQ(complete(h, "qu"), (Words{"quit"}));
-    EXPECT_EQ(complete(h, "zz"), Words{});
-}
-
-TEST(Completion, NounsFitTheVerbAndThePlace)
-{
-    GameHarness h;
+    for (const Case& c : cases) {
+        h.moveTo(c.place);
+        EXPECT_EQ(complete(h, c.typed), c.words) << c.typed;
+    }
     std::size_t start = 0;
-    EXPECT_EQ(complete(h, "go ", &start), (Words{"north", "south", "east", "west", "up", "down"}));
+    complete(h, "go ", &start);
     EXPECT_EQ(start, 3u);
-    EXPECT_EQ(complete(h, "  go  so", &start), (Words{"south"}));
+    complete(h, "  go  so", &start);
     EXPECT_EQ(start, 6u);
-    h.moveTo(LOC_MAGIC_FOREST); // a Mushroom lies here, the wolf Koridai stands here
-    EXPECT_EQ(complete(h, "get "), (Words{"item", "gold", "all", "both", "Mushroom"}));
-    EXPECT_EQ(complete(h, "talk "), (Words{"Koridai", "wolf"}));
-    EXPECT_EQ(complete(h, "look "),
-              (Words{"around", "Mushroom", "Small Potion", "Koridai", "wolf"}));
-    EXPECT_EQ(complete(h, "use small"), (Words{"Small Potion"}));
-    EXPECT_EQ(complete(h, "remove "), (Words{"Sword", "Tunic"}));
-    EXPECT_EQ(complete(h, "equip Sw"), Words{}); // worn, not carried
-    EXPECT_EQ(complete(h, "sound o"), (Words{"on", "off"}));
-    EXPECT_EQ(complete(h, "wait "), Words{});
 }
 
 TEST(Completion, CompletingChangesNothingTheGamePrints)
@@ -78,25 +100,6 @@ TEST(Completion, WorksInARealTerminal)
     ASSERT_TRUE(terminal.waitFor("Drank the Small Potion. Restored 10 HP.")) << terminal.screen;
     terminal.type("quit\r");
     ASSERT_TRUE(terminal.waitFor("Farewell, Fern!"));
-}
-
-TEST(Completion, TheShortWordsCompleteAsTheWordsTheyStandFor)
-{
-    GameHarness h;
-    EXPECT_EQ(complete(h, "exa"), (Words{"examine"}));
-    EXPECT_EQ(complete(h, "x"), (Words{"xyzzy", "x"}));
-    EXPECT_EQ(complete(h, "i"), (Words{"inventory", "i", "inv"}));
-    EXPECT_EQ(complete(h, "l"), (Words{"look", "load", "listen", "l"}));
-    for (const char* verb : {"x ", "examine ", "l "})
-        EXPECT_EQ(complete(h, verb), (Words{"around", "Small Potion", "Statue"})) << verb;
-    EXPECT_EQ(complete(h, "i "), Words{});
-}
-
-TEST(Completion, ANameAndAKindDifferingInCaseAreOfferedOnce)
-{
-    GameHarness h; // the Statue stands in the village
-    EXPECT_EQ(complete(h, "look Sta"), (Words{"Statue"}));
-    EXPECT_EQ(complete(h, "und"), (Words{"undo"}));
 }
 
 } // namespace
