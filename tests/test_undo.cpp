@@ -1,10 +1,7 @@
-// Taking commands back and the list of saves (repeating a line is played in
-// the command transcripts).
+// Taking commands back (repeating a line is played in the command transcripts).
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -13,8 +10,6 @@
 #include "programRunner.h"
 #include "terminalDriver.h"
 #include "worldIds.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -247,49 +242,6 @@ TEST(Undo, KeepsAtLeastAHundredCommands)
     std::vector<std::string> undos(100, "undo");
     h.play(undos);
     EXPECT_EQ(h.game().minutesPassed, 50);
-}
-
-TEST(Saves, ListsNewestFirstAndCallsRefusedFilesDamaged)
-{
-    TempDir dir;
-    GameHarness h;
-    EXPECT_EQ(h.play({"saves"}), PROMPT + "There are no saved games yet.\n");
-    h.play({"wait", "save", "older", "n", "save", "newer"});
-    std::ofstream("saves/broken.dat.gz") << "not a game";
-    std::ofstream("saves/notes.txt") << "not a save";
-    // A name made outside the game must not steer the terminal.
-    std::ofstream("saves/\033]0;title\007.dat.gz") << "not a game";
-    auto now = fs::file_time_type::clock::now();
-    fs::last_write_time("saves/older.dat.gz", now - std::chrono::hours(2));
-    fs::last_write_time("saves/newer.dat.gz", now - std::chrono::hours(1));
-    std::string listing = h.play({"saves"});
-    std::size_t at = 0;
-    for (const char* line :
-         {"Saved games, newest first (type the name at the load prompt):\n",
-          "  broken: damaged, cannot be loaded; written ",
-          "  newer: Arlen at the Magic Forest, 2 minute(s) played; written ",
-          "  older: Arlen at the Peaceful Village, 1 minute(s) played; written "}) {
-        at = listing.find(line, at);
-        ASSERT_NE(at, std::string::npos) << line << " in\n" << listing;
-    }
-    EXPECT_EQ(listing.find("notes"), std::string::npos);
-    EXPECT_NE(listing.find("  ]0;title: damaged"), std::string::npos);
-    EXPECT_EQ(listing.find_first_of("\033\007"), std::string::npos);
-    EXPECT_EQ(h.game().minutesPassed, 2);
-}
-
-TEST(Saves, ListsNewestFirstWithinOneSecond)
-{
-    TempDir dir;
-    GameHarness h;
-    h.play({"save", "a-older", "wait", "save", "b-newer"});
-    // Both in one second, the later one a millisecond after: not by name.
-    auto second = fs::file_time_type::clock::now() - std::chrono::hours(1);
-    second -= second.time_since_epoch() % std::chrono::seconds(1);
-    fs::last_write_time("saves/a-older.dat.gz", second + std::chrono::milliseconds(1));
-    fs::last_write_time("saves/b-newer.dat.gz", second + std::chrono::milliseconds(2));
-    std::string listing = h.play({"saves"});
-    EXPECT_LT(listing.find("  b-newer: "), listing.find("  a-older: ")) << listing;
 }
 
 } // namespace
