@@ -71,3 +71,16 @@ bool Terminal::waitFor(const std::string& text)
     seen = screen.find(text, seen) + text.size();
     return true;
 }
+
+testing::AssertionResult Terminal::play(const Steps& steps, bool editorFirst)
+{
+    for (const auto& [keys, text] : steps) {
+        if (editorFirst) waitForEditor();
+        type(keys);
+        if (!waitFor(text))
+            return testing::AssertionFailure()
+                   << "no \"" << text << "\" after typing \"" << keys << "\"; the screen:\n"
+                   << screen;
+    }
+    return testing::AssertionSuccess();
+}

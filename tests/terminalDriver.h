@@ -3,8 +3,12 @@
 
 #include <sys/types.h>
 
+#include <gtest/gtest.h>
+
 #include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 class Terminal {
 public:
@@ -25,6 +29,11 @@ public:
     // milliseconds; the long wait only spares a busy machine a false failure
     // and never slows a passing test.
     bool waitFor(const std::string& text);
+    // Types each step's keys (once the line editor waits for them, where
+    // asked) and waits for the step's text; fails at the first text that
+    // never shows.
+    using Steps = std::vector<std::pair<std::string, std::string>>;
+    testing::AssertionResult play(const Steps& steps, bool editorFirst = false);
     std::string screen;
 
 private:

@@ -83,37 +83,24 @@ TEST(Binary, TypedPlayShowsThePromptAndRecallsHistoryWithTheUpArrow)
 {
     PlayFolder dir;
     Terminal terminal;
-    ASSERT_TRUE(terminal.waitFor("3. Quit")) << terminal.screen;
-    ASSERT_TRUE(terminal.waitFor("--> "));
-    terminal.type("1\r");
-    ASSERT_TRUE(terminal.waitFor("What is your name, wanderer?"));
-    terminal.type("Rook\r");
-    ASSERT_TRUE(terminal.waitFor("Or...?"));
-    terminal.type("m\r");
-    ASSERT_TRUE(terminal.waitFor("You are at the Peaceful Village."));
-    terminal.type("wait\r");
-    ASSERT_TRUE(terminal.waitFor("You wait patiently for a minute...")) << terminal.screen;
-    // Up arrow brings back "wait"; Enter runs it again.
-    terminal.type("\033[A\r");
-    ASSERT_TRUE(terminal.waitFor("You wait patiently for a minute...")) << terminal.screen;
-    terminal.type("time\r");
-    ASSERT_TRUE(terminal.waitFor("2 minute(s)")) << terminal.screen;
-    // The save prompts read plain lines between line-editor prompts.
-    terminal.type("save\r");
-    ASSERT_TRUE(terminal.waitFor("Enter a name for your save file: "));
-    terminal.type("typed\r");
-    ASSERT_TRUE(terminal.waitFor("Game saved to saves/typed.dat.gz successfully."));
-    terminal.type("save\r");
-    ASSERT_TRUE(terminal.waitFor("Enter a name for your save file: "));
-    terminal.type("typed\r");
-    ASSERT_TRUE(terminal.waitFor("Overwrite? (y/n): "));
-    terminal.type("n\r");
-    ASSERT_TRUE(terminal.waitFor("Save cancelled."));
-    // Three steps back in the history, past the two saves: "time".
-    terminal.type("\033[A\033[A\033[A\r");
-    ASSERT_TRUE(terminal.waitFor("2 minute(s)")) << terminal.screen;
-    terminal.type("quit\r");
-    ASSERT_TRUE(terminal.waitFor("Farewell, Rook!"));
+    EXPECT_TRUE(terminal.play({{"", "3. Quit"},
+                               {"", "--> "},
+                               {"1\r", "What is your name, wanderer?"},
+                               {"Rook\r", "Or...?"},
+                               {"m\r", "You are at the Peaceful Village."},
+                               {"wait\r", "You wait patiently for a minute..."},
+                               // Up arrow brings back "wait"; Enter runs it again.
+                               {"\033[A\r", "You wait patiently for a minute..."},
+                               {"time\r", "2 minute(s)"},
+                               // The save prompts read plain lines between line-editor prompts.
+                               {"save\r", "Enter a name for your save file: "},
+                               {"typed\r", "Game saved to saves/typed.dat.gz successfully."},
+                               {"save\r", "Enter a name for your save file: "},
+                               {"typed\r", "Overwrite? (y/n): "},
+                               {"n\r", "Save cancelled."},
+                               // Three steps back in the history, past the two saves: "time".
+                               {"\033[A\033[A\033[A\r", "2 minute(s)"},
+                               {"quit\r", "Farewell, Rook!"}}));
 }
 
 // The installed command, started where its data folder is not the

@@ -82,24 +82,17 @@ TEST(Completion, CompletingChangesNothingTheGamePrints)
 TEST(Completion, WorksInARealTerminal)
 {
     Terminal terminal;
-    ASSERT_TRUE(terminal.waitFor("--> "));
-    terminal.type("1\rFern\rf\r");
-    ASSERT_TRUE(terminal.waitFor("You are at the Peaceful Village."));
-    // A name and a kind differing only in case are one word.
-    terminal.type("look Sta\t\r");
-    ASSERT_TRUE(terminal.waitFor("look Statue")) << terminal.screen;
-    terminal.type("exa\tSmall\t\r");
-    ASSERT_TRUE(terminal.waitFor("You examine the Small Potion...")) << terminal.screen;
-    // A verb gets a blank after it; a direction does not.
-    terminal.type("go\tno\t\r");
-    ASSERT_TRUE(terminal.waitFor("You are at the Magic Forest.")) << terminal.screen;
-    terminal.type("ge\tMu\t\r");
-    ASSERT_TRUE(terminal.waitFor("Got the Mushroom.")) << terminal.screen;
-    // Names with a blank in them complete whole.
-    terminal.type("use Small P\t\r");
-    ASSERT_TRUE(terminal.waitFor("Drank the Small Potion. Restored 10 HP.")) << terminal.screen;
-    terminal.type("quit\r");
-    ASSERT_TRUE(terminal.waitFor("Farewell, Fern!"));
+    EXPECT_TRUE(terminal.play({{"", "--> "},
+                               {"1\rFern\rf\r", "You are at the Peaceful Village."},
+                               // A name and a kind differing only in case are one word.
+                               {"look Sta\t\r", "look Statue"},
+                               {"exa\tSmall\t\r", "You examine the Small Potion..."},
+                               // A verb gets a blank after it; a direction does not.
+                               {"go\tno\t\r", "You are at the Magic Forest."},
+                               {"ge\tMu\t\r", "Got the Mushroom."},
+                               // Names with a blank in them complete whole.
+                               {"use Small P\t\r", "Drank the Small Potion. Restored 10 HP."},
+                               {"quit\r", "Farewell, Fern!"}}));
 }
 
 } // namespace

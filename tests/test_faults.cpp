@@ -285,17 +285,14 @@ struct TypedJourney : TempDir {
 TEST(Faults, LinesTypedOrPastedAheadAnswerThePromptsThatAskForThem)
 {
     TypedJourney play;
-    play.terminal.type("save\rahead\rstats\r");
-    ASSERT_TRUE(play.terminal.waitFor("Game saved to saves/ahead.dat.gz successfully."))
-        << play.terminal.screen;
-    ASSERT_TRUE(play.terminal.waitFor("Name: Fern"));
+    ASSERT_TRUE(play.terminal.play(
+        {{"save\rahead\rstats\r", "saves/ahead.dat.gz successfully."}, {"", "Name: Fern"}}));
     // The game never asks the terminal to mark pastes, which would hand a
     // pasted block over as one line.
     EXPECT_EQ(play.terminal.screen.find("\033[?2004h"), std::string::npos);
-    play.terminal.type("save\rahead\ry\rtime\r");
-    ASSERT_TRUE(play.terminal.waitFor("Overwrite? (y/n): ")) << play.terminal.screen;
-    ASSERT_TRUE(play.terminal.waitFor("Game saved to saves/ahead.dat.gz successfully."));
-    ASSERT_TRUE(play.terminal.waitFor("minute(s)"));
+    EXPECT_TRUE(play.terminal.play({{"save\rahead\ry\rtime\r", "Overwrite? (y/n): "},
+                                    {"", "saves/ahead.dat.gz successfully."},
+                                    {"", "minute(s)"}}));
 }
 
 TEST(Faults, EndOfInputAtATypedPromptCancelsOnlyThatPrompt)

@@ -320,18 +320,12 @@ TEST(SaveLoad, TabCompletesASaveNameInARealTerminalAtBothPrompts)
     GameHarness h;
     h.play({"save", "journey", "save", "my trip"});
     Terminal terminal;
-    ASSERT_TRUE(terminal.waitFor("--> "));
-    terminal.type("2\r");
-    ASSERT_TRUE(terminal.waitFor("to load: "));
-    terminal.type("jou\t\r");
-    ASSERT_TRUE(terminal.waitFor("Game loaded from saves/journey.dat.gz successfully."))
-        << terminal.screen;
-    terminal.type("save\r");
-    ASSERT_TRUE(terminal.waitFor("save file: "));
-    terminal.type("my t\t\r");
-    ASSERT_TRUE(terminal.waitFor("A save file named 'my_trip' already exists.")) << terminal.screen;
-    terminal.type("n\r");
-    ASSERT_TRUE(terminal.waitFor("Save cancelled.")) << terminal.screen;
+    EXPECT_TRUE(terminal.play({{"", "--> "},
+                               {"2\r", "to load: "},
+                               {"jou\t\r", "Game loaded from saves/journey.dat.gz successfully."},
+                               {"save\r", "save file: "},
+                               {"my t\t\r", "A save file named 'my_trip' already exists."},
+                               {"n\r", "Save cancelled."}}));
 }
 
 } // namespace

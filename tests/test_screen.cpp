@@ -24,17 +24,12 @@ const std::string NEW_GAME = "1\nFern\nf\n";
 TEST(Screen, LongLinesBreakAtABlankBeforeTheWindowsEdge)
 {
     Terminal terminal(40);
-    ASSERT_TRUE(terminal.waitFor("--> "));
-    terminal.type("1\rFern\rf\r");
-    ASSERT_TRUE(terminal.waitFor("Will you strike with steel...or speak\r\nwith silver?"))
-        << terminal.screen;
+    ASSERT_TRUE(terminal.play(
+        {{"", "--> "}, {"1\rFern\rf\r", "Will you strike with steel...or speak\r\nwith silver?"}}));
     // Colour takes no room: this line is exactly thirty columns wide.
     terminal.resize(30);
-    terminal.type("stats\r");
-    ASSERT_TRUE(terminal.waitFor("Reputation: \033[37mAmbiguous Stranger\033[0m\r\n"))
-        << terminal.screen;
-    terminal.type("think\r");
-    ASSERT_TRUE(terminal.waitFor("You think...therefore, you\r\nare.")) << terminal.screen;
+    EXPECT_TRUE(terminal.play({{"stats\r", "Reputation: \033[37mAmbiguous Stranger\033[0m\r\n"},
+                               {"think\r", "You think...therefore, you\r\nare."}}));
 }
 
 // The window's last column is used and never passed: escape sequences

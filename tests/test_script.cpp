@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -35,54 +37,38 @@ std::string withoutSequences(const std::string& text)
     return plain;
 }
 
-// Whether a line says when a transcript started: "Transcript started
-// YYYY-MM-DD HH:MM:SS".
-bool saysWhenStarted(const std::string& line)
+// Text read line by line, each line changed; a last line without its end stays so.
+std::string eachLine(const std::string& text, const std::function<std::string(std::string)>& change)
 {
-    const std::string start = "Transcript started ";
-    const std::string shape = "dddd-dd-dd dd:dd:dd";
-    if (line.size() != start.size() + shape.size() || !line.starts_with(start)) return false;
-    for (std::size_t i = 0; i < shape.size(); ++i) {
-        char c = line[start.size() + i];
-        bool fits =
-            shape[i] == 'd' ? std::isdigit(static_cast<unsigned char>(c)) != 0 : c == shape[i];
-        if (!fits) return false;
-    }
-    return true;
+    std::istringstream in(text);
+    std::string changed;
+    for (std::string line; std::getline(in, line);)
+        changed += change(line) + "\n";
+    if (!text.ends_with("\n") && !changed.empty()) changed.pop_back();
+    return changed;
 }
 
-// The file with each line saying when a transcript started replaced by "@\n".
+// The file with each line saying when a transcript started
+// ("Transcript started YYYY-MM-DD HH:MM:SS") read as "@".
 std::string fileRead(const std::string& path)
 {
-    std::string text = slurp(path);
-    std::string read;
-    for (std::size_t at = 0; at < text.size();) {
-        std::size_t end = text.find('\n', at);
-        end = end == std::string::npos ? text.size() : end + 1;
-        std::string line = text.substr(at, end - at);
-        bool started = line.ends_with("\n") && saysWhenStarted(line.substr(0, line.size() - 1));
-        read += started ? "@\n" : line;
-        at = end;
-    }
-    return read;
+    return eachLine(slurp(path), [](std::string line) {
+        std::string shape = line;
+        for (char& c : shape)
+            c = std::isdigit(static_cast<unsigned char>(c)) ? 'd' : c;
+        return shape == "Transcript started dddd-dd-dd dd:dd:dd" ? "@" : line;
+    });
 }
 
 // The shown text with each typed line's backquotes taken off.
 std::string withoutBackquotes(const std::string& text)
 {
-    std::string plain;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t end = text.find('\n', at);
-        end = end == std::string::npos ? text.size() : end + 1;
-        std::string line = text.substr(at, end - at);
+    return eachLine(text, [](std::string line) {
         std::size_t open = line.find('`');
-        if (open != std::string::npos && line.ends_with("`\n") && line.size() >= open + 3)
-            line = line.substr(0, open) + line.substr(open + 1, line.size() - open - 3) + "\n";
-        plain += line;
-        at = end;
-    }
-    return plain;
+        if (open != std::string::npos && line.ends_with("`") && line.size() >= open + 2)
+            line = line.substr(0, open) + line.substr(open + 1, line.size() - open - 2);
+        return line;
+    });
 }
 
 // What follows `reply` in the session shown.
@@ -192,25 +178,14 @@ TEST(Script, ATypedSessionGetsItsLinesOnceAfterTheirPrompts)
 {
     TempDir dir;
     Terminal terminal;
-    ASSERT_TRUE(terminal.waitFor("--> "));
-    terminal.waitForEditor();
-    terminal.type("1\rFern\rf\r");
-    ASSERT_TRUE(terminal.waitFor("You see a statue here."));
-    terminal.waitForEditor();
-    terminal.type("script\r");
-    ASSERT_TRUE(terminal.waitFor("transcript: "));
-    terminal.waitForEditor();
-    terminal.type("typed\r");
-    ASSERT_TRUE(terminal.waitFor("to stop.")) << terminal.screen;
-    terminal.waitForEditor();
-    terminal.type("x sta\t\r");
-    ASSERT_TRUE(terminal.waitFor("shield.")) << terminal.screen;
-    terminal.waitForEditor();
-    terminal.type("time\r");
-    ASSERT_TRUE(terminal.waitFor("thus far.")) << terminal.screen;
-    terminal.waitForEditor();
-    terminal.type("unscript\r");
-    ASSERT_TRUE(terminal.waitFor("Transcript saved")) << terminal.screen;
+    ASSERT_TRUE(terminal.play({{"", "--> "},
+                               {"1\rFern\rf\r", "You see a statue here."},
+                               {"script\r", "transcript: "},
+                               {"typed\r", "to stop."},
+                               {"x sta\t\r", "shield."},
+                               {"time\r", "thus far."},
+                               {"unscript\r", "Transcript saved"}},
+                              true));
     // The file is closed once the command is done: the next prompt says so.
     terminal.waitForEditor();
     EXPECT_EQ(fileRead("transcripts/typed.txt"),
