@@ -56,28 +56,14 @@ void GameHarness::queueRandom(std::initializer_list<int> numbers)
     randoms.insert(randoms.end(), numbers.begin(), numbers.end());
 }
 
-std::string GameHarness::play(std::initializer_list<std::string> lines)
-{
-    return play(std::vector<std::string>(lines));
-}
-
-std::string GameHarness::play(const std::vector<std::string>& lines)
+std::string GameHarness::typeLines(const std::vector<std::string>& lines, bool fromTitle)
 {
     output.text.clear();
     input.lines.assign(lines.begin(), lines.end());
-    // A test may have set the scene since: that is no command to take back.
-    undoLog().adopt(&game());
-    while (!ended && !input.lines.empty())
-        ended = playing->step() != Ending::None;
-    noteSoundsAtLineStart();
-    return output.text;
-}
-
-std::string GameHarness::playFromTitle(const std::vector<std::string>& lines)
-{
-    output.text.clear();
-    input.lines.assign(lines.begin(), lines.end());
-    ended = playing->title();
+    if (fromTitle)
+        ended = playing->title();
+    else // A test may have set the scene since: that is no command to take back.
+        undoLog().adopt(&game());
     while (!ended && !input.lines.empty())
         ended = playing->step() != Ending::None;
     noteSoundsAtLineStart();

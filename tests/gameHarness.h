@@ -57,10 +57,12 @@ public:
 
     // Types the lines one after another as commands (and answers to any
     // question a command asks). Returns everything printed meanwhile.
-    std::string play(std::initializer_list<std::string> lines);
-    std::string play(const std::vector<std::string>& lines);
+    std::string play(const std::vector<std::string>& lines) { return typeLines(lines, false); }
     // The same, starting at the title menu.
-    std::string playFromTitle(const std::vector<std::string>& lines);
+    std::string playFromTitle(const std::vector<std::string>& lines)
+    {
+        return typeLines(lines, true);
+    }
     // True once a command ended the game.
     bool ended = false;
 
@@ -100,6 +102,7 @@ private:
     int draw() override;
     void hear(const char* effect);
     void noteSoundsAtLineStart();
+    std::string typeLines(const std::vector<std::string>& lines, bool fromTitle);
 
     ScriptedLines input;
     CapturedOutput output;
