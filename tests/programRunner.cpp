@@ -5,20 +5,24 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
 pid_t startProgram(const std::vector<std::string>& options, const std::string& input,
-                   const char* output)
+                   const char* output, const Settings& environment)
 {
     std::ofstream("input.txt", std::ios::binary) << input;
-    return launchProgram(options, output);
+    return launchProgram(options, output, environment);
 }
 
-pid_t launchProgram(const std::vector<std::string>& options, const char* output)
+pid_t launchProgram(const std::vector<std::string>& options, const char* output,
+                    const Settings& environment)
 {
     pid_t child = fork();
     if (child == 0) {
+        for (const std::string& setting : environment)
+            putenv(const_cast<char*>(setting.c_str()));
         dup2(open("input.txt", O_RDONLY), 0);
         dup2(open(output, O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
         dup2(open("err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
@@ -41,10 +45,11 @@ int waitForExit(pid_t child, long* peakKb)
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-ProgramRun runProgram(const std::vector<std::string>& options, const std::string& input)
+ProgramRun runProgram(const std::vector<std::string>& options, const std::string& input,
+                      const Settings& environment)
 {
     ProgramRun run;
-    run.status = waitForExit(startProgram(options, input));
+    run.status = waitForExit(startProgram(options, input, "out.txt", environment));
     run.out = slurp("out.txt");
     run.err = slurp("err.txt");
     return run;

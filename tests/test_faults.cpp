@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -106,31 +107,19 @@ TEST(Faults, NumbersStopAtTheirCeilingsHoweverOftenPlayAddsToThem)
 // Starts the game with sound, types `first`, runs `meanwhile`, then types
 // "quit"; returns the exit status and how long the quit took.
 std::pair<int, Clock::duration> quitAfter(const std::string& first,
-                                          const std::function<void()>& meanwhile, const char* home)
+                                          const std::function<void()>& meanwhile,
+                                          const Settings& environment = {})
 {
-    int input[2];
-    if (pipe(input) != 0) return {-1, {}};
-    pid_t child = fork();
-    if (child == 0) {
-        int out = open("out.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        int err = open("err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        dup2(input[0], 0);
-        close(input[1]);
-        dup2(out, 1);
-        dup2(err, 2);
-        if (home) setenv("HOME", home, 1);
-        execl(GAME_BINARY, GAME_BINARY, static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(input[0]);
-    bool sent = write(input[1], first.data(), first.size()) == static_cast<ssize_t>(first.size());
+    fs::remove("input.txt");
+    mkfifo("input.txt", 0600);
+    pid_t child = launchProgram({}, "out.txt", environment);
+    std::ofstream input("input.txt", std::ios::binary);
+    input << first << std::flush;
     meanwhile();
     auto start = Clock::now();
-    sent = write(input[1], "quit\n", 5) == 5 && sent;
-    close(input[1]);
-    int status = waitForExit(child);
-    // A game that never got its lines has not shown anything.
-    return {sent ? status : -1, Clock::now() - start};
+    input << "quit\n";
+    input.close();
+    return {waitForExit(child), Clock::now() - start};
 }
 
 TEST(Faults, QuittingWhileSoundsPlayIsPromptAndClean)
@@ -146,7 +135,8 @@ TEST(Faults, QuittingWhileSoundsPlayIsPromptAndClean)
         noisy += "inventory\npray\nget gold\n";
     for (int round = 0; round < 24; ++round) {
         auto pause = [round] { std::this_thread::sleep_for(std::chrono::milliseconds(round * 2)); };
-        auto [status, quitting] = quitAfter(noisy, pause, round % 2 ? "home" : nullptr);
+        auto [status, quitting] =
+            quitAfter(noisy, pause, round % 2 ? Settings{"HOME=home"} : Settings{});
         ASSERT_EQ(status, 0) << "round " << round;
         // Sounds get 250 ms to stop before the game leaves without them; a
         // quit that waits on a sound for good never ends. Five seconds tells
@@ -168,11 +158,9 @@ TEST(Faults, SoundsReachTheDeviceUnlessAudioIsOffAtLaunch)
     std::ofstream("home/.libao") << "default_driver=alsa\n";
     std::ofstream("home/.asoundrc") << "pcm.!default {\n type file\n slave.pcm \"null\"\n file \""
                                     << played << "\"\n format \"raw\"\n}\n";
-    const char* home = std::getenv("HOME");
-    std::string realHome = home != nullptr ? home : "";
-    setenv("HOME", "home", 1);
-    ASSERT_EQ(waitForExit(startProgram({"--no-audio"}, newJourney() + "inventory\npray\nquit\n")),
-              0);
+    const Settings home = {"HOME=home"};
+    const std::string script = newJourney() + "inventory\npray\nquit\n";
+    ASSERT_EQ(waitForExit(startProgram({"--no-audio"}, script, "out.txt", home)), 0);
     EXPECT_FALSE(fs::exists(played));
     // The game plays on while the sound does; it quits once some has played.
     auto untilPlayed = [&] {
@@ -180,8 +168,7 @@ TEST(Faults, SoundsReachTheDeviceUnlessAudioIsOffAtLaunch)
              ++tries)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     };
-    EXPECT_EQ(quitAfter(newJourney() + "inventory\n", untilPlayed, "home").first, 0);
-    setenv("HOME", realHome.c_str(), 1);
+    EXPECT_EQ(quitAfter(newJourney() + "inventory\n", untilPlayed, home).first, 0);
     EXPECT_GT(fs::exists(played) ? fs::file_size(played) : 0, 0U);
     EXPECT_EQ(slurp("err.txt"), "");
 }

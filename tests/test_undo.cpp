@@ -180,15 +180,11 @@ long peakOfAVisitAnswered(int count)
     input.close();
     // The sanitizers' allocator holds freed memory back for a while, which is
     // not the game keeping it.
-    const char* sanitizerOptions = std::getenv("ASAN_OPTIONS");
-    std::string options = sanitizerOptions ? sanitizerOptions : "";
-    setenv("ASAN_OPTIONS", (options + ":quarantine_size_mb=0").c_str(), 1);
+    const char* options = std::getenv("ASAN_OPTIONS");
+    const std::string setting =
+        std::string("ASAN_OPTIONS=") + (options ? options : "") + ":quarantine_size_mb=0";
     long peakKb = 0;
-    EXPECT_EQ(waitForExit(launchProgram({"--no-audio"}, "/dev/null"), &peakKb), 0);
-    if (sanitizerOptions)
-        setenv("ASAN_OPTIONS", options.c_str(), 1);
-    else
-        unsetenv("ASAN_OPTIONS");
+    EXPECT_EQ(waitForExit(launchProgram({"--no-audio"}, "/dev/null", {setting}), &peakKb), 0);
     return peakKb;
 }
 
