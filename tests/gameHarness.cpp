@@ -64,8 +64,10 @@ std::string GameHarness::typeLines(const std::vector<std::string>& lines, bool f
         ended = playing->title();
     else // A test may have set the scene since: that is no command to take back.
         undoLog().adopt(&game());
-    while (!ended && !input.lines.empty())
+    while (!ended && !input.lines.empty()) {
         ended = playing->step() != Ending::None;
+        if (afterEachCommand) afterEachCommand();
+    }
     noteSoundsAtLineStart();
     return output.text;
 }

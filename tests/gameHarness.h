@@ -65,6 +65,8 @@ public:
     }
     // True once a command ended the game.
     bool ended = false;
+    // Run after every command the two above play, when set.
+    std::function<void()> afterEachCommand;
 
     // From now on the output reads as a terminal session: each typed line
     // follows its prompt in backquotes ("^D" where input ran out), and each
@@ -118,6 +120,12 @@ private:
     std::optional<std::mt19937> generator;
     std::unique_ptr<Session> playing;
 };
+
+// The record's bytes, to compare one state of the game with another whole.
+inline std::string recordBytes(const GameState& state)
+{
+    return {reinterpret_cast<const char*>(&state), sizeof state};
+}
 
 // A private working directory for the length of a test (saves go there).
 class TempDir {

@@ -52,11 +52,6 @@ std::string gzipBytes(const std::string& content)
     return bytes;
 }
 
-std::string recordBytes(const GameState& state)
-{
-    return std::string(reinterpret_cast<const char*>(&state), sizeof state);
-}
-
 // The offset of the first byte that differs, or -1. The load and save
 // commands themselves take no turn, so their own turn flag is left out.
 long firstDifference(std::string a, std::string b)

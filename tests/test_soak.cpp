@@ -82,12 +82,11 @@ bool takesBackOrRepeats(const std::string& line)
 // they made: each must give back the exact record from before it.
 void expectChangesTakenBack(GameHarness& h, const Vocabulary& words, std::mt19937& random)
 {
-    std::vector<std::vector<unsigned char>> before;
+    std::vector<std::string> before;
     for (int i = 0; i < 5 && !h.ended; ++i) {
         std::string line = playableLine(words, random);
         if (takesBackOrRepeats(line)) continue;
-        const auto* bytes = reinterpret_cast<const unsigned char*>(&h.game());
-        std::vector<unsigned char> record(bytes, bytes + sizeof(GameState));
+        std::string record = recordBytes(h.game());
         std::size_t noted = h.undoLog().changesNoted();
         // A question the line asks finds the input at its end.
         h.play({line});
@@ -95,8 +94,7 @@ void expectChangesTakenBack(GameHarness& h, const Vocabulary& words, std::mt1993
     }
     for (std::size_t n = before.size(); n-- > 0 && !h.ended;) {
         h.play({"undo"});
-        const auto* bytes = reinterpret_cast<const unsigned char*>(&h.game());
-        ASSERT_TRUE(std::equal(before[n].begin(), before[n].end(), bytes))
+        ASSERT_TRUE(recordBytes(h.game()) == before[n])
             << "undoing " << before.size() - n << " of " << before.size();
     }
 }
