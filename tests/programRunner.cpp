@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -53,6 +54,26 @@ ProgramRun runProgram(const std::vector<std::string>& options, const std::string
     run.out = slurp("out.txt");
     run.err = slurp("err.txt");
     return run;
+}
+
+long peakKbPlaying(const std::string& head, const std::string& piece, int count,
+                   const std::string& tail, const char* output)
+{
+    // Written piece by piece: a child starts out as big as this test is.
+    std::ofstream input("input.txt", std::ios::binary);
+    input << head;
+    for (int i = 0; i < count; ++i)
+        input << piece;
+    input << tail;
+    input.close();
+    // The sanitizers' allocator holds freed memory back for a while, which
+    // is not the game keeping it.
+    const char* options = std::getenv("ASAN_OPTIONS");
+    const std::string setting =
+        std::string("ASAN_OPTIONS=") + (options ? options : "") + ":quarantine_size_mb=0";
+    long peakKb = 0;
+    bool ended = waitForExit(launchProgram({"--no-audio"}, output, {setting}), &peakKb) == 0;
+    return ended ? peakKb : LONG_MAX;
 }
 
 std::string slurp(const std::string& path)

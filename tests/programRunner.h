@@ -29,4 +29,9 @@ int waitForExit(pid_t child, long* peakKb = nullptr);
 ProgramRun runProgram(const std::vector<std::string>& options, const std::string& input,
                       const Settings& environment = {});
 
+// Plays `head`, `piece` `count` times, then `tail`; the most memory the game
+// held (the most there is when it failed).
+long peakKbPlaying(const std::string& head, const std::string& piece, int count,
+                   const std::string& tail, const char* output = "out.txt");
+
 std::string slurp(const std::string& path);

@@ -15,7 +15,7 @@ set(slow_tests
   "^Faults\\.LostOutputEndsTheGameWithAFailure$"
   "^Faults\\.EndOfInputAtATypedPromptCancelsOnlyThatPrompt$"
   "^OldSaves\\."
-  "^Undo\\.(EndOfInputAtAnInnerQuestion|TheLineAfterAFinishedCommand|AnswersAreNotKept)"
+  "^Undo\\.(EndOfInputAtAnInnerQuestion|AnswersAreNotKept)"
   "^Script\\.(TheRealProgram|ARealTerminal)"
   "^SaveLoad\\.TabCompletes")
 set(audio_tests

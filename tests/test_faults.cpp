@@ -221,18 +221,8 @@ TEST(Faults, ABurstOfSoundsPlaysOnlyAFewAtOnce)
 TEST(Faults, ALineWithoutEndIsCutAndMemoryStaysFlat)
 {
     TempDir dir;
-    long usualKb = 0;
-    waitForExit(startProgram({"--no-audio"}, newJourney() + "stats\nquit\n"), &usualKb);
-    // Written piece by piece: a child starts out as big as this test is.
-    std::ofstream input("input.txt", std::ios::binary);
-    input << newJourney();
-    std::string piece(1 << 20, 'x');
-    for (int i = 0; i < 64; ++i)
-        input << piece;
-    input << "\nstats\nquit\n";
-    input.close();
-    long peakKb = 0;
-    EXPECT_EQ(waitForExit(launchProgram({"--no-audio"}), &peakKb), 0);
+    long usualKb = peakKbPlaying(newJourney(), "", 0, "stats\nquit\n");
+    long peakKb = peakKbPlaying(newJourney(), std::string(1 << 20, 'x'), 64, "\nstats\nquit\n");
     EXPECT_NE(slurp("out.txt").find("--> Invalid command!\n--> Name: Moss\n"), std::string::npos);
     // Measured against the same program's own peak on this machine: a line
     // kept whole would add 64 MB, eight times the bound.

@@ -134,10 +134,29 @@ const std::map<std::string, int> WORN = {
     {"weapon", SLOT_WEAPON}, {"armour", SLOT_ARMOUR}, {"accessory", SLOT_ACCESSORY}};
 // clang-format on
 
-// "@ set <who> <field> <value>": who is a character's name, "player", "game" or "here".
-void setField(GameHarness& h, const std::string& who, const std::string& field,
-              const std::string& value)
+std::string trimmed(std::string text)
 {
+    text.erase(0, text.find_first_not_of(' '));
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+// Text after the first word, without surrounding blanks.
+std::string afterWord(const std::string& text, std::string* word)
+{
+    std::istringstream in(text);
+    in >> *word;
+    std::string rest;
+    std::getline(in, rest);
+    return trimmed(rest);
+}
+
+// "@ set <who> <field> <value>": who is a character's name, "player", "game" or "here".
+void setField(GameHarness& h, const std::string& text)
+{
+    std::string who;
+    std::string field;
+    const std::string value = afterWord(afterWord(text, &who), &field);
     if (who == "here" && field == "item") return void(h.here().item = itemNamed(h, value));
     if (WORN.contains(field))
         return void(characterNamed(h, who).inventory[WORN.at(field)] = itemNamed(h, value));
@@ -183,23 +202,6 @@ std::string shown(GameHarness& h, const std::string& who)
     }
     line << "\n";
     return line.str();
-}
-
-std::string trimmed(std::string text)
-{
-    text.erase(0, text.find_first_not_of(' '));
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
-// Text after the first word, without surrounding blanks.
-std::string afterWord(const std::string& text, std::string* word)
-{
-    std::istringstream in(text);
-    in >> *word;
-    std::string rest;
-    std::getline(in, rest);
-    return trimmed(rest);
 }
 
 // One run of setup lines, then the session text that follows them.
@@ -255,21 +257,15 @@ private:
         if (directive == "title") *fromTitle = true;
         if (directive == "at") h->moveTo(placeOf(rest));
         if (directive == "pack") pack(rest);
-        if (directive == "random") queueRandom(rest);
+        std::istringstream numbers(directive == "random" ? rest : "");
+        for (int n; numbers >> n;)
+            h->queueRandom({n});
         if (directive == "standing") standing(valueOf(*h, rest));
         if (directive == "durability") durability(rest);
-        if (directive == "set") set(rest);
+        if (directive == "set") setField(*h, rest);
         if (directive == "show") return shown(*h, rest);
         if (!KNOWN.contains(directive)) throw std::runtime_error("unknown setup line @" + line);
         return "";
-    }
-
-    void set(const std::string& text)
-    {
-        std::string who;
-        std::string field;
-        const std::string value = afterWord(afterWord(text, &who), &field);
-        setField(*h, who, field, value);
     }
 
     void fresh()
@@ -297,13 +293,6 @@ private:
         std::istringstream in(names);
         for (std::string name; std::getline(in >> std::ws, name, ',');)
             h->giveItem(itemNamed(*h, trimmed(name)).id);
-    }
-
-    void queueRandom(const std::string& numbers)
-    {
-        std::istringstream in(numbers);
-        for (int n; in >> n;)
-            h->queueRandom({n});
     }
 
     // Sets the standing exactly, through the trust of a bystander who appears in no scene.

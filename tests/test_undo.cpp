@@ -1,8 +1,6 @@
 // Taking commands back (repeating a line is played in the command transcripts).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -141,48 +139,25 @@ TEST(Undo, EndOfInputAtAnInnerQuestionTakesBackOnlyTheLastCommand)
         true));
     // The lottery stays played: 5 gold spent.
     EXPECT_EQ(visit.goldAfterWaitAndUndo(), "Gold: 495");
-}
-
-TEST(Undo, TheLineAfterAFinishedCommandIsNoAnswerOfIt)
-{
-    TypedMarketVisit visit;
+    // The line after a finished command is no answer of it: no lottery is played.
     ASSERT_TRUE(visit.terminal->play({{"talk Greedo\r", "to quit)"}}, true));
     visit.endInput();
     ASSERT_TRUE(
         visit.terminal->play({{"", "See you later"}, {"lotto\r", "Invalid command!"}}, true));
-    // No lottery was ever played.
-    EXPECT_EQ(visit.goldAfterWaitAndUndo(), "Gold: 500");
-}
-
-// Plays a visit to Greedo answered `count` times; the most memory it held.
-long peakOfAVisitAnswered(int count)
-{
-    // Written piece by piece: a child starts out as big as this test is.
-    std::ofstream input("input.txt", std::ios::binary);
-    input << "1\nMoss\nm\ngo east\ntalk Greedo\n";
-    std::string answer = std::string(200, 'x') + "\n";
-    for (int i = 0; i < count; ++i)
-        input << answer;
-    input << "no\nquit\n";
-    input.close();
-    // The sanitizers' allocator holds freed memory back for a while, which is
-    // not the game keeping it.
-    const char* options = std::getenv("ASAN_OPTIONS");
-    const std::string setting =
-        std::string("ASAN_OPTIONS=") + (options ? options : "") + ":quarantine_size_mb=0";
-    long peakKb = 0;
-    EXPECT_EQ(waitForExit(launchProgram({"--no-audio"}, "/dev/null", {setting}), &peakKb), 0);
-    return peakKb;
+    EXPECT_EQ(visit.goldAfterWaitAndUndo(), "Gold: 495");
 }
 
 TEST(Undo, AnswersAreNotKept)
 {
     TempDir dir;
-    long usualKb = peakOfAVisitAnswered(10);
+    // A visit to Greedo, answered again and again.
+    const std::string visit = "1\nMoss\nm\ngo east\ntalk Greedo\n";
+    const std::string answer = std::string(200, 'x') + "\n";
+    long usualKb = peakKbPlaying(visit, answer, 10, "no\nquit\n", "/dev/null");
     // 200,000 answers of 200 bytes would be 40 MB kept; undo keeps what the
     // record changed, not what was typed. The margin is the game's own
     // buffers, whatever else the machine runs.
-    EXPECT_LT(peakOfAVisitAnswered(200000), usualKb + 8 * 1024);
+    EXPECT_LT(peakKbPlaying(visit, answer, 200000, "no\nquit\n", "/dev/null"), usualKb + 8 * 1024);
 }
 
 TEST(Undo, KeepsAtMostItsBudgetAndAHundredCommandsHoweverLongTheSession)
