@@ -96,17 +96,12 @@ TEST(Binary, TypedPlayShowsThePromptAndRecallsHistoryWithTheUpArrow)
 
 // The installed command, started where its data folder is not the
 // player's own; it stops before the game would start.
-struct LauncherRun {
-    int status;
-    std::string err;
-};
-
-LauncherRun launchIn(const std::string& dataHome)
+ProgramRun launchIn(const std::string& dataHome)
 {
     std::string command = "XDG_DATA_HOME='" + dataHome + "' bash " + LAUNCHER +
                           " </dev/null >/dev/null 2>launcher.err";
     int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp("launcher.err")};
+    return {"", slurp("launcher.err"), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
 }
 
 TEST(Binary, TheLauncherKeepsSavesOnlyInAFolderOfThePlayersOwn)
@@ -115,7 +110,7 @@ TEST(Binary, TheLauncherKeepsSavesOnlyInAFolderOfThePlayersOwn)
     fs::create_directory("theirs");
     fs::create_directory("shared");
     fs::create_directory_symlink(dir.path() + "/theirs", "shared/lanternmoor");
-    LauncherRun link = launchIn(dir.path() + "/shared");
+    ProgramRun link = launchIn(dir.path() + "/shared");
     EXPECT_EQ(link.status, 1);
     EXPECT_EQ(link.err, "lanternmoor: " + dir.path() +
                             "/shared/lanternmoor is a link, not a folder of your own; saves are "
@@ -123,7 +118,7 @@ TEST(Binary, TheLauncherKeepsSavesOnlyInAFolderOfThePlayersOwn)
 
     fs::create_directories("own/lanternmoor");
     fs::create_directory_symlink(dir.path() + "/theirs", "own/lanternmoor/saves");
-    LauncherRun saves = launchIn(dir.path() + "/own");
+    ProgramRun saves = launchIn(dir.path() + "/own");
     EXPECT_EQ(saves.status, 1);
     EXPECT_NE(saves.err.find("/own/lanternmoor/saves is a link"), std::string::npos) << saves.err;
     EXPECT_TRUE(fs::is_empty("theirs"));
@@ -133,7 +128,7 @@ TEST(Binary, TheLauncherKeepsSavesOnlyInAFolderOfThePlayersOwn)
     fs::create_directory("shared/lanternmoor");
     if (geteuid() != 0 || chown("shared/lanternmoor", 65534, 65534) != 0)
         GTEST_SKIP() << "a folder of another user needs the superuser";
-    LauncherRun others = launchIn(dir.path() + "/shared");
+    ProgramRun others = launchIn(dir.path() + "/shared");
     EXPECT_EQ(others.status, 1);
     EXPECT_NE(others.err.find("/shared/lanternmoor is owned by someone else"), std::string::npos)
         << others.err;

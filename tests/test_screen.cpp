@@ -18,8 +18,6 @@
 
 namespace {
 
-const std::string NEW_GAME = "1\nFern\nf\n";
-
 TEST(Screen, LongLinesBreakAtABlankBeforeTheWindowsEdge)
 {
     Terminal terminal(40);
@@ -57,7 +55,7 @@ TEST(Screen, PipedOutputIgnoresTheWidthAndNoColorDropsOnlyColour)
 {
     TempDir dir;
     // Nothing drawn at random is shown: each run seeds its own numbers.
-    std::string script = NEW_GAME + "time\ninventory\nthink\nquit\n";
+    std::string script = "1\nFern\nf\ntime\ninventory\nthink\nquit\n";
     ProgramRun plain = runProgram({"--no-audio"}, script);
     ProgramRun narrow = runProgram({"--no-audio"}, script, {"COLUMNS=20"});
     EXPECT_EQ(narrow.out, plain.out);
