@@ -13,7 +13,7 @@ set(slow_tests
   "^Faults\\.AMissingOrBrokenSoundFolderStaysSilent$"
   "^Faults\\.ALineWithoutEndIsCutAndMemoryStaysFlat$"
   "^Faults\\.LostOutputEndsTheGameWithAFailure$"
-  "^Faults\\.EndOfInputAtATypedPromptCancelsOnlyThatPrompt$"
+  "^Faults\\.TypedLines"
   "^OldSaves\\."
   "^Undo\\.(EndOfInputAtAnInnerQuestion|AnswersAreNotKept)"
   "^Script\\.(TheRealProgram|ARealTerminal)"

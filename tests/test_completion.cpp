@@ -69,7 +69,8 @@ TEST(Completion, VerbsFirstThenWhatFitsTheVerbAndThePlace)
     EXPECT_EQ(start, 6u);
     // Completing changed nothing the game prints.
     h.moveTo(village);
-    EXPECT_EQ(h.play({"look", "inventory", "stats"}), GameHarness().play({"look", "inventory", "stats"}));
+    EXPECT_EQ(h.play({"look", "inventory", "stats"}),
+              GameHarness().play({"look", "inventory", "stats"}));
 }
 
 TEST(Completion, WorksInARealTerminal)

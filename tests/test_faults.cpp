@@ -239,33 +239,21 @@ TEST(Faults, LostOutputEndsTheGameWithAFailure)
 }
 
 // A new journey in a pseudo-terminal, with Fern at the village.
-struct TypedJourney : TempDir {
-    Terminal terminal;
-    TypedJourney()
-    {
-        terminal.waitFor("--> ");
-        terminal.type("1\rFern\rf\r");
-        terminal.waitFor("You are at the Peaceful Village.");
-    }
-};
-
-TEST(Faults, LinesTypedOrPastedAheadAnswerThePromptsThatAskForThem)
+TEST(Faults, TypedLinesAnswerThePromptsThatAskForThemAndEndOfInputCancelsOnlyAPrompt)
 {
-    TypedJourney play;
-    ASSERT_TRUE(play.terminal.play(
+    TempDir dir;
+    Terminal terminal;
+    ASSERT_TRUE(
+        terminal.play({{"", "--> "}, {"1\rFern\rf\r", "You are at the Peaceful Village."}}));
+    // Lines typed or pasted ahead.
+    ASSERT_TRUE(terminal.play(
         {{"save\rahead\rstats\r", "saves/ahead.dat.gz successfully."}, {"", "Name: Fern"}}));
     // The game never asks the terminal to mark pastes, which would hand a
     // pasted block over as one line.
-    EXPECT_EQ(play.terminal.screen.find("\033[?2004h"), std::string::npos);
-    EXPECT_TRUE(play.terminal.play({{"save\rahead\ry\rtime\r", "Overwrite? (y/n): "},
-                                    {"", "saves/ahead.dat.gz successfully."},
-                                    {"", "minute(s)"}}));
-}
-
-TEST(Faults, EndOfInputAtATypedPromptCancelsOnlyThatPrompt)
-{
-    TypedJourney play;
-    Terminal& terminal = play.terminal;
+    EXPECT_EQ(terminal.screen.find("\033[?2004h"), std::string::npos);
+    ASSERT_TRUE(terminal.play({{"save\rahead\ry\rtime\r", "Overwrite? (y/n): "},
+                               {"", "saves/ahead.dat.gz successfully."},
+                               {"", "minute(s)"}}));
     for (auto [command, cancelled] : {std::pair{"save\r", "Save cancelled."},
                                       std::pair{"load\r", "Save file '.dat.gz' not found."}}) {
         terminal.type(command);

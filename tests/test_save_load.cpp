@@ -36,11 +36,6 @@ const std::string LOAD_PROMPT = "Enter the name for the save file to load: ";
 const std::string FAILED = "Failed to load save file (corrupted or incompatible).\n";
 const std::string REFUSED = PROMPT + LOAD_PROMPT + FAILED;
 
-void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 std::string gzipBytes(const std::string& content)
 {
     std::string path = "saves/scratch.gz";
@@ -125,7 +120,7 @@ TEST(SaveLoad, BadFilesAreRefusedAndLeaveTheRunningGameAsItWas)
     for (const Case& c : cases) {
         GameState copy = h.game();
         if (c.change) c.change(copy);
-        writeFile(std::string("saves/") + c.name + ".dat.gz", c.file(recordBytes(copy)));
+        std::ofstream(std::string("saves/") + c.name + ".dat.gz") << c.file(recordBytes(copy));
     }
     h.play({"go north"});
     for (const Case& c : cases) {
@@ -201,7 +196,7 @@ TEST(SaveLoad, AFailedWriteIsReportedAndKeepsTheOldSave)
     std::string old = slurp("saves/kept.dat.gz");
     // A save folder that has become a file cannot hold the new save.
     fs::rename("saves", "saves.kept");
-    writeFile("saves", "not a folder");
+    std::ofstream("saves") << "not a folder";
     EXPECT_EQ(h.play({"save", "kept"}), PROMPT + SAVE_PROMPT);
     EXPECT_NE(h.errors().find("Could not open save file: "), std::string::npos);
     fs::remove("saves");

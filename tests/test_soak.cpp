@@ -116,18 +116,13 @@ void soak(unsigned seed, int count)
     }
 }
 
-int soakSize()
-{
-    const char* size = std::getenv("LANTERNMOOR_SOAK_LINES");
-    return size ? std::atoi(size) : 300000;
-}
-
 TEST(Soak, RandomPlayKeepsTheRecordSound)
 {
     TempDir dir;
+    const char* size = std::getenv("LANTERNMOOR_SOAK_LINES");
     const int seeds = 30;
     for (unsigned seed = 1; seed <= seeds; ++seed)
-        soak(seed, soakSize() / seeds);
+        soak(seed, (size ? std::atoi(size) : 300000) / seeds);
 }
 
 } // namespace

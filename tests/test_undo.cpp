@@ -95,36 +95,36 @@ TEST(Undo, AQuestionTheEndOfInputAnsweredMeetsItAgain)
 
 // A typed visit to Greedo with 500 gold, loaded from a save.
 struct TypedMarketVisit : TempDir {
-    std::unique_ptr<Terminal> terminal;
+    bool saved = [] {
+        GameHarness h;
+        h.moveTo(LOC_TOWN_MARKET);
+        h.player().gold = 500;
+        return h.play({"save", "rich"}).ends_with("successfully.\n");
+    }();
+    Terminal terminal;
     TypedMarketVisit()
     {
-        {
-            GameHarness h;
-            h.moveTo(LOC_TOWN_MARKET);
-            h.player().gold = 500;
-            h.play({"save", "rich"});
-        }
-        terminal = std::make_unique<Terminal>();
-        terminal->waitFor("--> ");
-        terminal->type("2\rrich\r");
-        terminal->waitFor("successfully.");
+        EXPECT_TRUE(saved);
+        terminal.waitFor("--> ");
+        terminal.type("2\rrich\r");
+        terminal.waitFor("successfully.");
     }
     // Ends the input of the question being asked, as Ctrl-D does.
     void endInput()
     {
-        terminal->waitFor("--> ");
-        terminal->waitForEditor();
-        terminal->type("\004");
+        terminal.waitFor("--> ");
+        terminal.waitForEditor();
+        terminal.type("\004");
     }
     std::string goldAfterWaitAndUndo()
     {
-        EXPECT_TRUE(terminal->play({{"wait\r", "You wait patiently"},
-                                    {"undo\r", "You take back \"wait\"."},
-                                    {"stats\r", "Gold: "},
-                                    {"", "\n"}},
-                                   true));
-        std::size_t at = terminal->screen.rfind("Gold: ");
-        return terminal->screen.substr(at, terminal->screen.find('\r', at) - at);
+        EXPECT_TRUE(terminal.play({{"wait\r", "You wait patiently"},
+                                   {"undo\r", "You take back \"wait\"."},
+                                   {"stats\r", "Gold: "},
+                                   {"", "\n"}},
+                                  true));
+        std::size_t at = terminal.screen.rfind("Gold: ");
+        return terminal.screen.substr(at, terminal.screen.find('\r', at) - at);
     }
 };
 
@@ -132,18 +132,18 @@ TEST(Undo, EndOfInputAtAnInnerQuestionTakesBackOnlyTheLastCommand)
 {
     TypedMarketVisit visit;
     // "(" starts the wares and their prices.
-    ASSERT_TRUE(visit.terminal->play({{"talk Greedo\r", "to quit)"}, {"buy\r", "("}}, true));
+    ASSERT_TRUE(visit.terminal.play({{"talk Greedo\r", "to quit)"}, {"buy\r", "("}}, true));
     visit.endInput();
-    ASSERT_TRUE(visit.terminal->play(
+    ASSERT_TRUE(visit.terminal.play(
         {{"", "The silent type"}, {"lottery\r", "Anything else?"}, {"no\r", "See you later"}},
         true));
     // The lottery stays played: 5 gold spent.
     EXPECT_EQ(visit.goldAfterWaitAndUndo(), "Gold: 495");
     // The line after a finished command is no answer of it: no lottery is played.
-    ASSERT_TRUE(visit.terminal->play({{"talk Greedo\r", "to quit)"}}, true));
+    ASSERT_TRUE(visit.terminal.play({{"talk Greedo\r", "to quit)"}}, true));
     visit.endInput();
     ASSERT_TRUE(
-        visit.terminal->play({{"", "See you later"}, {"lotto\r", "Invalid command!"}}, true));
+        visit.terminal.play({{"", "See you later"}, {"lotto\r", "Invalid command!"}}, true));
     EXPECT_EQ(visit.goldAfterWaitAndUndo(), "Gold: 495");
 }
 
