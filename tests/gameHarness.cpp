@@ -6,10 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "carriedItems.h"
-#include "characterSheet.h"
-#include "newGame.h"
-
 bool ScriptedLines::readLine(const char* prompt, std::string& line)
 {
     out("%s", prompt);
@@ -96,14 +92,6 @@ void GameHarness::noteSoundsAtLineStart()
         output.text += "~ " + sound + "\n";
     unnotedSounds.clear();
 }
-
-void GameHarness::giveItem(int itemId)
-{
-    int slot = findFreeSlot(&player());
-    if (slot >= 0) player().inventory[slot] = game().items[itemId];
-}
-
-void GameHarness::emptyPack() { clearInventory(&player()); }
 
 TempDir::TempDir()
 {

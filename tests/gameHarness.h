@@ -81,10 +81,6 @@ public:
     Location& here() { return game().locations[player().locationId]; }
     // Puts the player somewhere without a turn passing.
     void moveTo(int locationId) { player().locationId = locationId; }
-    // Gives the player a fresh catalogue item in the lowest free carried slot.
-    void giveItem(int itemId);
-    // Empties all ten carried slots.
-    void emptyPack();
 
     std::string errors() const { return output.errors; }
 

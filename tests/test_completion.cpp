@@ -26,36 +26,34 @@ TEST(Completion, VerbsFirstThenWhatFitsTheVerbAndThePlace)
     };
     // A Small Potion is carried and the Statue stands in the village; a
     // Mushroom lies in the forest, where the wolf Koridai stands.
-    const int village = LOC_VILLAGE;
-    const int forest = LOC_MAGIC_FOREST;
     const Case cases[] = {
-        {village, "ta", {"take", "talk"}},
-        {village, "IN", {"inventory", "inv"}},
-        {village, "xy", {"xyzzy"}},
-        {village, "qu", {"quit"}},
-        {village, "zz", {}},
-        {village, "und", {"undo"}},
+        {LOC_VILLAGE, "ta", {"take", "talk"}},
+        {LOC_VILLAGE, "IN", {"inventory", "inv"}},
+        {LOC_VILLAGE, "xy", {"xyzzy"}},
+        {LOC_VILLAGE, "qu", {"quit"}},
+        {LOC_VILLAGE, "zz", {}},
+        {LOC_VILLAGE, "und", {"undo"}},
         // The short words complete as the words they stand for.
-        {village, "exa", {"examine"}},
-        {village, "x", {"xyzzy", "x"}},
-        {village, "i", {"inventory", "i", "inv"}},
-        {village, "l", {"look", "load", "listen", "l"}},
-        {village, "x ", {"around", "Small Potion", "Statue"}},
-        {village, "examine ", {"around", "Small Potion", "Statue"}},
-        {village, "l ", {"around", "Small Potion", "Statue"}},
-        {village, "i ", {}},
+        {LOC_VILLAGE, "exa", {"examine"}},
+        {LOC_VILLAGE, "x", {"xyzzy", "x"}},
+        {LOC_VILLAGE, "i", {"inventory", "i", "inv"}},
+        {LOC_VILLAGE, "l", {"look", "load", "listen", "l"}},
+        {LOC_VILLAGE, "x ", {"around", "Small Potion", "Statue"}},
+        {LOC_VILLAGE, "examine ", {"around", "Small Potion", "Statue"}},
+        {LOC_VILLAGE, "l ", {"around", "Small Potion", "Statue"}},
+        {LOC_VILLAGE, "i ", {}},
         // A name and a kind differing only in case are offered once.
-        {village, "look Sta", {"Statue"}},
-        {village, "go ", {"north", "south", "east", "west", "up", "down"}},
-        {village, "  go  so", {"south"}},
-        {forest, "get ", {"item", "gold", "all", "both", "Mushroom"}},
-        {forest, "talk ", {"Koridai", "wolf"}},
-        {forest, "look ", {"around", "Mushroom", "Small Potion", "Koridai", "wolf"}},
-        {forest, "use small", {"Small Potion"}},
-        {forest, "remove ", {"Sword", "Tunic"}},
-        {forest, "equip Sw", {}}, // worn, not carried
-        {forest, "sound o", {"on", "off"}},
-        {forest, "wait ", {}},
+        {LOC_VILLAGE, "look Sta", {"Statue"}},
+        {LOC_VILLAGE, "go ", {"north", "south", "east", "west", "up", "down"}},
+        {LOC_VILLAGE, "  go  so", {"south"}},
+        {LOC_MAGIC_FOREST, "get ", {"item", "gold", "all", "both", "Mushroom"}},
+        {LOC_MAGIC_FOREST, "talk ", {"Koridai", "wolf"}},
+        {LOC_MAGIC_FOREST, "look ", {"around", "Mushroom", "Small Potion", "Koridai", "wolf"}},
+        {LOC_MAGIC_FOREST, "use small", {"Small Potion"}},
+        {LOC_MAGIC_FOREST, "remove ", {"Sword", "Tunic"}},
+        {LOC_MAGIC_FOREST, "equip Sw", {}}, // worn, not carried
+        {LOC_MAGIC_FOREST, "sound o", {"on", "off"}},
+        {LOC_MAGIC_FOREST, "wait ", {}},
     };
     GameHarness h;
     for (const Case& c : cases) {
@@ -68,7 +66,7 @@ TEST(Completion, VerbsFirstThenWhatFitsTheVerbAndThePlace)
     complete(h, "  go  so", &start);
     EXPECT_EQ(start, 6u);
     // Completing changed nothing the game prints.
-    h.moveTo(village);
+    h.moveTo(LOC_VILLAGE);
     EXPECT_EQ(h.play({"look", "inventory", "stats"}),
               GameHarness().play({"look", "inventory", "stats"}));
 }

@@ -3,12 +3,10 @@
 // missing or full of junk, bursts of sounds, endless lines, lost output,
 // and a terminal where lines are typed ahead or input ends at a prompt (a
 // hostile typed name is played in the title transcript).
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>

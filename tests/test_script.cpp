@@ -1,6 +1,5 @@
 // A transcript of the session ("script"): the file holds what the screen
 // showed, colours and other sequences aside, typed lines after their prompts.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "carriedItems.h"
+#include "characterSheet.h"
 #include "gameHarness.h"
 #include "programRunner.h"
 #include "standing.h"
@@ -289,10 +291,11 @@ private:
     // "@ pack Lily, Tower Key": the carried slots hold exactly these, in order.
     void pack(const std::string& names)
     {
-        h->emptyPack();
+        clearInventory(&h->player());
         std::istringstream in(names);
         for (std::string name; std::getline(in >> std::ws, name, ',');)
-            h->giveItem(itemNamed(*h, trimmed(name)).id);
+            if (int slot = findFreeSlot(&h->player()); slot >= 0)
+                h->player().inventory[slot] = itemNamed(*h, trimmed(name));
     }
 
     // Sets the standing exactly, through the trust of a bystander who appears in no scene.

@@ -4,6 +4,7 @@
 // the player or break a trade chain.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <map>
 #include <queue>
@@ -105,8 +106,8 @@ TEST(Characters, EveryKeyAndInstrumentCanBeHad)
     // Hanbo makes the Mansion Key fresh when he trades; everything else must exist at the start.
     GameHarness h;
     for (const Item& item : items) {
-        if (item.type != ITEM_KEY && item.type != ITEM_INSTRUMENT) continue;
-        if (item.id == ITEM_MANSION_KEY) continue;
+        const bool needed = item.type == ITEM_KEY || item.type == ITEM_INSTRUMENT;
+        if (!needed || item.id == ITEM_MANSION_KEY) continue;
         int copies = 0;
         for (const Location& place : h.game().locations)
             copies += place.item.id == item.id;
@@ -121,26 +122,20 @@ TEST(Characters, EveryKeyAndInstrumentCanBeHad)
 
 TEST(Ambience, RowsAreWellFormedAndEndTheTable)
 {
-    std::set<int> places;
+    std::set<int> places = {LOC_VILLAGE}; // the village is quiet
     int row = 0;
     for (; ambienceTable[row].locationId != LOC_NOWHERE; ++row) {
         ASSERT_LT(row, NUM_LOCATIONS) << "the table never ends";
         const AmbienceRow& r = ambienceTable[row];
-        EXPECT_GE(r.locationId, 0);
-        EXPECT_LT(r.locationId, NUM_LOCATIONS);
-        EXPECT_TRUE(places.insert(r.locationId).second) << "two rows for " << r.locationId;
-        int lines = 0;
-        while (lines < AMBIENCE_LINES && r.lines[lines] != nullptr) {
-            EXPECT_NE(r.lines[lines][0], '\0');
-            ++lines;
-        }
+        EXPECT_TRUE(r.locationId >= 0 && r.locationId < NUM_LOCATIONS) << r.locationId;
+        EXPECT_TRUE(places.insert(r.locationId).second) << "another row for " << r.locationId;
         // A free slot always follows the last line, so counting stops inside the row.
-        EXPECT_GE(lines, 1) << "row for " << r.locationId;
-        EXPECT_LT(lines, AMBIENCE_LINES) << "row for " << r.locationId;
-        for (int i = lines; i < AMBIENCE_LINES; ++i)
-            EXPECT_EQ(r.lines[i], nullptr);
+        const char* const* end = std::find(r.lines, r.lines + AMBIENCE_LINES, nullptr);
+        EXPECT_TRUE(end != r.lines && end != r.lines + AMBIENCE_LINES)
+            << "row for " << r.locationId;
+        EXPECT_TRUE(std::all_of(r.lines, end, [](const char* line) { return line[0] != '\0'; }));
+        EXPECT_TRUE(std::all_of(end, r.lines + AMBIENCE_LINES, [](const char* l) { return !l; }));
     }
-    EXPECT_FALSE(places.count(LOC_VILLAGE)) << "the village is quiet";
     EXPECT_EQ(ambienceTable[row].lines[0], nullptr);
 }
 
