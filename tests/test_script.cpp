@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -36,27 +35,22 @@ std::string withoutSequences(const std::string& text)
     return plain;
 }
 
-// Text read line by line, each line changed; a last line without its end stays so.
-std::string eachLine(const std::string& text, const std::function<std::string(std::string)>& change)
-{
-    std::istringstream in(text);
-    std::string changed;
-    for (std::string line; std::getline(in, line);)
-        changed += change(line) + "\n";
-    if (!text.ends_with("\n") && !changed.empty()) changed.pop_back();
-    return changed;
-}
-
 // The file with each line saying when a transcript started
-// ("Transcript started YYYY-MM-DD HH:MM:SS") read as "@".
+// ("Transcript started YYYY-MM-DD HH:MM:SS") read as "@"; a last line
+// without its end stays so.
 std::string fileRead(const std::string& path)
 {
-    return eachLine(slurp(path), [](std::string line) {
+    const std::string text = slurp(path);
+    std::istringstream in(text);
+    std::string read;
+    for (std::string line; std::getline(in, line);) {
         std::string shape = line;
         for (char& c : shape)
             c = std::isdigit(static_cast<unsigned char>(c)) ? 'd' : c;
-        return shape == "Transcript started dddd-dd-dd dd:dd:dd" ? "@" : line;
-    });
+        read += (shape == "Transcript started dddd-dd-dd dd:dd:dd" ? "@" : line) + "\n";
+    }
+    if (!text.ends_with("\n") && !read.empty()) read.pop_back();
+    return read;
 }
 
 const std::string STARTED_JOURNEY =
