@@ -6,10 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "carriedItems.h"
-#include "characterSheet.h"
-#include "newGame.h"
-
 bool ScriptedLines::readLine(const char* prompt, std::string& line)
 {
     out("%s", prompt);
@@ -56,30 +52,18 @@ void GameHarness::queueRandom(std::initializer_list<int> numbers)
     randoms.insert(randoms.end(), numbers.begin(), numbers.end());
 }
 
-std::string GameHarness::play(std::initializer_list<std::string> lines)
-{
-    return play(std::vector<std::string>(lines));
-}
-
-std::string GameHarness::play(const std::vector<std::string>& lines)
+std::string GameHarness::typeLines(const std::vector<std::string>& lines, bool fromTitle)
 {
     output.text.clear();
     input.lines.assign(lines.begin(), lines.end());
-    // A test may have set the scene since: that is no command to take back.
-    undoLog().adopt(&game());
-    while (!ended && !input.lines.empty())
+    if (fromTitle)
+        ended = playing->title();
+    else // A test may have set the scene since: that is no command to take back.
+        undoLog().adopt(&game());
+    while (!ended && !input.lines.empty()) {
         ended = playing->step() != Ending::None;
-    noteSoundsAtLineStart();
-    return output.text;
-}
-
-std::string GameHarness::playFromTitle(const std::vector<std::string>& lines)
-{
-    output.text.clear();
-    input.lines.assign(lines.begin(), lines.end());
-    ended = playing->title();
-    while (!ended && !input.lines.empty())
-        ended = playing->step() != Ending::None;
+        if (afterEachCommand) afterEachCommand();
+    }
     noteSoundsAtLineStart();
     return output.text;
 }
@@ -108,14 +92,6 @@ void GameHarness::noteSoundsAtLineStart()
         output.text += "~ " + sound + "\n";
     unnotedSounds.clear();
 }
-
-void GameHarness::giveItem(int itemId)
-{
-    int slot = findFreeSlot(&player());
-    if (slot >= 0) player().inventory[slot] = game().items[itemId];
-}
-
-void GameHarness::emptyPack() { clearInventory(&player()); }
 
 TempDir::TempDir()
 {

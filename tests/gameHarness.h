@@ -57,12 +57,16 @@ public:
 
     // Types the lines one after another as commands (and answers to any
     // question a command asks). Returns everything printed meanwhile.
-    std::string play(std::initializer_list<std::string> lines);
-    std::string play(const std::vector<std::string>& lines);
+    std::string play(const std::vector<std::string>& lines) { return typeLines(lines, false); }
     // The same, starting at the title menu.
-    std::string playFromTitle(const std::vector<std::string>& lines);
+    std::string playFromTitle(const std::vector<std::string>& lines)
+    {
+        return typeLines(lines, true);
+    }
     // True once a command ended the game.
     bool ended = false;
+    // Run after every command the two above play, when set.
+    std::function<void()> afterEachCommand;
 
     // From now on the output reads as a terminal session: each typed line
     // follows its prompt in backquotes ("^D" where input ran out), and each
@@ -77,10 +81,6 @@ public:
     Location& here() { return game().locations[player().locationId]; }
     // Puts the player somewhere without a turn passing.
     void moveTo(int locationId) { player().locationId = locationId; }
-    // Gives the player a fresh catalogue item in the lowest free carried slot.
-    void giveItem(int itemId);
-    // Empties all ten carried slots.
-    void emptyPack();
 
     std::string errors() const { return output.errors; }
 
@@ -100,6 +100,7 @@ private:
     int draw() override;
     void hear(const char* effect);
     void noteSoundsAtLineStart();
+    std::string typeLines(const std::vector<std::string>& lines, bool fromTitle);
 
     ScriptedLines input;
     CapturedOutput output;
@@ -115,6 +116,12 @@ private:
     std::optional<std::mt19937> generator;
     std::unique_ptr<Session> playing;
 };
+
+// The record's bytes, to compare one state of the game with another whole.
+inline std::string recordBytes(const GameState& state)
+{
+    return {reinterpret_cast<const char*>(&state), sizeof state};
+}
 
 // A private working directory for the length of a test (saves go there).
 class TempDir {

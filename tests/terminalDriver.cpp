@@ -54,20 +54,33 @@ void Terminal::waitForEditor()
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
-bool Terminal::waitFor(const std::string& text)
+bool readUntil(int fd, const std::string& text, std::string& screen, std::size_t& seen)
 {
     auto deadline = std::chrono::steady_clock::now() + WAIT_AT_MOST;
     while (screen.find(text, seen) == std::string::npos) {
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) return false;
-        pollfd fd{master, POLLIN, 0};
-        if (poll(&fd, 1, static_cast<int>(left.count())) <= 0) return false;
+        pollfd ready{fd, POLLIN, 0};
+        if (poll(&ready, 1, static_cast<int>(left.count())) <= 0) return false;
         char buffer[4096];
-        ssize_t got = read(master, buffer, sizeof buffer);
+        ssize_t got = read(fd, buffer, sizeof buffer);
         if (got <= 0) return false;
         screen.append(buffer, static_cast<std::size_t>(got));
     }
     seen = screen.find(text, seen) + text.size();
     return true;
+}
+
+testing::AssertionResult Terminal::play(const Steps& steps, bool editorFirst)
+{
+    for (const auto& [keys, text] : steps) {
+        if (editorFirst) waitForEditor();
+        type(keys);
+        if (!waitFor(text))
+            return testing::AssertionFailure()
+                   << "no \"" << text << "\" after typing \"" << keys << "\"; the screen:\n"
+                   << screen;
+    }
+    return testing::AssertionSuccess();
 }

@@ -17,86 +17,74 @@ Words complete(GameHarness& h, const std::string& typed, std::size_t* start = nu
     return found.words;
 }
 
-TEST(Completion, FirstWordsAreVerbsAliasesAndSpecialWords)
+TEST(Completion, VerbsFirstThenWhatFitsTheVerbAndThePlace)
 {
+    struct Case {
+        int place;
+        const char* typed;
+        Words words;
+    };
+    // A Small Potion is carried and the Statue stands in the village; a
+    // Mushroom lies in the forest, where the wolf Koridai stands.
+    const Case cases[] = {
+        {LOC_VILLAGE, "ta", {"take", "talk"}},
+        {LOC_VILLAGE, "IN", {"inv", "inventory"}},
+        {LOC_VILLAGE, "xy", {"xyzzy"}},
+        {LOC_VILLAGE, "qu", {"quit"}},
+        {LOC_VILLAGE, "zz", {}},
+        {LOC_VILLAGE, "und", {"undo"}},
+        // The short words complete as the words they stand for.
+        {LOC_VILLAGE, "exa", {"examine"}},
+        {LOC_VILLAGE, "x", {"x", "xyzzy"}},
+        {LOC_VILLAGE, "i", {"i", "inv", "inventory"}},
+        {LOC_VILLAGE, "l", {"l", "listen", "load", "look"}},
+        {LOC_VILLAGE, "x ", {"around", "Small Potion", "Statue"}},
+        {LOC_VILLAGE, "examine ", {"around", "Small Potion", "Statue"}},
+        {LOC_VILLAGE, "l ", {"around", "Small Potion", "Statue"}},
+        {LOC_VILLAGE, "i ", {}},
+        // A name and a kind differing only in case are offered once.
+        {LOC_VILLAGE, "look Sta", {"Statue"}},
+        {LOC_VILLAGE, "go ", {"north", "south", "east", "west", "up", "down"}},
+        {LOC_VILLAGE, "  go  so", {"south"}},
+        {LOC_MAGIC_FOREST, "get ", {"item", "gold", "all", "both", "Mushroom"}},
+        {LOC_MAGIC_FOREST, "talk ", {"Koridai", "wolf"}},
+        {LOC_MAGIC_FOREST, "look ", {"around", "Mushroom", "Small Potion", "Koridai", "wolf"}},
+        {LOC_MAGIC_FOREST, "use small", {"Small Potion"}},
+        {LOC_MAGIC_FOREST, "remove ", {"Sword", "Tunic"}},
+        {LOC_MAGIC_FOREST, "equip Sw", {}}, // worn, not carried
+        {LOC_MAGIC_FOREST, "sound o", {"on", "off"}},
+        {LOC_MAGIC_FOREST, "wait ", {}},
+    };
     GameHarness h;
-    EXPECT_EQ(complete(h, "ta"), (Words{"take", "talk"}));
-    EXPECT_EQ(complete(h, "IN"), (Words{"inv", "inventory"}));
-    EXPECT_EQ(complete(h, "xy"), (Words{"xyzzy"}));
-    EXPECT_EQ(complete(h, "qu"), (Words{"quit"}));
-    EXPECT_EQ(complete(h, "zz"), Words{});
-}
-
-TEST(Completion, NounsFitTheVerbAndThePlace)
-{
-    GameHarness h;
+    for (const Case& c : cases) {
+        h.moveTo(c.place);
+        EXPECT_EQ(complete(h, c.typed), c.words) << c.typed;
+    }
     std::size_t start = 0;
-    EXPECT_EQ(complete(h, "go ", &start), (Words{"north", "south", "east", "west", "up", "down"}));
+    complete(h, "go ", &start);
     EXPECT_EQ(start, 3u);
-    EXPECT_EQ(complete(h, "  go  so", &start), (Words{"south"}));
+    complete(h, "  go  so", &start);
     EXPECT_EQ(start, 6u);
-    h.moveTo(LOC_MAGIC_FOREST); // a Mushroom lies here, the wolf Koridai stands here
-    EXPECT_EQ(complete(h, "get "), (Words{"item", "gold", "all", "both", "Mushroom"}));
-    EXPECT_EQ(complete(h, "talk "), (Words{"Koridai", "wolf"}));
-    EXPECT_EQ(complete(h, "look "),
-              (Words{"around", "Mushroom", "Small Potion", "Koridai", "wolf"}));
-    EXPECT_EQ(complete(h, "use small"), (Words{"Small Potion"}));
-    EXPECT_EQ(complete(h, "remove "), (Words{"Sword", "Tunic"}));
-    EXPECT_EQ(complete(h, "equip Sw"), Words{}); // worn, not carried
-    EXPECT_EQ(complete(h, "sound o"), (Words{"on", "off"}));
-    EXPECT_EQ(complete(h, "wait "), Words{});
-}
-
-TEST(Completion, CompletingChangesNothingTheGamePrints)
-{
-    GameHarness h;
-    std::string before = h.play({"look", "inventory", "stats"});
-    for (const char* typed : {"", "g", "go ", "look ", "talk s", "get all"})
-        complete(h, typed);
-    GameHarness other;
-    EXPECT_EQ(other.play({"look", "inventory", "stats"}), before);
+    // Completing changed nothing the game prints.
+    h.moveTo(LOC_VILLAGE);
+    EXPECT_EQ(h.play({"look", "inventory", "stats"}),
+              GameHarness().play({"look", "inventory", "stats"}));
 }
 
 TEST(Completion, WorksInARealTerminal)
 {
     Terminal terminal;
-    ASSERT_TRUE(terminal.waitFor("--> "));
-    terminal.type("1\rFern\rf\r");
-    ASSERT_TRUE(terminal.waitFor("You are at the Peaceful Village."));
-    // A name and a kind differing only in case are one word.
-    terminal.type("look Sta\t\r");
-    ASSERT_TRUE(terminal.waitFor("look Statue")) << terminal.screen;
-    terminal.type("exa\tSmall\t\r");
-    ASSERT_TRUE(terminal.waitFor("You examine the Small Potion...")) << terminal.screen;
-    // A verb gets a blank after it; a direction does not.
-    terminal.type("go\tno\t\r");
-    ASSERT_TRUE(terminal.waitFor("You are at the Magic Forest.")) << terminal.screen;
-    terminal.type("ge\tMu\t\r");
-    ASSERT_TRUE(terminal.waitFor("Got the Mushroom.")) << terminal.screen;
-    // Names with a blank in them complete whole.
-    terminal.type("use Small P\t\r");
-    ASSERT_TRUE(terminal.waitFor("Drank the Small Potion. Restored 10 HP.")) << terminal.screen;
-    terminal.type("quit\r");
-    ASSERT_TRUE(terminal.waitFor("Farewell, Fern!"));
-}
-
-TEST(Completion, TheShortWordsCompleteAsTheWordsTheyStandFor)
-{
-    GameHarness h;
-    EXPECT_EQ(complete(h, "exa"), (Words{"examine"}));
-    EXPECT_EQ(complete(h, "x"), (Words{"x", "xyzzy"}));
-    EXPECT_EQ(complete(h, "i"), (Words{"i", "inv", "inventory"}));
-    EXPECT_EQ(complete(h, "l"), (Words{"l", "listen", "load", "look"}));
-    for (const char* verb : {"x ", "examine ", "l "})
-        EXPECT_EQ(complete(h, verb), (Words{"around", "Small Potion", "Statue"})) << verb;
-    EXPECT_EQ(complete(h, "i "), Words{});
-}
-
-TEST(Completion, ANameAndAKindDifferingInCaseAreOfferedOnce)
-{
-    GameHarness h; // the Statue stands in the village
-    EXPECT_EQ(complete(h, "look Sta"), (Words{"Statue"}));
-    EXPECT_EQ(complete(h, "und"), (Words{"undo"}));
+    EXPECT_TRUE(terminal.play({{"", "--> "},
+                               {"1\rFern\rf\r", "You are at the Peaceful Village."},
+                               // A name and a kind differing only in case are one word.
+                               {"look Sta\t\r", "look Statue"},
+                               {"exa\tSmall\t\r", "You examine the Small Potion..."},
+                               // A verb gets a blank after it; a direction does not.
+                               {"go\tno\t\r", "You are at the Magic Forest."},
+                               {"ge\tMu\t\r", "Got the Mushroom."},
+                               // Names with a blank in them complete whole.
+                               {"use Small P\t\r", "Drank the Small Potion. Restored 10 HP."},
+                               {"quit\r", "Farewell, Fern!"}}));
 }
 
 } // namespace

@@ -2,20 +2,16 @@
 // two cannot drift apart.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "commandTable.h"
+#include "programRunner.h"
 
 namespace {
 
 std::string commandsSection()
 {
-    std::ifstream page(SOURCE_DIR "/doc/lanternmoor.6.in");
-    std::stringstream text;
-    text << page.rdbuf();
-    const std::string all = text.str();
+    const std::string all = slurp(SOURCE_DIR "/doc/lanternmoor.6.in");
     std::size_t start = all.find("\n.SH COMMANDS\n");
     std::size_t end = all.find("\n.SH ", start + 1);
     if (start == std::string::npos) return "";

@@ -44,26 +44,14 @@ void expectInOrder(const std::string& text, const std::vector<std::string>& mile
     }
 }
 
+// The trade chains, the light and the locked ways are played in the
+// transcripts; here the journey must get past each to reach what follows.
 const std::vector<std::string> ROAD_TO_THE_STATUE = {
     "Welcome to Lanternmoor, Wren!",
-    "Unlocked the door with the Tower Key.",
-    "Clara gives you the Cookbook as a token of appreciation.",
-    "Evelyn gives you the Cellar Key as a token of thanks.",
-    "Unlocked the door with the Cellar Key.",
     "Picked up 250 gold.",
-    "The goblin hands you a Rusty Dagger in exchange.",
-    "Greedo gives you 1000 gold as thanks!",
-    "You light the Lantern, and the area comes into view...",
-    "Ashyrn gives you 150 gold as thanks!",
-    "Nurnic hands you the Fish in exchange...?",
-    "Tux tosses you a...Pyramid Key?",
-    "Weruh gives you the Ornate Coin as thanks!",
-    "Hanbo hands you the Mansion Key in exchange...",
-    "Unlocked the door with the Pyramid Key.",
     "Picked up 500 gold.",
     "Got the Black Rose.",
     "Equipped the Broadsword.",
-    "Equipped the Chainmail.",
     "Unlocked the door with the Mansion Key.",
     "Mercuria is not hostile! Attack anyway?",
     // One message over several lines, not a missing comma.
@@ -113,7 +101,7 @@ TEST(Playthrough, ThroughTheRealProgramTheJourneyEndsTheSameWay)
     ProgramRun left = playThroughThePipe(journey("playthrough-leave.txt"));
     EXPECT_EQ(left.status, 0);
     expectInOrder(left.out, ROAD_TO_THE_STATUE);
-    EXPECT_TRUE(endsWith(left.out, LEAVING));
+    EXPECT_TRUE(left.out.ends_with(LEAVING));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstddef>
 #include <cstring>
@@ -20,7 +21,6 @@
 #include <vector>
 
 #include "gameHarness.h"
-#include "newGame.h"
 #include "programRunner.h"
 #include "savedGames.h"
 #include "terminalDriver.h"
@@ -30,20 +30,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* PROMPT = "--> ";
+const std::string PROMPT = "--> ";
 const std::string SAVE_PROMPT = "Enter a name for your save file: ";
 const std::string LOAD_PROMPT = "Enter the name for the save file to load: ";
-
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+const std::string FAILED = "Failed to load save file (corrupted or incompatible).\n";
+const std::string REFUSED = PROMPT + LOAD_PROMPT + FAILED;
 
 std::string gzipBytes(const std::string& content)
 {
@@ -51,14 +42,9 @@ std::string gzipBytes(const std::string& content)
     gzFile file = gzopen(path.c_str(), "wb");
     gzwrite(file, content.data(), static_cast<unsigned>(content.size()));
     gzclose(file);
-    std::string bytes = readFile(path);
+    std::string bytes = slurp(path);
     fs::remove(path);
     return bytes;
-}
-
-std::string recordBytes(const GameState& state)
-{
-    return std::string(reinterpret_cast<const char*>(&state), sizeof state);
 }
 
 // The offset of the first byte that differs, or -1. The load and save
@@ -85,139 +71,65 @@ TEST(SaveLoad, ARoundTripRestoresEveryByte)
     EXPECT_EQ(firstDifference(recordBytes(h.game()), before), -1);
 }
 
-TEST(SaveLoad, TheListTellsTimePlayedInDaysHoursAndMinutes)
+// A file is refused by its length or its damage, or for what its record
+// holds; a refused one leaves the running game exactly as it was.
+TEST(SaveLoad, BadFilesAreRefusedAndLeaveTheRunningGameAsItWas)
 {
     TempDir dir;
     GameHarness h;
-    for (auto [name, minutes] : {std::pair{"hour", 60}, std::pair{"day", 1501}}) {
-        h.game().minutesPassed = minutes;
-        h.play({"save", name});
-    }
-    std::string listing = h.play({"saves"});
-    EXPECT_NE(listing.find("  day: Arlen at the Peaceful Village, 1 day(s), 1 hour(s) and 1 "
-                           "minute(s) played; written "),
-              std::string::npos)
-        << listing;
-    EXPECT_NE(listing.find("  hour: Arlen at the Peaceful Village, 1 hour(s) and 0 minute(s) "
-                           "played; written "),
-              std::string::npos)
-        << listing;
-}
-
-TEST(SaveLoad, LengthDecidesAndPlainRecordsLoadToo)
-{
-    TempDir dir;
-    GameHarness h;
-    std::string record = recordBytes(h.game());
-    const std::string refused =
-        PROMPT + LOAD_PROMPT + "Failed to load save file (corrupted or incompatible).\n";
-    writeFile("saves/short.dat.gz", gzipBytes(record.substr(0, record.size() - 1)));
-    EXPECT_EQ(h.play({"load", "short"}), refused);
-    writeFile("saves/long.dat.gz", gzipBytes(record + "x"));
-    EXPECT_NE(h.play({"load", "long"}), refused);
-    writeFile("saves/plain.dat.gz", record);
-    EXPECT_NE(h.play({"load", "plain"}), refused);
-    EXPECT_EQ(h.play({"load", "nothing"}),
-              PROMPT + LOAD_PROMPT + "Save file 'nothing.dat.gz' not found.\n");
-}
-
-TEST(SaveLoad, ARefusedLoadLeavesTheRunningGameExactlyAsItWas)
-{
-    TempDir dir;
-    GameHarness h;
-    h.play({"go north", "wait"});
-    std::string before = recordBytes(h.game());
-    GameState other;
-    buildFreshGame(&other);
-    std::string foreign = recordBytes(other);
-    writeFile("saves/half.dat.gz", gzipBytes(foreign.substr(0, 50000)));
-    std::string damaged = gzipBytes(foreign);
-    damaged[damaged.size() / 2] ^= 0x5a;
-    writeFile("saves/damaged.dat.gz", damaged);
-    for (const char* name : {"half", "damaged"}) {
-        h.play({"load", name});
-        EXPECT_EQ(firstDifference(recordBytes(h.game()), before), -1) << name;
-    }
-}
-
-TEST(SaveLoad, RecordsWithUnsafeIndexesTextsOrNumbersAreRefused)
-{
-    TempDir dir;
-    GameHarness h;
-    const std::string refused =
-        PROMPT + LOAD_PROMPT + "Failed to load save file (corrupted or incompatible).\n";
-    auto tamper = [&](const char* name, auto change) {
-        GameState copy = h.game();
-        change(copy);
-        writeFile(std::string("saves/") + name + ".dat.gz", gzipBytes(recordBytes(copy)));
-        return h.play({"load", name});
+    using Bytes = std::string (*)(const std::string&);
+    struct Case {
+        const char* name;
+        bool refused;
+        void (*change)(GameState&);
+        Bytes file = [](const std::string& record) { return gzipBytes(record); };
     };
-    EXPECT_EQ(
-        tamper("exit",
-               [](GameState& s) { s.locations[LOC_QUIET_BEACH].exits[DIR_SOUTH] = NUM_LOCATIONS; }),
-        refused);
-    EXPECT_EQ(tamper("where", [](GameState& s) { s.player.locationId = LOC_NOWHERE; }), refused);
-    EXPECT_EQ(tamper("who", [](GameState& s) { s.characters[CHARACTER_WERUH].locationId = 99; }),
-              refused);
-    EXPECT_EQ(tamper("id", [](GameState& s) { s.items[ITEM_GOBLET].id = ITEM_BATTLEAXE; }),
-              refused);
-    EXPECT_EQ(tamper("name", [](GameState& s) { std::memset(s.player.name, 'A', 20); }), refused);
-    EXPECT_EQ(tamper("text",
-                     [](GameState& s) {
-                         std::memset(s.characters[CHARACTER_CLARA].inventory[0].description, 'B',
-                                     100);
-                     }),
-              refused);
-    EXPECT_EQ(tamper("flag",
-                     [](GameState& s) { std::memset(&s.characters[CHARACTER_HANBO].alive, 7, 1); }),
-              refused);
-    EXPECT_EQ(tamper("frail", [](GameState& s) { s.player.baseMaxHp = 0; }), refused);
-    // Every turn ends with the player's hit points within 1..maximum.
-    EXPECT_EQ(tamper("wounded",
-                     [](GameState& s) {
-                         s.turnTaken = true;
-                         s.player.hp = 0;
-                     }),
-              refused);
-    EXPECT_EQ(
-        tamper("rich", [](GameState& s) { s.characters[CHARACTER_GREEDO].gold = 2147483647; }),
-        refused);
-    // Each is harmless alone; summed in the standing they overflow.
-    EXPECT_EQ(tamper("trust",
-                     [](GameState& s) {
-                         for (Character& character : s.characters)
-                             character.trust = 100000000;
-                     }),
-              refused);
-    // Every purchase would pay the buyer.
-    EXPECT_EQ(
-        tamper("price",
-               [](GameState& s) { s.characters[CHARACTER_GREEDO].inventory[0].price = -1000; }),
-        refused);
-    // Control characters would reach the terminal through look, stats or the farewell.
-    EXPECT_EQ(tamper("escape",
-                     [](GameState& s) {
-                         std::strcpy(s.characters[CHARACTER_CLARA].description, "\033]0;Hi\007");
-                     }),
-              refused);
-    EXPECT_EQ(tamper("tab", [](GameState& s) { std::strcpy(s.player.name, "Mo\tss"); }), refused);
-    EXPECT_EQ(tamper("csi", [](GameState& s) { std::strcpy(s.player.name, "Mo\xc2\x9bss"); }),
-              refused);
-    // Letters beyond ASCII print as they are, whatever bytes make them up.
-    EXPECT_NE(
-        tamper("accent", [](GameState& s) { std::strcpy(s.player.name, "M\xc3\x80ss\xc2\xa1"); }),
-        refused);
-    // What lies behind a text's end means nothing.
-    EXPECT_NE(tamper("behind",
-                     [](GameState& s) {
-                         std::strcpy(s.player.name, "Moss");
-                         s.player.name[6] = '\033';
-                     }),
-              refused);
-    // A character gone from the world is fine.
-    EXPECT_NE(tamper("gone",
-                     [](GameState& s) { s.characters[CHARACTER_WERUH].locationId = LOC_NOWHERE; }),
-              refused);
+    // clang-format off
+    const Case cases[] = {
+        {"short", true, nullptr, [](const std::string& r) { return gzipBytes(r.substr(0, r.size() - 1)); }},
+        {"long", false, nullptr, [](const std::string& r) { return gzipBytes(r + "x"); }},
+        {"plain", false, nullptr, [](const std::string& r) { return r; }},
+        {"damaged", true, nullptr, [](const std::string& r) { std::string z = gzipBytes(r); z[z.size() / 2] ^= 0x5a; return z; }},
+        {"exit", true, [](GameState& s) { s.locations[LOC_QUIET_BEACH].exits[DIR_SOUTH] = NUM_LOCATIONS; }},
+        {"where", true, [](GameState& s) { s.player.locationId = LOC_NOWHERE; }},
+        {"who", true, [](GameState& s) { s.characters[CHARACTER_WERUH].locationId = 99; }},
+        {"id", true, [](GameState& s) { s.items[ITEM_GOBLET].id = ITEM_BATTLEAXE; }},
+        {"name", true, [](GameState& s) { std::memset(s.player.name, 'A', 20); }},
+        {"text", true, [](GameState& s) { std::memset(s.characters[CHARACTER_CLARA].inventory[0].description, 'B', 100); }},
+        {"flag", true, [](GameState& s) { std::memset(&s.characters[CHARACTER_HANBO].alive, 7, 1); }},
+        {"frail", true, [](GameState& s) { s.player.baseMaxHp = 0; }},
+        // Every turn ends with the player's hit points within 1..maximum.
+        {"wounded", true, [](GameState& s) { s.turnTaken = true; s.player.hp = 0; }},
+        {"rich", true, [](GameState& s) { s.characters[CHARACTER_GREEDO].gold = 2147483647; }},
+        // Each is harmless alone; summed in the standing they overflow.
+        {"trust", true, [](GameState& s) { for (Character& c : s.characters) c.trust = 100000000; }},
+        // Every purchase would pay the buyer.
+        {"price", true, [](GameState& s) { s.characters[CHARACTER_GREEDO].inventory[0].price = -1000; }},
+        // Control characters would reach the terminal through look, stats or the farewell.
+        {"escape", true, [](GameState& s) { std::strcpy(s.characters[CHARACTER_CLARA].description, "\033]0;Hi\007"); }},
+        {"tab", true, [](GameState& s) { std::strcpy(s.player.name, "Mo\tss"); }},
+        {"csi", true, [](GameState& s) { std::strcpy(s.player.name, "Mo\xc2\x9bss"); }},
+        // Letters beyond ASCII print as they are, whatever bytes make them up.
+        {"accent", false, [](GameState& s) { std::strcpy(s.player.name, "M\xc3\x80ss\xc2\xa1"); }},
+        // What lies behind a text's end means nothing.
+        {"behind", false, [](GameState& s) { std::strcpy(s.player.name, "Moss"); s.player.name[6] = '\033'; }},
+        // A character gone from the world is fine.
+        {"gone", false, [](GameState& s) { s.characters[CHARACTER_WERUH].locationId = LOC_NOWHERE; }},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        GameState copy = h.game();
+        if (c.change) c.change(copy);
+        std::ofstream(std::string("saves/") + c.name + ".dat.gz") << c.file(recordBytes(copy));
+    }
+    h.play({"go north"});
+    for (const Case& c : cases) {
+        h.play({"wait"}); // the running game is never the one saved
+        const std::string before = recordBytes(h.game());
+        const bool refused = h.play({"load", c.name}) == REFUSED;
+        EXPECT_EQ(refused, c.refused) << c.name;
+        EXPECT_TRUE(!refused || firstDifference(recordBytes(h.game()), before) == -1) << c.name;
+    }
 }
 
 TEST(SaveLoad, ASaveThatIsNoPlainFileIsRefusedAndNeverWaitedOn)
@@ -227,14 +139,13 @@ TEST(SaveLoad, ASaveThatIsNoPlainFileIsRefusedAndNeverWaitedOn)
     // Nothing ever writes into the FIFO: a game that waited on it would hang
     // until the alarm ends the test.
     alarm(20);
-    const std::string refused = "Failed to load save file (corrupted or incompatible).\n";
     {
         GameHarness h;
-        EXPECT_TRUE(endsWith(h.playFromTitle({"2", "pipe"}), LOAD_PROMPT + refused));
+        EXPECT_TRUE(h.playFromTitle({"2", "pipe"}).ends_with(LOAD_PROMPT + FAILED));
         EXPECT_TRUE(h.ended);
     }
     GameHarness h;
-    EXPECT_EQ(h.play({"load", "pipe"}), PROMPT + LOAD_PROMPT + refused);
+    EXPECT_EQ(h.play({"load", "pipe"}), REFUSED);
     EXPECT_EQ(h.play({"save", "pipe", "y"}),
               PROMPT + SAVE_PROMPT +
                   "A save file named 'pipe' already exists. Overwrite? (y/n): "
@@ -267,39 +178,29 @@ TEST(SaveLoad, ASaveNobodyMayReadIsNotOverwrittenUnasked)
     GameHarness h;
     h.play({"save", "noperm"});
     fs::permissions("saves/noperm.dat.gz", fs::perms::none);
-    std::string old = readFile("saves/noperm.dat.gz");
+    std::string old = slurp("saves/noperm.dat.gz");
     EXPECT_TRUE(holdsForAnotherUser([&h] {
         return h.play({"save", "noperm", "n"}) ==
                PROMPT + SAVE_PROMPT +
                    "A save file named 'noperm' already exists. Overwrite? (y/n): "
                    "Save cancelled.\n";
     }));
-    EXPECT_EQ(readFile("saves/noperm.dat.gz"), old);
+    EXPECT_EQ(slurp("saves/noperm.dat.gz"), old);
 }
 
 TEST(SaveLoad, AFailedWriteIsReportedAndKeepsTheOldSave)
 {
     TempDir dir;
     GameHarness h;
-    h.play({"save", "keep"});
-    std::string old = readFile("saves/keep.dat.gz");
+    h.play({"save", "kept"});
+    std::string old = slurp("saves/kept.dat.gz");
     // A save folder that has become a file cannot hold the new save.
     fs::rename("saves", "saves.kept");
-    writeFile("saves", "not a folder");
-    std::string text = h.play({"save", "keep"});
-    EXPECT_EQ(text, PROMPT + SAVE_PROMPT);
+    std::ofstream("saves") << "not a folder";
+    EXPECT_EQ(h.play({"save", "kept"}), PROMPT + SAVE_PROMPT);
     EXPECT_NE(h.errors().find("Could not open save file: "), std::string::npos);
     fs::remove("saves");
     fs::rename("saves.kept", "saves");
-    EXPECT_EQ(readFile("saves/keep.dat.gz"), old);
-}
-
-TEST(SaveLoad, AFullDiskNeverCallsTheSaveSuccessful)
-{
-    TempDir dir;
-    GameHarness h;
-    h.play({"save", "kept"});
-    std::string old = readFile("saves/kept.dat.gz");
     // A file-size limit makes the write fail part-way, as a full disk would.
     struct rlimit previous;
     getrlimit(RLIMIT_FSIZE, &previous);
@@ -313,9 +214,58 @@ TEST(SaveLoad, AFullDiskNeverCallsTheSaveSuccessful)
     std::signal(SIGXFSZ, SIG_DFL);
     EXPECT_EQ(text.find("successfully"), std::string::npos);
     EXPECT_NE(h.errors().find("Could not write save file: "), std::string::npos);
-    EXPECT_EQ(readFile("saves/kept.dat.gz"), old);
+    EXPECT_EQ(slurp("saves/kept.dat.gz"), old);
     // Nothing half-written is left beside it.
     EXPECT_EQ(std::distance(fs::directory_iterator("saves"), fs::directory_iterator()), 1);
+}
+
+TEST(SaveLoad, TheListGoesNewestFirstAndCallsRefusedFilesDamaged)
+{
+    TempDir dir;
+    GameHarness h;
+    EXPECT_EQ(h.play({"saves"}), PROMPT + "There are no saved games yet.\n");
+    h.game().minutesPassed = 59;
+    h.play({"wait", "save", "older"});
+    h.game().minutesPassed = 1500;
+    h.play({"n", "save", "newer"});
+    std::ofstream("saves/broken.dat.gz") << "not a game";
+    std::ofstream("saves/notes.txt") << "not a save";
+    // A name made outside the game must not steer the terminal.
+    std::ofstream("saves/\033]0;title\007.dat.gz") << "not a game";
+    auto now = fs::file_time_type::clock::now();
+    fs::last_write_time("saves/older.dat.gz", now - std::chrono::hours(2));
+    fs::last_write_time("saves/newer.dat.gz", now - std::chrono::hours(1));
+    std::string listing = h.play({"saves"});
+    std::size_t at = 0;
+    for (const char* line :
+         {"Saved games, newest first (type the name at the load prompt):\n",
+          "  broken: damaged, cannot be loaded; written ",
+          "  newer: Arlen at the Magic Forest, 1 day(s), 1 hour(s) and 1 minute(s) played; "
+          "written ",
+          "  older: Arlen at the Peaceful Village, 1 hour(s) and 0 minute(s) played; written "}) {
+        at = listing.find(line, at);
+        ASSERT_NE(at, std::string::npos) << line << " in\n" << listing;
+    }
+    EXPECT_EQ(listing.find("notes"), std::string::npos);
+    EXPECT_NE(listing.find("  ]0;title: damaged"), std::string::npos);
+    EXPECT_EQ(listing.find_first_of("\033\007"), std::string::npos);
+    EXPECT_EQ(h.game().minutesPassed, 1501);
+}
+
+TEST(SaveLoad, TheListGoesNewestFirstWithinOneSecond)
+{
+    TempDir dir;
+    GameHarness h;
+    h.play({"save", "a-older", "wait", "save", "b-newer"});
+    // Both in one second, the later one a millisecond after: not by name.
+    auto second = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    second -= second.time_since_epoch() % std::chrono::seconds(1);
+    fs::last_write_time("saves/a-older.dat.gz", second + std::chrono::milliseconds(1));
+    fs::last_write_time("saves/b-newer.dat.gz", second + std::chrono::milliseconds(2));
+    std::string listing = h.play({"saves"});
+    std::size_t newer =
+        listing.find("  b-newer: Arlen at the Peaceful Village, 1 minute(s) played");
+    EXPECT_LT(newer, listing.find("  a-older: ")) << listing;
 }
 
 using Names = std::vector<std::string>;
@@ -340,18 +290,12 @@ TEST(SaveLoad, TabCompletesASaveNameInARealTerminalAtBothPrompts)
     GameHarness h;
     h.play({"save", "journey", "save", "my trip"});
     Terminal terminal;
-    ASSERT_TRUE(terminal.waitFor("--> "));
-    terminal.type("2\r");
-    ASSERT_TRUE(terminal.waitFor("to load: "));
-    terminal.type("jou\t\r");
-    ASSERT_TRUE(terminal.waitFor("Game loaded from saves/journey.dat.gz successfully."))
-        << terminal.screen;
-    terminal.type("save\r");
-    ASSERT_TRUE(terminal.waitFor("save file: "));
-    terminal.type("my t\t\r");
-    ASSERT_TRUE(terminal.waitFor("A save file named 'my_trip' already exists.")) << terminal.screen;
-    terminal.type("n\r");
-    ASSERT_TRUE(terminal.waitFor("Save cancelled.")) << terminal.screen;
+    EXPECT_TRUE(terminal.play({{"", "--> "},
+                               {"2\r", "to load: "},
+                               {"jou\t\r", "Game loaded from saves/journey.dat.gz successfully."},
+                               {"save\r", "save file: "},
+                               {"my t\t\r", "A save file named 'my_trip' already exists."},
+                               {"n\r", "Save cancelled."}}));
 }
 
 } // namespace

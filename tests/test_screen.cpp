@@ -2,11 +2,10 @@
 // only, and output written out before the game waits for the next line.
 #include <gtest/gtest.h>
 
-#include <poll.h>
-#include <sys/wait.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -19,22 +18,15 @@
 
 namespace {
 
-const std::string NEW_GAME = "1\nFern\nf\n";
-
 TEST(Screen, LongLinesBreakAtABlankBeforeTheWindowsEdge)
 {
     Terminal terminal(40);
-    ASSERT_TRUE(terminal.waitFor("--> "));
-    terminal.type("1\rFern\rf\r");
-    ASSERT_TRUE(terminal.waitFor("Will you strike with steel...or speak\r\nwith silver?"))
-        << terminal.screen;
+    ASSERT_TRUE(terminal.play(
+        {{"", "--> "}, {"1\rFern\rf\r", "Will you strike with steel...or speak\r\nwith silver?"}}));
     // Colour takes no room: this line is exactly thirty columns wide.
     terminal.resize(30);
-    terminal.type("stats\r");
-    ASSERT_TRUE(terminal.waitFor("Reputation: \033[37mAmbiguous Stranger\033[0m\r\n"))
-        << terminal.screen;
-    terminal.type("think\r");
-    ASSERT_TRUE(terminal.waitFor("You think...therefore, you\r\nare.")) << terminal.screen;
+    EXPECT_TRUE(terminal.play({{"stats\r", "Reputation: \033[37mAmbiguous Stranger\033[0m\r\n"},
+                               {"think\r", "You think...therefore, you\r\nare."}}));
 }
 
 // The window's last column is used and never passed: escape sequences
@@ -63,16 +55,11 @@ TEST(Screen, PipedOutputIgnoresTheWidthAndNoColorDropsOnlyColour)
 {
     TempDir dir;
     // Nothing drawn at random is shown: each run seeds its own numbers.
-    std::string script = NEW_GAME + "time\ninventory\nthink\nquit\n";
+    std::string script = "1\nFern\nf\ntime\ninventory\nthink\nquit\n";
     ProgramRun plain = runProgram({"--no-audio"}, script);
-    setenv("COLUMNS", "20", 1);
-    ProgramRun narrow = runProgram({"--no-audio"}, script);
-    unsetenv("COLUMNS");
+    ProgramRun narrow = runProgram({"--no-audio"}, script, {"COLUMNS=20"});
     EXPECT_EQ(narrow.out, plain.out);
-
-    setenv("NO_COLOR", "1", 1);
-    ProgramRun colourless = runProgram({"--no-audio"}, script);
-    unsetenv("NO_COLOR");
+    ProgramRun colourless = runProgram({"--no-audio"}, script, {"NO_COLOR=1"});
     std::string expected = plain.out;
     for (std::size_t at; (at = expected.find('\033')) != std::string::npos;)
         expected.erase(at, expected.find('m', at) + 1 - at);
@@ -80,41 +67,16 @@ TEST(Screen, PipedOutputIgnoresTheWidthAndNoColorDropsOnlyColour)
     EXPECT_EQ(colourless.out, expected);
 }
 
-// Reads from fd until text arrives; false after ten seconds without it (the
-// game answers within milliseconds; a busy machine must not fail the test).
-bool readUntil(int fd, const std::string& text, std::string& seen)
-{
-    while (seen.find(text) == std::string::npos) {
-        pollfd ready{fd, POLLIN, 0};
-        char buffer[4096];
-        if (poll(&ready, 1, 10000) <= 0) return false;
-        ssize_t got = read(fd, buffer, sizeof buffer);
-        if (got <= 0) return false;
-        seen.append(buffer, static_cast<std::size_t>(got));
-    }
-    return true;
-}
-
 TEST(Screen, ADriverFeedingLineByLineSeesEachAnswerFirst)
 {
     TempDir dir;
-    int toGame[2];
-    int fromGame[2];
-    ASSERT_EQ(pipe(toGame), 0);
-    ASSERT_EQ(pipe(fromGame), 0);
-    pid_t child = fork();
-    if (child == 0) {
-        dup2(toGame[0], 0);
-        dup2(fromGame[1], 1);
-        close(toGame[1]);
-        close(fromGame[0]);
-        execl(GAME_BINARY, GAME_BINARY, "--no-audio", static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(toGame[0]);
-    close(fromGame[1]);
+    ASSERT_EQ(mkfifo("input.txt", 0600) | mkfifo("answers", 0600), 0);
+    pid_t child = launchProgram({"--no-audio"}, "answers");
+    int toGame = open("input.txt", O_WRONLY);
+    int fromGame = open("answers", O_RDONLY);
     std::string seen;
-    EXPECT_TRUE(readUntil(fromGame[0], "3. Quit\n--> ", seen)) << seen;
+    std::size_t read = 0;
+    EXPECT_TRUE(readUntil(fromGame, "3. Quit\n--> ", seen, read)) << seen;
     // Each answer must arrive while the game waits for the next line.
     for (auto [line, answer] : {std::pair{"1\n", "What is your name, wanderer?\n--> "},
                                 {"Fern\n", "Or...?\n--> "},
@@ -122,13 +84,12 @@ TEST(Screen, ADriverFeedingLineByLineSeesEachAnswerFirst)
                                 {"wait\n", "You wait patiently for a minute...\n--> "},
                                 {"undo\n", "You take back \"wait\".\n"},
                                 {"quit\n", "Farewell, Fern!\n"}}) {
-        seen.clear();
         auto length = static_cast<ssize_t>(std::strlen(line));
-        ASSERT_EQ(write(toGame[1], line, std::strlen(line)), length);
-        EXPECT_TRUE(readUntil(fromGame[0], answer, seen)) << line << seen;
+        ASSERT_EQ(write(toGame, line, std::strlen(line)), length);
+        EXPECT_TRUE(readUntil(fromGame, answer, seen, read)) << line << seen;
     }
-    close(toGame[1]);
-    close(fromGame[0]);
+    close(toGame);
+    close(fromGame);
     EXPECT_EQ(waitForExit(child), 0);
 }
 

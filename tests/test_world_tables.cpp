@@ -4,10 +4,13 @@
 // the player or break a trade chain.
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <algorithm>
+#include <climits>
+#include <map>
 #include <queue>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "ambience.h"
 #include "characterTable.h"
@@ -22,14 +25,6 @@ namespace {
 int opposite(int dir) { return dir ^ 1; } // north/south, east/west, up/down pair up
 
 const Location& locationAt(int id) { return locations[static_cast<std::size_t>(id)]; }
-
-// A fresh journey, built the way start-up builds it.
-std::unique_ptr<GameState> freshGame()
-{
-    GameHarness h;
-    auto state = std::make_unique<GameState>(h.game());
-    return state;
-}
 
 // ---- The map ----------------------------------------------------------------------------------
 
@@ -78,54 +73,45 @@ TEST(WorldTables, EverythingButTheRealmsAndUndergrowthIsReachableFromTheVillage)
 
 TEST(Catalogue, EquipmentSubtypesAreOnesTheRulesKnow)
 {
+    // The subtypes each kind of equipment may have; each of these kinds has some power.
+    const std::map<int, std::pair<int, int>> subtypes = {{ITEM_WEAPON, {1, 3}},
+                                                         {ITEM_ARMOUR, {1, 1}},
+                                                         {ITEM_ACCESSORY, {1, 3}},
+                                                         {ITEM_POTION, {INT_MIN, INT_MAX}}};
     for (const Item& item : items) {
-        switch (item.type) {
-        case ITEM_WEAPON:
-            EXPECT_GE(item.subtype, 1) << item.name;
-            EXPECT_LE(item.subtype, 3) << item.name;
-            EXPECT_GT(item.power, 0) << item.name;
-            break;
-        case ITEM_ARMOUR:
-            EXPECT_EQ(item.subtype, 1) << item.name;
-            EXPECT_GT(item.power, 0) << item.name;
-            break;
-        case ITEM_ACCESSORY:
-            EXPECT_GE(item.subtype, 1) << item.name;
-            EXPECT_LE(item.subtype, 3) << item.name;
-            EXPECT_GT(item.power, 0) << item.name;
-            break;
-        case ITEM_POTION: EXPECT_GT(item.power, 0) << item.name; break;
-        default: break;
-        }
+        if (!subtypes.contains(item.type)) continue;
+        const auto [lowest, highest] = subtypes.at(item.type);
+        EXPECT_GE(item.subtype, lowest) << item.name;
+        EXPECT_LE(item.subtype, highest) << item.name;
+        EXPECT_GT(item.power, 0) << item.name;
     }
 }
 
-// ---- The cast ----------------------------------------------------------------------------------
+// ---- The cast (as start-up places it) ----------------------------------------------------------
 
 TEST(Characters, WornSlotsHoldWhatFitsThem)
 {
-    const auto state = freshGame();
-    for (const Character& who : state->characters) {
-        const Item* worn = who.inventory;
-        EXPECT_TRUE(worn[SLOT_WEAPON].id == 0 || worn[SLOT_WEAPON].type == ITEM_WEAPON) << who.name;
-        EXPECT_TRUE(worn[SLOT_ARMOUR].id == 0 || worn[SLOT_ARMOUR].type == ITEM_ARMOUR) << who.name;
-        EXPECT_TRUE(worn[SLOT_ACCESSORY].id == 0 || worn[SLOT_ACCESSORY].type == ITEM_ACCESSORY)
-            << who.name;
-    }
+    GameHarness h;
+    for (const Character& who : h.game().characters)
+        for (auto [slot, type] : {std::pair{SLOT_WEAPON, ITEM_WEAPON},
+                                  {SLOT_ARMOUR, ITEM_ARMOUR},
+                                  {SLOT_ACCESSORY, ITEM_ACCESSORY}})
+            EXPECT_TRUE(who.inventory[slot].id == 0 || who.inventory[slot].type == type)
+                << who.name;
 }
 
 TEST(Characters, EveryKeyAndInstrumentCanBeHad)
 {
     // Without them locked ways stay shut and the fae and the fallen star never come.
     // Hanbo makes the Mansion Key fresh when he trades; everything else must exist at the start.
-    const auto state = freshGame();
+    GameHarness h;
     for (const Item& item : items) {
-        if (item.type != ITEM_KEY && item.type != ITEM_INSTRUMENT) continue;
-        if (item.id == ITEM_MANSION_KEY) continue;
+        const bool needed = item.type == ITEM_KEY || item.type == ITEM_INSTRUMENT;
+        if (!needed || item.id == ITEM_MANSION_KEY) continue;
         int copies = 0;
-        for (const Location& place : state->locations)
+        for (const Location& place : h.game().locations)
             copies += place.item.id == item.id;
-        for (const Character& who : state->characters)
+        for (const Character& who : h.game().characters)
             for (const Item& held : who.inventory)
                 copies += held.id == item.id;
         EXPECT_GE(copies, 1) << item.name << " is nowhere";
@@ -136,26 +122,20 @@ TEST(Characters, EveryKeyAndInstrumentCanBeHad)
 
 TEST(Ambience, RowsAreWellFormedAndEndTheTable)
 {
-    std::set<int> places;
+    std::set<int> places = {LOC_VILLAGE}; // the village is quiet
     int row = 0;
     for (; ambienceTable[row].locationId != LOC_NOWHERE; ++row) {
         ASSERT_LT(row, NUM_LOCATIONS) << "the table never ends";
         const AmbienceRow& r = ambienceTable[row];
-        EXPECT_GE(r.locationId, 0);
-        EXPECT_LT(r.locationId, NUM_LOCATIONS);
-        EXPECT_TRUE(places.insert(r.locationId).second) << "two rows for " << r.locationId;
-        int lines = 0;
-        while (lines < AMBIENCE_LINES && r.lines[lines] != nullptr) {
-            EXPECT_NE(r.lines[lines][0], '\0');
-            ++lines;
-        }
+        EXPECT_TRUE(r.locationId >= 0 && r.locationId < NUM_LOCATIONS) << r.locationId;
+        EXPECT_TRUE(places.insert(r.locationId).second) << "another row for " << r.locationId;
         // A free slot always follows the last line, so counting stops inside the row.
-        EXPECT_GE(lines, 1) << "row for " << r.locationId;
-        EXPECT_LT(lines, AMBIENCE_LINES) << "row for " << r.locationId;
-        for (int i = lines; i < AMBIENCE_LINES; ++i)
-            EXPECT_EQ(r.lines[i], nullptr);
+        const char* const* end = std::find(r.lines, r.lines + AMBIENCE_LINES, nullptr);
+        EXPECT_TRUE(end != r.lines && end != r.lines + AMBIENCE_LINES)
+            << "row for " << r.locationId;
+        EXPECT_TRUE(std::all_of(r.lines, end, [](const char* line) { return line[0] != '\0'; }));
+        EXPECT_TRUE(std::all_of(end, r.lines + AMBIENCE_LINES, [](const char* l) { return !l; }));
     }
-    EXPECT_FALSE(places.count(LOC_VILLAGE)) << "the village is quiet";
     EXPECT_EQ(ambienceTable[row].lines[0], nullptr);
 }
 

@@ -1,11 +1,8 @@
 // A fresh game fed arbitrary lines: the title menu, every command, every
 // question and prompt answered from the same data.
 #include <cstdint>
-#include <memory>
 
 #include "fuzzSupport.h"
-#include "session.h"
-#include "undo.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -15,18 +12,13 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
-    uint32_t seed = size > 0 ? data[0] * 2654435761u : 1;
-    FuzzPorts io(splitLines(data, size), seed);
-    // As in play, every change can be taken back; the log checks each line
-    // and each taking back.
-    Session session(io.ports, SessionOptions{.audioDisabled = true, .seed = {}});
-    session.undoLog().checkEveryLine(true);
-    const GameState& state = session.record();
-    requireValid(state, "at the start");
-    if (session.title()) return 0;
-    requireValid(state, "after the title menu");
-    while (session.step() == Ending::None)
-        requirePlayerValid(state);
-    requireValid(state, "after the last command");
+    // As in play, every change can be taken back; the harness's undo log
+    // checks each line and each taking back.
+    GameHarness h(SessionOptions{.audioDisabled = true, .seed = {}});
+    h.seedRandom(size > 0 ? data[0] * 2654435761u : 1);
+    requireValid(h.game(), "at the start");
+    h.afterEachCommand = [&h] { requirePlayerValid(h.game()); };
+    h.playFromTitle(splitLines(data, size));
+    requireValid(h.game(), "after the last command");
     return 0;
 }

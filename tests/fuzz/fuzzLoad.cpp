@@ -8,8 +8,6 @@
 
 #include "fuzzSupport.h"
 #include "recordChecks.h"
-#include "session.h"
-#include "undo.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -38,19 +36,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     if (size == 0) return 0;
     // The first byte chooses whether the rest is stored compressed.
     writeSave(data + 1, size - 1, data[0] & 1);
-    FuzzPorts io({"look", "stats", "inventory", "wait", "go north", "talk", "look around", "listen",
-                  "use Small Potion", "get all", "time"},
-                 data[0]);
-    Session session(io.ports, SessionOptions{.audioDisabled = true, .seed = {}});
-    GameState& state = session.record();
+    GameHarness h(SessionOptions{.audioDisabled = true, .seed = {}});
+    h.seedRandom(data[0]);
     std::string bytes;
-    if (io.saves.read("fuzz", sizeof state, bytes) != SaveStorage::Read::Found) return 0;
-    if (!recordFromBytes(bytes, &state)) return 0;
-    // Loaded before the first command: nothing to take back.
-    session.undoLog().adopt(&state);
-    requireValid(state, "after loading");
-    while (session.step() == Ending::None)
-        requirePlayerValid(state);
-    requireValid(state, "after playing a loaded game");
+    if (SavesFolder().read("fuzz", sizeof(GameState), bytes) != SaveStorage::Read::Found) return 0;
+    if (!recordFromBytes(bytes, &h.game())) return 0;
+    requireValid(h.game(), "after loading");
+    h.afterEachCommand = [&h] { requirePlayerValid(h.game()); };
+    // Loaded before the first command, which takes it as nothing to take back.
+    h.play({"look", "stats", "inventory", "wait", "go north", "talk", "look around", "listen",
+            "use Small Potion", "get all", "time"});
+    requireValid(h.game(), "after playing a loaded game");
     return 0;
 }

@@ -9,16 +9,6 @@
 #include "gameInvariants.h"
 #include "recordLimits.h"
 
-bool FuzzLines::readPlainLine(std::string& line)
-{
-    if (next >= lines.size()) {
-        line.clear();
-        return false;
-    }
-    line = lines[next++];
-    return true;
-}
-
 std::vector<std::string> splitLines(const uint8_t* data, std::size_t size)
 {
     std::vector<std::string> lines(1);
@@ -29,12 +19,6 @@ std::vector<std::string> splitLines(const uint8_t* data, std::size_t size)
             lines.back().push_back(static_cast<char>(data[i]));
     }
     return lines;
-}
-
-int SeededNumbers::draw()
-{
-    state = state * 1103515245u + 12345u;
-    return static_cast<int>((state >> 1) & 0x7fffffff);
 }
 
 void enterScratchFolder()

@@ -1,5 +1,6 @@
-// Shared set-up for the fuzz targets: a silent, deterministic game in a
-// scratch folder on a memory file system (saving waits for no disk there).
+// Shared set-up for the fuzz targets: the test harness's game (lines from the
+// data, numbers from a seed, sounds only noted) in a scratch folder on a
+// memory file system (saving waits for no disk there).
 #pragma once
 
 #include <cstddef>
@@ -7,44 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "gameState.h"
-#include "ports.h"
-#include "savesFolder.h"
-#include "terminalPorts.h"
-
-class FuzzLines : public LineSource {
-public:
-    std::vector<std::string> lines;
-    std::size_t next = 0;
-    bool readLine(const char*, std::string& line) override { return readPlainLine(line); }
-    bool readPlainLine(std::string& line) override;
-};
-
-// The same numbers for the same seed.
-class SeededNumbers : public RandomSource {
-public:
-    explicit SeededNumbers(uint32_t seed) : state(seed) {}
-    int draw() override;
-
-private:
-    uint32_t state;
-};
-
-// Lines from the data, numbers from a seed, nothing seen or heard; saves in
-// the scratch folder.
-struct FuzzPorts {
-    FuzzPorts(std::vector<std::string> typed, uint32_t seed) : random(seed)
-    {
-        lines.lines = std::move(typed);
-    }
-    FuzzLines lines;
-    DiscardedOutput output;
-    SeededNumbers random;
-    NoSound sound;
-    SavesFolder saves;
-    SystemClock clock;
-    Ports ports{lines, output, random, sound, saves, clock};
-};
+#include "gameHarness.h"
 
 // Splits data into lines at newlines.
 std::vector<std::string> splitLines(const uint8_t* data, std::size_t size);
