@@ -43,6 +43,12 @@ TEST(Binary, OptionsAndExitCodes)
          "Unknown option: --loud\nUse '--help' to see valid options.\n",
          1},
         {{"--no-audio", "--seed", "-3"}, "Option --seed needs a number from 0 to 4294967295.\n", 1},
+        {{"--no-audio", "--seed", "12x"},
+         "Option --seed needs a number from 0 to 4294967295.\n",
+         1},
+        {{"--no-audio", "--seed", "4294967296"},
+         "Option --seed needs a number from 0 to 4294967295.\n",
+         1},
     };
     for (const Case& c : cases) {
         ProgramRun run = runProgram(c.options, "3\n");

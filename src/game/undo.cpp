@@ -134,12 +134,11 @@ bool blockDiffers(const unsigned char* now, const Word* old, std::size_t first, 
 
 // Compares words [first, last) of the record with the copy, bringing the
 // copy up to date; the words that differed join this line's changes with
-// their old values. True when any differed. The record is its bytes,
-// padding included, as a save writes them.
-bool UndoLog::compareWords(const unsigned char* now, std::size_t first, std::size_t last)
+// their old values. The record is its bytes, padding included, as a save
+// writes them.
+void UndoLog::compareWords(const unsigned char* now, std::size_t first, std::size_t last)
 {
     const Word* old = kept.get();
-    bool any = false;
     for (std::size_t chunk = first; chunk < last; chunk += CHUNK) {
         std::size_t chunkEnd = std::min(chunk + CHUNK, last);
         std::size_t bytes = (chunkEnd - chunk) * sizeof(Word);
@@ -147,11 +146,9 @@ bool UndoLog::compareWords(const unsigned char* now, std::size_t first, std::siz
         for (std::size_t start = chunk; start < chunkEnd; start += BLOCK) {
             std::size_t end = std::min(start + BLOCK, chunkEnd);
             if (!blockDiffers(now, old, start, end)) continue;
-            any = true;
             noteChangedWords(now, start, end);
         }
     }
-    return any;
 }
 
 void UndoLog::noteChangedWords(const unsigned char* now, std::size_t first, std::size_t last)

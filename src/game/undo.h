@@ -69,7 +69,7 @@ private:
     std::deque<std::unique_ptr<GameState>> checkRecords; // before each recent step
 
     std::size_t stepBytes() const;
-    bool compareWords(const unsigned char* now, std::size_t first, std::size_t last);
+    void compareWords(const unsigned char* now, std::size_t first, std::size_t last);
     void noteChangedWords(const unsigned char* now, std::size_t first, std::size_t last);
     void compareAll(const unsigned char* now);
     void compareWhereLinesWrite(const unsigned char* now);
