@@ -80,24 +80,33 @@ TEST(Binary, TypedPlayShowsThePromptAndRecallsHistoryWithTheUpArrow)
 {
     PlayFolder dir;
     Terminal terminal;
-    EXPECT_TRUE(terminal.play({{"", "3. Quit"},
-                               {"", "--> "},
-                               {"1\r", "What is your name, wanderer?"},
-                               {"Rook\r", "Or...?"},
-                               {"m\r", "You are at the Peaceful Village."},
-                               {"wait\r", "You wait patiently for a minute..."},
-                               // Up arrow brings back "wait"; Enter runs it again.
-                               {"\033[A\r", "You wait patiently for a minute..."},
-                               {"time\r", "2 minute(s)"},
-                               // The save prompts read plain lines between line-editor prompts.
-                               {"save\r", "Enter a name for your save file: "},
-                               {"typed\r", "Game saved to saves/typed.dat.gz successfully."},
-                               {"save\r", "Enter a name for your save file: "},
-                               {"typed\r", "Overwrite? (y/n): "},
-                               {"n\r", "Save cancelled."},
-                               // Three steps back in the history, past the two saves: "time".
-                               {"\033[A\033[A\033[A\r", "2 minute(s)"},
-                               {"quit\r", "Farewell, Rook!"}}));
+    Terminal::Steps steps = {{"", "3. Quit"},
+                             {"", "--> "},
+                             {"1\r", "What is your name, wanderer?"},
+                             {"Rook\r", "Or...?"},
+                             {"m\r", "You are at the Peaceful Village."},
+                             {"wait\r", "You wait patiently for a minute..."},
+                             // Up arrow brings back "wait"; Enter runs it again.
+                             {"\033[A\r", "You wait patiently for a minute..."},
+                             {"time\r", "2 minute(s)"},
+                             // The save prompts read plain lines between line-editor prompts.
+                             {"save\r", "Enter a name for your save file: "},
+                             {"typed\r", "Game saved to saves/typed.dat.gz successfully."},
+                             {"save\r", "Enter a name for your save file: "},
+                             {"typed\r", "Overwrite? (y/n): "},
+                             {"n\r", "Save cancelled."},
+                             // Three steps back in the history, past the two saves: "time".
+                             {"\033[A\033[A\033[A\r", "2 minute(s)"}};
+    // The up arrow reaches back as far as "history" does, twenty lines: past
+    // twenty "time"s it finds no "wait".
+    for (int line = 0; line < 20; ++line)
+        steps.emplace_back("time\r", "minute(s)");
+    std::string upForty;
+    for (int press = 0; press < 40; ++press)
+        upForty += "\033[A";
+    steps.emplace_back(upForty + "\r", "minute(s)");
+    steps.emplace_back("quit\r", "Farewell, Rook!");
+    EXPECT_TRUE(terminal.play(steps));
 }
 
 // The installed command, started where its data folder is not the
