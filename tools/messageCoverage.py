@@ -21,17 +21,13 @@ from pathlib import Path
 
 sys.dont_write_bytecode = True  # no cache folder left in tools/
 sys.path.insert(0, str(Path(__file__).resolve().parent))
-from mutate import code_only, spans  # noqa: E402
+from mutate import TABLES, code_only, spans  # noqa: E402
 
 ROOT = Path(__file__).resolve().parent.parent
 
-# Whole files of texts the game prints: the world's tables and the help.
-TABLE_FILES = {
-    "src/record/characterTable.cpp",
-    "src/record/items.cpp",
-    "src/record/locations.cpp",
-    "src/rules/world/ambience.cpp",
-}
+# Whole files of texts the game prints: the world's tables (the ids among
+# them hold none).
+TABLE_FILES = TABLES
 PRINTERS = {"out", "outError", "printf", "fprintf", "puts", "fputs", "snprintf"}
 # Texts the game reads or matches, never prints.
 NOT_PRINTED = {"static_assert", "sscanf", "strftime", "strspn", "strcmp", "strcmpi", "getenv",
