@@ -69,29 +69,41 @@ bool isBadWord(const char* word, const char* rest)
     return false;
 }
 
+// Whether the player said their own name. A shorthand stands for its
+// command: "n" moves a wanderer named "Go", but "go" itself is the name.
+bool saysName(const GameState* state, const char* verb, const Alias* shorthand)
+{
+    const char* name = state->player.name;
+    return strcmpi(verb, name) == 0 &&
+           (shorthand == nullptr || strcmpi(shorthand->input.c_str(), name) == 0);
+}
+
 // The special word the verb is, or nullptr; `word` is the verb in lower case.
-const SpecialWord* findSpecialWord(const GameState* state, const char* verb, const char* word)
+const SpecialWord* findSpecialWord(const GameState* state, const char* verb, const char* word,
+                                   const Alias* shorthand)
 {
     for (const SpecialWord& special : specialWords) {
-        bool said = special.word ? std::strcmp(word, special.word) == 0
-                                 : strcmpi(verb, state->player.name) == 0;
+        bool said =
+            special.word ? std::strcmp(word, special.word) == 0 : saysName(state, verb, shorthand);
         if (said) return &special;
     }
     return nullptr;
 }
 
-void normalizeInput(const char* raw, char* normalized, int size)
+// The line the shorthand typed stands for, or the line itself; returns the
+// shorthand, or nullptr.
+const Alias* normalizeInput(const char* raw, char* normalized, int size)
 {
-    const char* chosen = raw;
     char lower[LINE_SIZE];
     toLowerCase(raw, lower, sizeof lower);
     for (const Alias& alias : aliases) {
         if (alias.input == lower) {
-            chosen = alias.expansion.c_str();
-            break;
+            copyText(normalized, size, alias.expansion.c_str());
+            return &alias;
         }
     }
-    copyText(normalized, size, chosen);
+    copyText(normalized, size, raw);
+    return nullptr;
 }
 
 bool hasWord(const char* line) { return line[std::strspn(line, " \t\n\v\f\r")] != '\0'; }
@@ -170,11 +182,11 @@ void Session::remember(const char* line)
     frontEnd.lines.remember(line);
 }
 
-bool Session::readCommandLine(char* line, int size)
+bool Session::readCommandLine(char* line, int size, const Alias*& shorthand)
 {
     char raw[LINE_SIZE];
     bool gotLine = getInput(raw, sizeof raw);
-    normalizeInput(raw, line, size < LINE_SIZE ? size : LINE_SIZE);
+    shorthand = normalizeInput(raw, line, size < LINE_SIZE ? size : LINE_SIZE);
     if (line[0] != '\0' && strcmpi(line, HISTORY_WORD) != 0) remember(line);
     return gotLine;
 }
@@ -183,18 +195,22 @@ Ending Session::step()
 {
     PortsInUse playing(inPlay);
     char line[LINE_SIZE];
-    if (!readCommandLine(line, sizeof line)) {
+    const Alias* shorthand = nullptr;
+    if (!readCommandLine(line, sizeof line, shorthand)) {
         // Running out of input ends the game as "quit" does.
         out("\nFarewell, %s!\n", state->player.name);
         run.transcript.stop();
         return Ending::Quit;
     }
     lineRepeated = false;
-    Ending ending = playLine(line);
+    Ending ending = playLine(line, shorthand);
     // What the line changed can be taken back, under the line that ran.
     if (ending == Ending::None)
         undo->noteLine(state.get(), lineRepeated ? lastCommandLine.c_str() : line);
-    if (!lineRepeated && hasWord(line)) lastCommandLine = line;
+    if (!lineRepeated && hasWord(line)) {
+        lastCommandLine = line;
+        lastShorthand = shorthand;
+    }
     // The transcript ends with the journey, its last words included.
     if (ending != Ending::None) run.transcript.stop();
     return ending;
@@ -215,7 +231,7 @@ Ending Session::repeatLastLine()
         out("There is nothing to repeat.\n");
         return Ending::None;
     }
-    return playLine(line.c_str());
+    return playLine(line.c_str(), lastShorthand);
 }
 
 // Runs a row, then lets the turn pass if it takes one.
@@ -232,7 +248,7 @@ Ending Session::runCommand(const Command& command, const char* rest)
     return Ending::None;
 }
 
-Ending Session::playLine(const char* line)
+Ending Session::playLine(const char* line, const Alias* shorthand)
 {
     char verb[VERB_SIZE] = "";
     char rest[REST_SIZE] = "";
@@ -246,7 +262,7 @@ Ending Session::playLine(const char* line)
         out("Now, now. Watch your language.\n");
         return Ending::None;
     }
-    if (const SpecialWord* special = findSpecialWord(state.get(), verb, word)) {
+    if (const SpecialWord* special = findSpecialWord(state.get(), verb, word, shorthand)) {
         if (special->reply) out("%s", special->reply);
         return special->action ? special->action(run) : Ending::None;
     }

@@ -12,6 +12,7 @@
 #include "ports.h"
 #include "runTime.h"
 
+struct Alias;
 struct Command;
 class TranscriptKeeper;
 
@@ -50,12 +51,15 @@ private:
     RunTime run;
     // The last command line typed, which "again" runs once more.
     std::string lastCommandLine;
+    // The shorthand it was typed as, if any.
+    const Alias* lastShorthand = nullptr;
     // Set while "again" runs the last line, which then stays the last line.
     bool lineRepeated = false;
 
     void remember(const char* line);
-    bool readCommandLine(char* line, int size);
-    Ending playLine(const char* line);
+    bool readCommandLine(char* line, int size, const Alias*& shorthand);
+    // Runs a line; `shorthand` is the one it was typed as, if any.
+    Ending playLine(const char* line, const Alias* shorthand = nullptr);
     Ending runCommand(const Command& command, const char* rest);
     Ending repeatLastLine();
 };
