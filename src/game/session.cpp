@@ -1,9 +1,10 @@
 #include "session.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "commandTable.h"
 #include "light.h"
@@ -106,7 +107,36 @@ const Alias* normalizeInput(const char* raw, char* normalized, int size)
     return nullptr;
 }
 
-bool hasWord(const char* line) { return line[std::strspn(line, " \t\n\v\f\r")] != '\0'; }
+constexpr std::string_view BLANKS = " \t\n\v\f\r";
+
+bool hasWord(const char* line) { return line[std::strspn(line, BLANKS.data())] != '\0'; }
+
+// Copies the part of `text` that fits the field whole, letters uncut; the
+// bytes copied.
+template <std::size_t SIZE> std::size_t copyPart(std::string_view text, char (&field)[SIZE])
+{
+    std::size_t kept = wholeCharactersWithin(text, SIZE - 1);
+    std::memcpy(field, text.data(), kept);
+    field[kept] = '\0';
+    return kept;
+}
+
+void skipBlanks(std::string_view& text)
+{
+    text.remove_prefix(std::min(text.find_first_not_of(BLANKS), text.size()));
+}
+
+// The verb is the first word, the rest what follows the blanks after it, each
+// cut to its field. A verb cut short leaves the rest of its word to begin the
+// rest.
+void splitLine(const char* line, char (&verb)[VERB_SIZE], char (&rest)[REST_SIZE])
+{
+    std::string_view text(line);
+    skipBlanks(text);
+    text.remove_prefix(copyPart(text.substr(0, text.find_first_of(BLANKS)), verb));
+    skipBlanks(text);
+    copyPart(text.substr(0, text.find('\n')), rest);
+}
 
 } // namespace
 
@@ -252,7 +282,7 @@ Ending Session::playLine(const char* line, const Alias* shorthand)
 {
     char verb[VERB_SIZE] = "";
     char rest[REST_SIZE] = "";
-    std::sscanf(line, "%31s %63[^\n]", verb, rest);
+    splitLine(line, verb, rest);
     if (verb[0] == '\0') return Ending::None;
     char word[VERB_SIZE];
     char lowerRest[REST_SIZE];

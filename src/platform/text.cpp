@@ -1,7 +1,6 @@
 #include "text.h"
 
 #include <cctype>
-#include <cstdio>
 #include <cstring>
 
 #include "portsInUse.h"
@@ -18,12 +17,31 @@ int strcmpi(const char* a, const char* b)
     return static_cast<signed char>(*a) - static_cast<signed char>(*b);
 }
 
+std::size_t wholeCharactersWithin(std::string_view text, std::size_t budget)
+{
+    if (text.size() <= budget) return text.size();
+    // Back over the bytes that continue a letter (10xxxxxx) to the one that
+    // began it, and leave that letter out if it does not end within the budget.
+    std::size_t start = budget;
+    while (start > 0 && budget - start < 3 &&
+           (static_cast<unsigned char>(text[start - 1]) >> 6) == 2)
+        --start;
+    if (start == 0) return budget;
+    auto lead = static_cast<unsigned char>(text[start - 1]);
+    std::size_t length = lead >= 0xF8   ? 1
+                         : lead >= 0xF0 ? 4
+                         : lead >= 0xE0 ? 3
+                         : lead >= 0xC0 ? 2
+                                        : 1;
+    return start - 1 + length > budget ? start - 1 : budget;
+}
+
 void toLowerCase(const char* text, char* into, std::size_t size)
 {
-    std::size_t i = 0;
-    for (; text[i] != '\0' && i + 1 < size; ++i)
+    std::size_t kept = wholeCharactersWithin({text, strnlen(text, size)}, size - 1);
+    for (std::size_t i = 0; i < kept; ++i)
         into[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[i])));
-    into[i] = '\0';
+    into[kept] = '\0';
 }
 
 bool isOneOf(const char* word, WordList words)
@@ -59,5 +77,8 @@ void keepPrintable(char* text)
 
 void copyText(char* field, int width, const char* text)
 {
-    std::snprintf(field, static_cast<std::size_t>(width), "%s", text);
+    auto size = static_cast<std::size_t>(width);
+    std::size_t kept = wholeCharactersWithin({text, strnlen(text, size)}, size - 1);
+    std::memcpy(field, text, kept);
+    field[kept] = '\0';
 }

@@ -3,12 +3,18 @@
 
 #include <cstddef>
 #include <span>
+#include <string_view>
 
 // A list of words the game reads, in lower case.
 using WordList = std::span<const char* const>;
 
 // Case-insensitive comparison; 0 when equal.
 int strcmpi(const char* a, const char* b);
+
+// How many of the text's first bytes fit in `budget` bytes without cutting a
+// letter written in UTF-8 in two: every text the game shortens is cut so.
+// Plain ASCII is cut at the budget itself.
+std::size_t wholeCharactersWithin(std::string_view text, std::size_t budget);
 
 // Copies text in lower case into a buffer of `size` bytes, cut to fit. Typed
 // words are lowered once and then compared with the game's lower-case words.
