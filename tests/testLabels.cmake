@@ -13,6 +13,7 @@ set(slow_tests
   "^Faults\\.AMissingOrBrokenSoundFolderStaysSilent$"
   "^Faults\\.ALineWithoutEndIsCutAndMemoryStaysFlat$"
   "^Faults\\.LostOutputEndsTheGameWithAFailure$"
+  "^Faults\\.AFileSizeLimitStopsATranscriptOrASaveButNotTheGame$"
   "^Faults\\.TypedLines"
   "^OldSaves\\."
   "^Undo\\.(EndOfInputAtAnInnerQuestion|AnswersAreNotKept)"

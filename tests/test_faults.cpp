@@ -236,6 +236,41 @@ TEST(Faults, LostOutputEndsTheGameWithAFailure)
     EXPECT_EQ(slurp("err.txt"), "Could not write to standard output: No space left on device\n");
 }
 
+// Plays the real program with its input from input.txt under a file-size
+// limit, as "ulimit -f" sets one; what it shows goes nowhere, as only files
+// are limited. Its exit status.
+int playUnderFileSizeLimit(rlim_t bytes)
+{
+    pid_t limited = fork();
+    if (limited == 0) {
+        struct rlimit limit = {bytes, bytes};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(waitForExit(launchProgram({"--no-audio"}, "/dev/null")));
+    }
+    return waitForExit(limited);
+}
+
+TEST(Faults, AFileSizeLimitStopsATranscriptOrASaveButNotTheGame)
+{
+    TempDir dir;
+    ASSERT_EQ(waitForExit(startProgram({"--no-audio"}, newJourney() + "save\nslot\nquit\n")), 0);
+    const std::string old = slurp("saves/slot.dat.gz");
+    // A save is some 10 KB: it fits where the transcript outgrows the limit.
+    std::string looking = newJourney() + "script long\n";
+    for (int i = 0; i < 100; ++i)
+        looking += "look\n";
+    std::ofstream("input.txt") << looking << "save\nafter\nquit\n";
+    EXPECT_EQ(playUnderFileSizeLimit(16384), 0);
+    EXPECT_EQ(slurp("err.txt"),
+              "Could not write transcript file: File too large; the transcript stops here.\n");
+    EXPECT_TRUE(fs::exists("saves/after.dat.gz"));
+
+    std::ofstream("input.txt") << newJourney() << "save\nslot\ny\nquit\n";
+    EXPECT_EQ(playUnderFileSizeLimit(4096), 0);
+    EXPECT_EQ(slurp("err.txt"), "Could not write save file: File too large\n");
+    EXPECT_EQ(slurp("saves/slot.dat.gz"), old);
+}
+
 // A new journey in a pseudo-terminal, with Fern at the village.
 TEST(Faults, TypedLinesAnswerThePromptsThatAskForThemAndEndOfInputCancelsOnlyAPrompt)
 {

@@ -2,6 +2,7 @@
 // folder, saves in the saves/ folder where the game was started.
 #include <sys/stat.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -24,6 +25,10 @@ void ensureSaveDirExists()
 
 int main(int argc, char** argv)
 {
+    // A file-size limit ("ulimit -f") would end the game at the first write
+    // past it, and the journey since the last save with it; ignored, the
+    // write fails instead, and the game says which file it could not write.
+    std::signal(SIGXFSZ, SIG_IGN);
     LibraryRandom random;
     SystemClock clock;
     SavesFolder saves;
