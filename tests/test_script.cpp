@@ -9,6 +9,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gameHarness.h"
@@ -120,6 +121,33 @@ TEST(Script, AWriteThatFailsIsToldOnceAndTheGameGoesOn)
     // The game says so instead of claiming a transcript was saved; a new one may begin.
     EXPECT_EQ(h.play({"unscript", "script journey"}),
               "--> No transcript is being kept.\n--> " + STARTED_JOURNEY);
+}
+
+TEST(Script, AFailureIsToldBeforeTheNextPromptAndNeverCalledSaved)
+{
+    TempDir dir;
+    GameHarness h;
+    // A file that takes the line saying when it started and then nothing
+    // more, as one at a file-size limit.
+    struct Limited : SaveStorage::Transcript {
+        bool started = false;
+        bool append(std::string_view, std::string& reason) override
+        {
+            reason = "File too large";
+            return !std::exchange(started, true);
+        }
+    };
+    const std::string failed =
+        "Could not write transcript file: File too large; the transcript stops here.\n";
+    TranscriptKeeper& transcript = h.session().runTime().transcript;
+    transcript.start(std::make_unique<Limited>(), "limited", 0);
+    EXPECT_EQ(h.play({"unscript"}), "--> ");
+    EXPECT_EQ(h.errors(), failed);
+
+    transcript.start(std::make_unique<Limited>(), "limited", 0);
+    h.play({"x statue", "wait"});
+    EXPECT_EQ(h.errors(), failed + failed);
+    EXPECT_EQ(h.play({"unscript"}), "--> No transcript is being kept.\n");
 }
 
 TEST(Script, OnlyAPlainFileIsWrittenAndNoneIsWaitedFor)

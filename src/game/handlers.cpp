@@ -218,6 +218,7 @@ void unscriptHandler(RunTime& run, const char*)
         transcript.stop();
         return;
     }
-    out("Transcript saved to transcripts/%s.txt.\n", transcript.name().c_str());
-    transcript.stop();
+    // Only a transcript written whole, these words included, is said saved.
+    std::string saved = "Transcript saved to transcripts/" + transcript.name() + ".txt.\n";
+    if (transcript.finish(saved)) out("%s", saved.c_str());
 }

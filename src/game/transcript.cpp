@@ -33,6 +33,16 @@ void TranscriptKeeper::stop()
     file.reset();
 }
 
+bool TranscriptKeeper::finish(std::string_view lastWords)
+{
+    if (!copying()) return false;
+    appendWithoutSequences(lastWords, pending);
+    writeOut();
+    bool written = !failed;
+    file.reset();
+    return written;
+}
+
 void TranscriptKeeper::copy(std::string_view text)
 {
     copied += text.size();
@@ -82,6 +92,9 @@ void TranscriptKeeper::Tee::flush()
 
 bool TranscriptKeeper::TypedLines::readLine(const char* prompt, std::string& line)
 {
+    // Written out before every line is read, so a failure is told before
+    // the player is asked for more.
+    keeper.writeOut();
     std::size_t before = keeper.copied;
     bool got = inner.readLine(prompt, line);
     // The line editor draws its prompt itself; other sources print it.
@@ -92,6 +105,7 @@ bool TranscriptKeeper::TypedLines::readLine(const char* prompt, std::string& lin
 
 bool TranscriptKeeper::TypedLines::readPlainLine(std::string& line)
 {
+    keeper.writeOut();
     bool got = inner.readPlainLine(line);
     if (got) keeper.copyTyped(line);
     return got;

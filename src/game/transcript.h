@@ -29,6 +29,10 @@ public:
     void start(std::unique_ptr<SaveStorage::Transcript> opened, std::string name, std::time_t now);
     // Writes out what waits and closes the file; nothing happens a second time.
     void stop();
+    // Ends the copying with `lastWords`, written out with the rest before
+    // the player is told them; false, the failure told, when not all was
+    // written.
+    bool finish(std::string_view lastWords);
     // False before the start, after the stop, and once a write has failed.
     bool copying() const { return file != nullptr && !failed; }
     // The name it is kept under.
