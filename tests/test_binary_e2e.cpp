@@ -136,6 +136,14 @@ TEST(Binary, TheLauncherKeepsSavesOnlyInAFolderOfThePlayersOwn)
     ProgramRun saves = launchIn(dir.path() + "/own");
     EXPECT_EQ(saves.status, 1);
     EXPECT_NE(saves.err.find("/own/lanternmoor/saves is a link"), std::string::npos) << saves.err;
+    // Transcripts are kept beside the saves, and guarded as they are.
+    fs::create_directories("mine/lanternmoor");
+    fs::create_directory_symlink(dir.path() + "/theirs", "mine/lanternmoor/transcripts");
+    ProgramRun transcripts = launchIn(dir.path() + "/mine");
+    EXPECT_EQ(transcripts.status, 1);
+    EXPECT_EQ(transcripts.err, "lanternmoor: " + dir.path() +
+                                   "/mine/lanternmoor/transcripts is a link, not a folder of "
+                                   "your own; transcripts are kept only in one that is\n");
     EXPECT_TRUE(fs::is_empty("theirs"));
 
     // Someone else's folder; only the superuser can give one away to test it.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -156,11 +157,16 @@ TEST(Script, OnlyAPlainFileIsWrittenAndNoneIsWaitedFor)
     mkdir("transcripts", 0777);
     ASSERT_EQ(mkfifo("transcripts/pipe.txt", 0666), 0);
     ASSERT_EQ(symlink("/dev/null", "transcripts/void.txt"), 0);
+    // Nor is a link followed to a file of the player's that it points to.
+    ASSERT_EQ(symlink("../letter", "transcripts/letter.txt"), 0);
+    std::ofstream("letter") << "Dear Clara,\n";
     GameHarness h;
-    EXPECT_EQ(h.play({"script pipe", "script void", "unscript"}),
-              "--> --> --> No transcript is being kept.\n");
+    EXPECT_EQ(h.play({"script pipe", "script void", "script letter", "unscript"}),
+              "--> --> --> --> No transcript is being kept.\n");
     EXPECT_EQ(h.errors(), "Could not open transcript file: No such device or address\n"
+                          "Could not open transcript file: not a plain file\n"
                           "Could not open transcript file: not a plain file\n");
+    EXPECT_EQ(slurp("letter"), "Dear Clara,\n");
 }
 
 TEST(Script, ATypedSessionGetsItsLinesOnceAfterTheirPrompts)

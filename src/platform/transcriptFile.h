@@ -29,7 +29,8 @@ public:
         int opened =
             open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | extraFlags, 0666);
         if (opened < 0) {
-            reason = std::strerror(errno);
+            // A link refused by O_NOFOLLOW is no plain file either.
+            reason = errno == ELOOP ? "not a plain file" : std::strerror(errno);
             return nullptr;
         }
         struct stat status;

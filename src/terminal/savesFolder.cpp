@@ -135,6 +135,7 @@ bool SavesFolder::remove(const std::string& name) { return std::remove(pathOf(na
 std::unique_ptr<SaveStorage::Transcript> SavesFolder::openTranscript(const std::string& name,
                                                                      std::string& reason)
 {
-    // Opened without waiting, as a FIFO left here would hang the game.
-    return TranscriptFile::openIn(transcripts, name, O_NONBLOCK | O_NOCTTY, reason);
+    // Opened without waiting, as a FIFO left here would hang the game; and
+    // never through a link, which could point at any file of the player's.
+    return TranscriptFile::openIn(transcripts, name, O_NONBLOCK | O_NOCTTY | O_NOFOLLOW, reason);
 }
