@@ -18,6 +18,7 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gameHarness.h"
@@ -268,6 +269,36 @@ TEST(SaveLoad, TheListGoesNewestFirstWithinOneSecond)
     std::size_t newer =
         listing.find("  b-newer: Arlen at the Peaceful Village, 1 minute(s) played");
     EXPECT_LT(newer, listing.find("  a-older: ")) << listing;
+}
+
+TEST(SaveLoad, EachNewSaveIsTimedAfterEverySaveAlreadyThere)
+{
+    TempDir dir;
+    // In memory, where a save takes far less than a tick of the file
+    // system's clock; named against the order they are written in.
+    std::string memory = "/dev/shm/lanternmoor-test-XXXXXX";
+    bool inMemory = mkdtemp(memory.data()) != nullptr;
+    SavesFolder saves(inMemory ? memory : "saves");
+    std::string reason;
+    for (char name = 'z'; name >= 'a'; --name)
+        saves.write(std::string(1, name), "a game", reason);
+    std::vector<SaveStorage::Entry> listed = saves.list();
+    if (inMemory) fs::remove_all(memory);
+    // Oldest first; any two of one time would stand in the order of their names.
+    std::ranges::sort(
+        listed, {}, [](const auto& save) { return std::pair(save.writtenNanoseconds, save.name); });
+    std::string order;
+    for (const SaveStorage::Entry& save : listed)
+        order += save.name;
+    EXPECT_EQ(order, "zyxwvutsrqponmlkjihgfedcba");
+
+    // The clock set back since the last save: the new one is still the newest.
+    GameHarness h;
+    h.play({"save", "b-first"});
+    fs::last_write_time("saves/b-first.dat.gz",
+                        fs::file_time_type::clock::now() + std::chrono::seconds(1));
+    std::string listing = h.play({"save", "a-second", "saves"});
+    EXPECT_LT(listing.find("  a-second: "), listing.find("  b-first: ")) << listing;
 }
 
 using Names = std::vector<std::string>;

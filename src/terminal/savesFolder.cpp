@@ -5,9 +5,11 @@
 #include <unistd.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <string_view>
 
@@ -70,6 +72,17 @@ SaveStorage::Write saveThroughNamedFile(const std::string& path, std::string_vie
     return SaveStorage::Write::WriteFailed;
 }
 
+// A time further ahead than this is a clock gone wrong, not a save just
+// written: a new save is not pushed after it.
+constexpr std::int64_t LARGEST_LEAD = std::int64_t{60} * 1000000000;
+
+std::int64_t fineNow()
+{
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
 } // namespace
 
 std::vector<SaveStorage::Entry> SavesFolder::list()
@@ -124,10 +137,30 @@ SaveStorage::Write SavesFolder::write(const std::string& name, std::string_view 
     // Either way the new save replaces the old one only once it is whole, so
     // a crash or a full disk never costs the player a saved game.
     std::string path = pathOf(name);
-    if (saveThroughUnnamedFile(folder, path, bytes)) return Write::Written;
-    Write result = saveThroughNamedFile(path, bytes);
-    if (result != Write::Written) reason = std::strerror(errno);
+    Write result = saveThroughUnnamedFile(folder, path, bytes) ? Write::Written
+                                                               : saveThroughNamedFile(path, bytes);
+    if (result != Write::Written) {
+        reason = std::strerror(errno);
+        return result;
+    }
+    stampAsNewest(name);
     return result;
+}
+
+void SavesFolder::stampAsNewest(const std::string& name)
+{
+    // The file system times a file by a clock that ticks every few
+    // milliseconds, so saves written in one tick would list in no order.
+    // Timed from a fine clock, later than every other save, the newest is
+    // always listed first. Should that fail, only the order suffers.
+    std::int64_t now = fineNow();
+    std::int64_t stamp = now;
+    for (const Entry& save : list())
+        if (save.name != name && save.writtenNanoseconds < now + LARGEST_LEAD)
+            stamp = std::max(stamp, save.writtenNanoseconds + 1);
+    timespec times[2] = {{0, UTIME_OMIT},
+                         {static_cast<time_t>(stamp / 1000000000), stamp % 1000000000}};
+    utimensat(AT_FDCWD, pathOf(name).c_str(), times, AT_SYMLINK_NOFOLLOW);
 }
 
 bool SavesFolder::remove(const std::string& name) { return std::remove(pathOf(name).c_str()) == 0; }

@@ -24,6 +24,9 @@ public:
     std::string pathOf(const std::string& name) const { return folder + "/" + name + ".dat.gz"; }
 
 private:
+    // Times the save just written after every other one.
+    void stampAsNewest(const std::string& name);
+
     std::string folder;
     std::string transcripts;
 };
