@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The game in a web page. Installs what is missing (emscripten from Debian,
-# the terminal widget from npm), then builds:
+# the browser test's tools from npm), then builds:
 #   build-web/site/              the page and everything it loads
 #   build-web/lanternmoor-node   the same WebAssembly core under Node, piped
 # Usage:
@@ -30,7 +30,7 @@ if [ ${#packages[@]} -gt 0 ]; then
   as_root apt-get update -qq
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${packages[@]}"
 fi
-# The terminal widget and the browser driver, exactly as the lock file has them.
+# The browser driver and the accessibility audit, exactly as the lock file has them.
 if [ ! -d node_modules ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
   npm ci --no-audit --no-fund
 fi
@@ -42,15 +42,14 @@ command -v ninja >/dev/null && generator=(-G Ninja)
 emcmake cmake -S web -B build-web/cmake "${generator[@]}" >/dev/null
 nice -n 10 cmake --build build-web/cmake -j 2
 
-# The site: the page, the terminal widget, the game and its sounds, and a
+# The site: the page, the game and its sounds, and a
 # service worker that keeps them all for playing offline.
 site=build-web/site
 rm -rf "$site"
 mkdir -p "$site/sound"
-cp web/page/index.html web/page/app.js web/page/style.css web/page/icon.svg \
+cp web/page/index.html web/page/*.js web/page/style.css web/page/icon.svg \
   web/page/manifest.webmanifest "$site/"
-cp node_modules/@xterm/xterm/lib/xterm.js node_modules/@xterm/xterm/css/xterm.css \
-  node_modules/@xterm/addon-fit/lib/addon-fit.js "$site/"
+rm "$site/sw.js"
 cp build-web/cmake/lanternmoor.js build-web/cmake/lanternmoor.wasm "$site/"
 cp sound/*.ogg "$site/sound/"
 files=$(cd "$site" && find . -type f ! -name sw.js | sed 's|^\./||' | LC_ALL=C sort)
