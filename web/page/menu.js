@@ -86,6 +86,7 @@ export class Menu {
   }
 
   async open() {
+    this.say('');
     this.element.showModal();
     await this.listSaves();
   }

@@ -9,6 +9,7 @@ import { Painter, putText } from './ansi.js';
 // away a batch at a time, out of the page's memory, into "Download the story".
 const KEEP_TURNS = 1000;
 const FOLD_TURNS = 200;
+const ERASE = /\x1b\[[23]J/g;
 
 export class Story {
   constructor({ scroller, log, foldedNote }) {
@@ -42,15 +43,15 @@ export class Story {
       '"Download the story" in the menu keeps them.';
   }
 
-  // Text as the game prints it.
+  // Text as the game prints it. Whole lines join the story at once, and so
+  // does an erased screen, even before the prompt that follows it.
   write(text) {
-    const end = text.lastIndexOf('\n');
-    if (end < 0) {
-      this.tail += text;
-      return;
-    }
-    this.show(this.tail + text.slice(0, end + 1));
-    this.tail = text.slice(end + 1);
+    this.tail += text;
+    let end = this.tail.lastIndexOf('\n') + 1;
+    for (const erase of this.tail.matchAll(ERASE)) end = Math.max(end, erase.index + erase[0].length);
+    if (end === 0) return;
+    this.show(this.tail.slice(0, end));
+    this.tail = this.tail.slice(end);
   }
 
   show(text) {
