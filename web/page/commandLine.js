@@ -16,6 +16,7 @@ export class CommandLine {
     this.draft = '';
     this.core = null;
     this.onRestart = null; // set while a journey is over
+    this.answered = 0; // lines the game has taken
     this.replyTimes = [];
     this.enteredAt = null;
     form.addEventListener('submit', (event) => {
@@ -71,6 +72,7 @@ export class CommandLine {
     const line = this.queued.shift();
     const { resolve } = this.waiting;
     this.waiting = null;
+    this.answered++;
     this.story.enter(line);
     this.label.replaceChildren();
     resolve(line === null ? null : encoder.encode(line));

@@ -39,7 +39,7 @@ export class Menu {
     this.part = (id) => element.querySelector(`#${id}`);
     opener.addEventListener('click', () => this.open());
     element.addEventListener('close', () => input.focus());
-    this.part('closeMenu').addEventListener('click', () => element.close());
+    this.part('closeMenu').addEventListener('click', () => this.close());
     const file = this.part('importFile');
     this.part('import').addEventListener('click', () => file.click());
     file.addEventListener('change', () => this.importSave(file));
@@ -91,9 +91,16 @@ export class Menu {
     await this.listSaves();
   }
 
+  // Focus is back in the field at once, not only once the dialog's "close"
+  // event comes.
+  close() {
+    this.element.close();
+    this.input.focus();
+  }
+
   // Runs a control's work with the menu closed, and tells what failed.
   async act(work) {
-    this.element.close();
+    this.close();
     try {
       await work();
     } catch (error) {
