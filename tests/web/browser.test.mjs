@@ -164,6 +164,19 @@ test('a journey on a desktop, keyboard only', async (t) => {
     await page.keyboard.press('Escape');
     t.diagnostic(`audited: no serious or critical finding in either theme or the menu`);
 
+    // The caret and focus in forced colours; nothing blinks for a player who
+    // asks for stillness.
+    const field = () => page.$eval('#command', (input) => {
+      const style = getComputedStyle(input);
+      return { caret: style.caretColor, outline: style.outlineStyle, blink: style.caretAnimation,
+        moving: document.getAnimations().length };
+    });
+    await page.emulateMedia({ forcedColors: 'active' });
+    const forced = await field();
+    assert.ok(forced.caret !== 'transparent' && forced.outline !== 'none', JSON.stringify(forced));
+    await page.emulateMedia({ forcedColors: 'none', reducedMotion: 'reduce' });
+    assert.deepEqual(await field(), { ...await field(), blink: 'manual', moving: 0 });
+
     // With the network gone, the page comes back from the service worker.
     await page.evaluate(() => navigator.serviceWorker.ready);
     await context.setOffline(true);

@@ -115,6 +115,11 @@ export class CommandLine {
     if (event.key === 'ArrowUp' || event.key === 'ArrowDown') {
       if (this.waiting && !this.waiting.plain) this.browse(event.key === 'ArrowUp' ? -1 : 1);
       event.preventDefault();
+    } else if (event.key === 'PageUp' || event.key === 'PageDown') {
+      // The story scrolls from the keyboard without leaving the field.
+      const page = this.story.scroller.clientHeight * 0.9;
+      this.story.scroller.scrollBy(0, event.key === 'PageUp' ? -page : page);
+      event.preventDefault();
     } else if (event.key === 'Tab' && !event.shiftKey && this.input.value !== '') {
       event.preventDefault();
       this.complete();
