@@ -69,6 +69,9 @@ const ui = {
   readLine: (plain) => commandLine.readLine(plain),
   remember: (line) => commandLine.remember(line),
   playSound: (name) => sounds.play(name),
+  // What the page must tell that is not the game's: a journey the browser
+  // would not keep.
+  notice: say,
   onJourneyEnd: () => {},
 };
 
