@@ -111,8 +111,7 @@ async function begin() {
   followViewport();
   const store = await openStorage();
   const menu = new Menu({ element: part('menu'), opener: part('menuButton'), input, store, say, story });
-  await menu.applySettings();
-  const core = await startCore({ ui, store, args: ['lanternmoor'] });
+  const [core] = await Promise.all([startCore({ ui, store, args: ['lanternmoor'] }), menu.applySettings()]);
   commandLine.core = core;
   commandLine.historySize = core.limits.history;
   menu.core = core;
