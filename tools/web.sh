@@ -6,6 +6,8 @@
 # Usage:
 #   bash tools/web.sh            build, then serve the site on http://127.0.0.1:8000/
 #   bash tools/web.sh build      build only
+#   bash tools/web.sh dist       build, then write the site as one zip for a static
+#                                host: build-web/lanternmoor-site.zip
 #   bash tools/web.sh test       build, then run the web tests (builds build/lanternmoor
 #                                for the comparison)
 set -euo pipefail
@@ -66,6 +68,24 @@ chmod +x build-web/lanternmoor-node
 
 case "$mode" in
 build) ;;
+dist)
+  # The site's files at the zip's top, in order and with one date, so the
+  # same site always makes the same zip.
+  python3 - "$site" build-web/lanternmoor-site.zip <<'PACK'
+import os, sys, zipfile
+site, target = sys.argv[1], sys.argv[2]
+files = sorted(os.path.relpath(os.path.join(folder, name), site)
+               for folder, _, names in os.walk(site) for name in names)
+with zipfile.ZipFile(target, 'w', zipfile.ZIP_DEFLATED) as archive:
+    for name in files:
+        entry = zipfile.ZipInfo(name, (1980, 1, 1, 0, 0, 0))
+        entry.compress_type = zipfile.ZIP_DEFLATED
+        entry.external_attr = 0o644 << 16
+        with open(os.path.join(site, name), 'rb') as source:
+            archive.writestr(entry, source.read())
+PACK
+  echo "The site is in build-web/lanternmoor-site.zip ($(du -k build-web/lanternmoor-site.zip | cut -f1) KB)."
+  ;;
 test)
   # The terminal program to compare with, built from this very tree.
   if [ ! -f build/CMakeCache.txt ]; then
@@ -80,5 +100,5 @@ test)
   node --test tests/web/
   ;;
 serve) exec node web/serve.js "$site" 8000 ;;
-*) echo "usage: bash tools/web.sh [build|test]" >&2; exit 2 ;;
+*) echo "usage: bash tools/web.sh [build|dist|test]" >&2; exit 2 ;;
 esac
