@@ -149,7 +149,7 @@ test('a journey on a desktop, keyboard only', async (t) => {
     await page.keyboard.press('Enter');
     assert.equal(await focused(page), 'command');
     await play(page, 'look', 'You are at the Magic Forest.');
-    await play(page, 'undo', 'You take back "look".');
+    await play(page, 'undo', 'You take back "look');
     await play(page, 'undo', 'There is nothing left to take back.');
 
     // The audit, in both themes, and every colour the game prints.
