@@ -21,11 +21,14 @@ function countBytes(client) {
   return counted;
 }
 
-async function memory(client) {
+// The page's script heap and nodes after a collection, and the game's own
+// memory (the WebAssembly core's, outside that heap).
+async function memory(client, page) {
   await client.send('HeapProfiler.collectGarbage');
   const { metrics } = await client.send('Performance.getMetrics');
   const metric = (name) => metrics.find((m) => m.name === name).value;
-  return { heap: metric('JSHeapUsedSize'), nodes: metric('Nodes') };
+  const core = await page.evaluate(() => window.lanternmoor.core.memory());
+  return { heap: metric('JSHeapUsedSize'), nodes: metric('Nodes'), core };
 }
 
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
@@ -68,12 +71,13 @@ test('speed and size of the page', async (t) => {
       await paste(page, lines.join('\n') + '\n');
       await page.waitForFunction((n) => window.lanternmoor.commandLine.answered >= n, start + done,
         { timeout: 120000, polling: 200 });
-      if (done % 2000 === 0) samples.push({ done, ...await memory(client) });
+      if (done % 2000 === 0) samples.push({ done, ...await memory(client, page) });
     }
-    t.diagnostic(`memory over 10,000 commands: ${samples.map(({ done, heap, nodes }) =>
-      `${done}: ${megabytes(heap)} heap, ${nodes} nodes`).join('; ')}`);
+    t.diagnostic(`memory over 10,000 commands: ${samples.map(({ done, heap, nodes, core }) =>
+      `${done}: ${megabytes(heap)} heap, ${nodes} nodes, ${megabytes(core)} core`).join('; ')}`);
     const [early, last] = [samples[0], samples[samples.length - 1]];
     assert.ok(last.nodes < early.nodes * 1.5, 'the page keeps a bounded story');
     assert.ok(last.heap < early.heap * 1.5, 'the page keeps a bounded heap');
+    assert.equal(last.core, early.core, 'the game\'s memory does not grow');
   });
 });
