@@ -98,11 +98,14 @@ test('a journey survives a reload exactly; saves and the transcript are kept as 
   await browse(async ({ context, host, folder }) => {
     const page = await openTab(context, host);
     assert.equal(await page.evaluate(() => window.harness.core.resumeOffer()), null);
-    const session = ['1', 'Tess', 'f', 'go north', 'save', 'first', 'script notes', 'look', 'attack wolf', 'stats', 'unscript'];
+    const session = ['1', 'Tess', 'f', 'go north', 'save', 'first', 'script notes', 'look', 'attack wolf', 'stats',
+      'unscript', 'go south', 'undo'];
     await begin(page, 'Tess');
-    await type(page, session.slice(3), 'Transcript saved to transcripts/notes.txt.');
+    await type(page, session.slice(3), 'You take back "go south".');
+    // The slot holds the game as it stands, the step taken back included.
     const journey = await keptJourney(page);
-    assert.equal(journey.length, 98520);
+    await type(page, ['save', 'now'], 'Game saved to saves/now.dat.gz successfully.');
+    assert.deepEqual(await savedRecord(page, 'now'), journey);
 
     await page.reload();
     await page.waitForFunction(() => window.harness);
@@ -185,7 +188,7 @@ test('storage full or missing: the game says so, plays on, and lists nothing it 
   });
 });
 
-test('imports: only what the loader takes, read no further than it reads, under names that load them', async () => {
+test('imports take only what the loader takes, read no further than it reads, under names that load them; an earlier page\'s saves are kept', async () => {
   await browse(async ({ context, host }) => {
     const page = await openTab(context, host);
     await begin(page, 'Tess');
@@ -211,6 +214,22 @@ test('imports: only what the loader takes, read no further than it reads, under 
     await type(page, ['load', names[0]], `Game loaded from saves/${names[0]}.dat.gz successfully.`);
     assert.equal(await page.evaluate(async () => window.harness.core.describeSave(await window.harness.store.saves.read('imported'))),
       'Tess at the Peaceful Village, 0 minute(s) played');
+
+    // The saves an earlier page kept in emscripten's file system are taken over.
+    const listed = await page.evaluate(async (bytes) => {
+      const earlier = await new Promise((resolve) => {
+        const request = indexedDB.open('/saves', 21);
+        request.onupgradeneeded = () => request.result.createObjectStore('FILE_DATA');
+        request.onsuccess = () => resolve(request.result);
+      });
+      const files = earlier.transaction('FILE_DATA', 'readwrite').objectStore('FILE_DATA');
+      files.put({ timestamp: new Date(1e12), mode: 33188, contents: new Uint8Array(bytes) }, '/saves/earlier.dat.gz');
+      await new Promise((resolve) => { files.transaction.oncomplete = resolve; });
+      earlier.close();
+      const store = await (await import('./storage.js')).openStorage();
+      return (await store.saves.list()).filter((save) => save.name === 'earlier');
+    }, [...OLD_SAVE]);
+    assert.deepEqual(listed, [{ name: 'earlier', written: 1e12, size: OLD_SAVE.length }]);
   });
 });
 
