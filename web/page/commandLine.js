@@ -24,10 +24,10 @@ export class CommandLine {
       this.enter(input.value);
     });
     input.addEventListener('keydown', (event) => this.key(event));
+    // One line pasted or dictated is the field's own business; several are
+    // entered one by one.
     input.addEventListener('paste', (event) => this.pasteLines(event, event.clipboardData.getData('text')));
-    input.addEventListener('beforeinput', (event) => {
-      if (event.data && event.data.includes('\n')) this.pasteLines(event, event.data);
-    });
+    input.addEventListener('beforeinput', (event) => this.pasteLines(event, event.data));
     input.addEventListener('input', () => this.touch && this.offer());
     suggestions.addEventListener('mousedown', (event) => event.preventDefault());
     suggestions.addEventListener('click', (event) => {
@@ -35,19 +35,14 @@ export class CommandLine {
     });
   }
 
-  // Lines pasted (or dictated) at once are entered one by one.
   pasteLines(event, text) {
+    if (!text || !/[\r\n]/.test(text)) return;
     event.preventDefault();
     const lines = text.replace(/\r\n?/g, '\n').split('\n');
     const last = lines.pop();
     const { selectionStart, selectionEnd, value } = this.input;
-    const before = value.slice(0, selectionStart);
     const after = value.slice(selectionEnd);
-    if (lines.length === 0) {
-      this.setLine(before + last + after, before.length + last.length);
-      return;
-    }
-    lines[0] = before + lines[0];
+    lines[0] = value.slice(0, selectionStart) + lines[0];
     for (const line of lines) this.enter(line);
     this.setLine(last + after, last.length);
   }

@@ -38,7 +38,11 @@ export class Menu {
     this.core = null;
     this.part = (id) => element.querySelector(`#${id}`);
     opener.addEventListener('click', () => this.open());
-    element.addEventListener('close', () => input.focus());
+    // Escape closes the menu as its button does.
+    element.addEventListener('cancel', (event) => {
+      event.preventDefault();
+      this.close();
+    });
     this.part('closeMenu').addEventListener('click', () => this.close());
     const file = this.part('importFile');
     this.part('import').addEventListener('click', () => file.click());
@@ -91,7 +95,7 @@ export class Menu {
     await this.listSaves();
   }
 
-  // Focus is back in the field at once, not only once the dialog's "close"
+  // Focus goes back to the field at once, not once the dialog's "close"
   // event comes.
   close() {
     this.element.close();
