@@ -2,11 +2,12 @@
 // touch): text from dictation and keyboard suggestions (inserted, with no key
 // presses), a tap on the story to reach the text field, completions tapped
 // from the row of suggestions, 360 px wide with the keyboard open, one menu
-// of controls, targets a finger can hit, a swipe back through the story, and
-// words kept whole after a rotation.
+// of controls, targets a finger can hit, a swipe back through the story,
+// words kept whole after a rotation, the audit, and a journey resumed.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { withBrowser, watchProblems, devices, after, dictate, title } from './browserKit.mjs';
+import { audit } from './accessibility.mjs';
 
 // Words the browser broke across two lines (a rule of "=" is no word).
 const brokenWords = (page) => page.evaluate(() => {
@@ -88,6 +89,13 @@ for (const name of ['Pixel 7', 'iPhone 13']) {
       assert.deepEqual(await brokenWords(page), []);
       await page.setViewportSize({ width: 360, height: 740 });
       assert.deepEqual(await brokenWords(page), []);
+
+      assert.deepEqual(await audit(page), []);
+
+      // A reload offers the journey back, to a tap.
+      await page.reload();
+      await page.tap('#resume');
+      await dictate(page, 'look', 'You are at the Town Market.');
 
       assert.deepEqual(await page.evaluate(() => [window.lanternmoor.errors, window.lanternmoor.refused]), [[], []]);
       assert.deepEqual(problems, []);
