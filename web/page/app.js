@@ -72,7 +72,6 @@ const ui = {
   // What the page must tell that is not the game's: a journey the browser
   // would not keep.
   notice: say,
-  onJourneyEnd: () => {},
 };
 
 async function play(core, resume) {
