@@ -96,7 +96,9 @@ int play(const char* commandLine, const GameState* resumed)
     HostLines lines;
     HostSaves files;
     PageSaves page;
-    SaveStorage& saves = hostKeepsSaves() != 0 ? static_cast<SaveStorage&>(page) : files;
+    SaveStorage* kept = &files;
+    if (hostKeepsSaves() != 0) kept = &page;
+    SaveStorage& saves = *kept;
     HostSound silence(true);
     SeededRandom unused(0);
     Ports answering{lines, output, unused, silence, saves, clock};

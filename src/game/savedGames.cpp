@@ -44,7 +44,7 @@ bool askSaveName(const char* prompt, char* name)
     lines.offerAnswers(nullptr);
     std::string cleaned = saveNameFor(line);
     std::memset(name, 0, NAME_SIZE);
-    std::memcpy(name, cleaned.data(), cleaned.size());
+    cleaned.copy(name, NAME_SIZE - 1);
     return gotLine;
 }
 
