@@ -5,7 +5,7 @@
 // commands, which stays flat while the story stays readable.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { withBrowser, play, paste, title } from './browserKit.mjs';
+import { withBrowser, play, paste } from './browserKit.mjs';
 
 const FIRST_VISIT_LIMIT = 400 * 1024;
 const COMMANDS = ['look', 'time', 'stats', 'inventory', 'go north', 'go south', 'listen', 'help'];
@@ -43,10 +43,16 @@ test('speed and size of the page', async (t) => {
     const firstVisit = countBytes(client);
     await client.send('Emulation.setCPUThrottlingRate', { rate: 4 });
     await page.goto(address);
-    await title(page);
+    // Looked for ten times a second, not every frame, so that looking costs
+    // the slowed page little.
+    await page.waitForFunction(() => window.lanternmoor && window.lanternmoor.titleShownAt, null, { polling: 100 });
     const titleAt = await page.evaluate(() => window.lanternmoor.titleShownAt);
+    // The main thread's own work, which other programs on the machine do not
+    // lengthen as they lengthen the time on the clock.
+    const busy = (await client.send('Performance.getMetrics')).metrics.find((m) => m.name === 'TaskDuration').value;
     t.diagnostic(`first visit: ${Math.round(firstVisit.bytes / 1024)} KB, sounds aside`);
-    t.diagnostic(`title shown ${Math.round(titleAt)} ms after the page was opened, CPU slowed 4x`);
+    t.diagnostic(`title shown ${Math.round(titleAt)} ms after the page was opened, CPU slowed 4x ` +
+      `(the page's main thread busy ${Math.round(busy * 1000)} ms of it)`);
     assert.ok(firstVisit.bytes <= FIRST_VISIT_LIMIT, `${firstVisit.bytes} bytes`);
 
     await play(page, '1', 'What is your name');
