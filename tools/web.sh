@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The game in a web page. Installs what is missing (emscripten from Debian,
-# the terminal widget from npm), then builds:
+# the browser test's tools from npm), then builds:
 #   build-web/site/              the page and everything it loads
 #   build-web/lanternmoor-node   the same WebAssembly core under Node, piped
 # Usage:
 #   bash tools/web.sh            build, then serve the site on http://127.0.0.1:8000/
 #   bash tools/web.sh build      build only
+#   bash tools/web.sh dist       build, then write the site as one zip for a static
+#                                host: build-web/lanternmoor-site.zip
 #   bash tools/web.sh test       build, then run the web tests (builds build/lanternmoor
 #                                for the comparison)
 set -euo pipefail
@@ -30,7 +32,7 @@ if [ ${#packages[@]} -gt 0 ]; then
   as_root apt-get update -qq
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${packages[@]}"
 fi
-# The terminal widget and the browser driver, exactly as the lock file has them.
+# The browser driver and the accessibility audit, exactly as the lock file has them.
 if [ ! -d node_modules ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
   npm ci --no-audit --no-fund
 fi
@@ -42,15 +44,14 @@ command -v ninja >/dev/null && generator=(-G Ninja)
 emcmake cmake -S web -B build-web/cmake "${generator[@]}" >/dev/null
 nice -n 10 cmake --build build-web/cmake -j 2
 
-# The site: the page, the terminal widget, the game and its sounds, and a
+# The site: the page, the game and its sounds, and a
 # service worker that keeps them all for playing offline.
 site=build-web/site
 rm -rf "$site"
 mkdir -p "$site/sound"
-cp web/page/index.html web/page/app.js web/page/style.css web/page/icon.svg \
+cp web/page/index.html web/page/*.js web/page/style.css web/page/icon.svg \
   web/page/manifest.webmanifest "$site/"
-cp node_modules/@xterm/xterm/lib/xterm.js node_modules/@xterm/xterm/css/xterm.css \
-  node_modules/@xterm/addon-fit/lib/addon-fit.js "$site/"
+rm "$site/sw.js"
 cp build-web/cmake/lanternmoor.js build-web/cmake/lanternmoor.wasm "$site/"
 cp sound/*.ogg "$site/sound/"
 files=$(cd "$site" && find . -type f ! -name sw.js | sed 's|^\./||' | LC_ALL=C sort)
@@ -67,6 +68,24 @@ chmod +x build-web/lanternmoor-node
 
 case "$mode" in
 build) ;;
+dist)
+  # The site's files at the zip's top, in order and with one date, so the
+  # same site always makes the same zip.
+  python3 - "$site" build-web/lanternmoor-site.zip <<'PACK'
+import os, sys, zipfile
+site, target = sys.argv[1], sys.argv[2]
+files = sorted(os.path.relpath(os.path.join(folder, name), site)
+               for folder, _, names in os.walk(site) for name in names)
+with zipfile.ZipFile(target, 'w', zipfile.ZIP_DEFLATED) as archive:
+    for name in files:
+        entry = zipfile.ZipInfo(name, (1980, 1, 1, 0, 0, 0))
+        entry.compress_type = zipfile.ZIP_DEFLATED
+        entry.external_attr = 0o644 << 16
+        with open(os.path.join(site, name), 'rb') as source:
+            archive.writestr(entry, source.read())
+PACK
+  echo "The site is in build-web/lanternmoor-site.zip ($(du -k build-web/lanternmoor-site.zip | cut -f1) KB)."
+  ;;
 test)
   # The terminal program to compare with, built from this very tree.
   if [ ! -f build/CMakeCache.txt ]; then
@@ -81,5 +100,5 @@ test)
   node --test tests/web/
   ;;
 serve) exec node web/serve.js "$site" 8000 ;;
-*) echo "usage: bash tools/web.sh [build|test]" >&2; exit 2 ;;
+*) echo "usage: bash tools/web.sh [build|dist|test]" >&2; exit 2 ;;
 esac

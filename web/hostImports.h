@@ -24,4 +24,23 @@ int hostKeep(const char* path);
 void hostWrittenAt(const char* path, std::int32_t* secondsAndNanoseconds);
 // Non-zero where transcripts are kept.
 int hostKeepsTranscripts();
+
+// Non-zero where the host keeps saves, transcripts and the journey itself
+// (the page, in the browser's storage), rather than as files.
+int hostKeepsSaves();
+// The page's storage. The game waits for each of these but the last.
+// Every save, a line each: when it was written, in nanoseconds, a blank
+// and its name.
+char* hostListSaves();
+// The save's file, at most `largest` bytes of it; nullptr when there is
+// none, `failed` set when the storage could not be read.
+char* hostReadSave(const char* name, std::size_t largest, int* failed);
+// Nullptr once the file is kept whole, else why it is not, for the player.
+char* hostWriteSave(const char* name, const char* data, std::size_t size);
+// 0 when removed.
+int hostRemoveSave(const char* name);
+// Nullptr once the text is kept at the transcript's end, else why not.
+char* hostAppendTranscript(const char* name, const char* text, std::size_t size);
+// The journey as it now stands; kept in the background, never waited for.
+void hostKeepJourney(const char* record, std::size_t size);
 }

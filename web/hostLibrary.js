@@ -85,4 +85,76 @@ mergeInto(LibraryManager.library, {
   hostKeepsTranscripts: function () {
     return Module.host.keepsTranscripts ? 1 : 0;
   },
+
+  // ---- The page's storage: Module.host.store (web/page/storage.js) ----
+  hostKeepsSaves: function () {
+    return Module.host.store ? 1 : 0;
+  },
+
+  // 0 once `work` is done, else why not, in words for the player.
+  $hostRefusal__deps: ['$hostBlock'],
+  $hostRefusal: function (work) {
+    return Asyncify.handleAsync(async () => {
+      try {
+        await work();
+        return 0;
+      } catch (error) {
+        return hostBlock(new TextEncoder().encode(String(error && error.message || error)));
+      }
+    });
+  },
+
+  hostListSaves__deps: ['$hostBlock'],
+  hostListSaves: function () {
+    return Asyncify.handleAsync(async () => {
+      const saves = await Module.host.store.saves.list().catch(() => []);
+      // A name the list could not carry could not be typed at the load prompt either.
+      const lines = saves.filter((save) => !/[\n\0]/.test(save.name))
+        .map((save) => `${BigInt(Math.round(save.written * 1e6))} ${save.name}\n`);
+      return hostBlock(new TextEncoder().encode(lines.join('')));
+    });
+  },
+
+  hostReadSave__deps: ['$hostBlock'],
+  hostReadSave: function (name, largest, failed) {
+    return Asyncify.handleAsync(async () => {
+      try {
+        const bytes = await Module.host.store.saves.read(UTF8ToString(name));
+        HEAP32[failed >> 2] = 0;
+        return bytes ? hostBlock(bytes.subarray(0, largest)) : 0;
+      } catch (error) {
+        HEAP32[failed >> 2] = 1;
+        return 0;
+      }
+    });
+  },
+
+  hostWriteSave__deps: ['$hostRefusal'],
+  hostWriteSave: function (name, data, size) {
+    const saveName = UTF8ToString(name);
+    const packed = HEAPU8.slice(data, data + size);
+    return hostRefusal(() => Module.host.store.saves.write(saveName, packed));
+  },
+
+  hostRemoveSave: function (name) {
+    return Asyncify.handleAsync(async () => {
+      try {
+        await Module.host.store.saves.remove(UTF8ToString(name));
+        return 0;
+      } catch (error) {
+        return -1;
+      }
+    });
+  },
+
+  hostAppendTranscript__deps: ['$hostRefusal'],
+  hostAppendTranscript: function (name, text, size) {
+    const transcriptName = UTF8ToString(name);
+    const words = HEAPU8.slice(text, text + size);
+    return hostRefusal(() => Module.host.store.transcripts.append(transcriptName, words));
+  },
+
+  hostKeepJourney: function (record, size) {
+    Module.host.keepJourney(HEAPU8.slice(record, record + size));
+  },
 });

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "hostImports.h"
+#include "pageSaves.h"
 #include "recordChecks.h"
+#include "savedGames.h"
 #include "session.h"
 #include "startup.h"
 #include "webPorts.h"
@@ -38,9 +40,40 @@ extern "C" const char* webCheckRecord(const char* bytes, std::size_t size)
     return "Failed to load save file (corrupted or incompatible).\n";
 }
 
-// Plays one whole game; `commandLine` is the program's name and its options,
-// one per line. Returns the exit status.
-extern "C" int webPlay(const char* commandLine)
+// What the page shows of a kept record (a save's, or the journey's):
+// who, where and how long played; empty when the loader would refuse it.
+extern "C" const char* webDescribeRecord(const char* bytes, std::size_t size)
+{
+    static std::string answer;
+    auto record = std::make_unique<GameState>();
+    bool valid = recordFromBytes(std::string_view(bytes, size), record.get());
+    answer = valid ? describeJourney(*record) : "";
+    return answer.c_str();
+}
+
+// The name the load prompt makes of a typed one (an imported file's).
+extern "C" const char* webSaveName(const char* typed)
+{
+    static std::string answer;
+    answer = saveNameFor(typed);
+    return answer.c_str();
+}
+
+// The limits the page keeps to, as the game has them: the longest save
+// name, the largest save file read, a record's size and the lines of
+// history kept.
+extern "C" const char* webLimits()
+{
+    static const std::string answer =
+        std::to_string(LONGEST_SAVE_NAME) + " " + std::to_string(LARGEST_SAVE_FILE) + " " +
+        std::to_string(sizeof(GameState)) + " " + std::to_string(Session::HISTORY_KEPT);
+    return answer.c_str();
+}
+
+namespace {
+
+// Plays one whole game, from the title or, given a kept record, on from it.
+int play(const char* commandLine, const GameState* resumed)
 {
     std::vector<std::string> words(1);
     for (const char* c = commandLine; *c != '\0'; ++c) {
@@ -61,7 +94,11 @@ extern "C" int webPlay(const char* commandLine)
     HostClock clock;
     HostOutput output;
     HostLines lines;
-    HostSaves saves;
+    HostSaves files;
+    PageSaves page;
+    SaveStorage* kept = &files;
+    if (hostKeepsSaves() != 0) kept = &page;
+    SaveStorage& saves = *kept;
     HostSound silence(true);
     SeededRandom unused(0);
     Ports answering{lines, output, unused, silence, saves, clock};
@@ -79,9 +116,27 @@ extern "C" int webPlay(const char* commandLine)
     playing = &lines;
     {
         Session session({lines, output, random, sound, saves, clock}, options);
-        session.play();
+        if (resumed != nullptr)
+            session.resume(*resumed);
+        else
+            session.play();
         output.flush();
     }
     playing = nullptr;
     return 0;
+}
+
+} // namespace
+
+// Plays one whole game; `commandLine` is the program's name and its options,
+// one per line. Returns the exit status.
+extern "C" int webPlay(const char* commandLine) { return play(commandLine, nullptr); }
+
+// Plays on from the journey the page kept (SaveStorage::keepJourney), at the command
+// prompt; 2, playing nothing, when the loader would refuse the record.
+extern "C" int webResume(const char* commandLine, const char* bytes, std::size_t size)
+{
+    auto record = std::make_unique<GameState>();
+    if (!recordFromBytes(std::string_view(bytes, size), record.get())) return 2;
+    return play(commandLine, record.get());
 }

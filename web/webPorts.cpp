@@ -16,11 +16,7 @@
 #include "portsInUse.h"
 #include "transcriptFile.h"
 
-namespace {
-
-// Bytes handed back by the host: a length, then the bytes, in one malloc'd
-// block (nullptr for none). Read into a string and freed.
-bool takeBlock(char* block, std::string& into)
+bool takeHostBlock(char* block, std::string& into)
 {
     if (block == nullptr) return false;
     std::uint32_t size;
@@ -30,11 +26,12 @@ bool takeBlock(char* block, std::string& into)
     return true;
 }
 
+namespace {
+
 const char* const SAVE_FOLDER = "saves";
 const char* const TRANSCRIPT_FOLDER = "transcripts";
 constexpr std::string_view SAVE_ENDING = ".dat.gz";
-// No save is larger; a bigger file is read only this far.
-constexpr std::size_t LARGEST_FILE = 1 << 24;
+constexpr std::size_t LARGEST_FILE = LARGEST_SAVE_FILE;
 
 std::string savePath(const std::string& name)
 {
@@ -58,15 +55,15 @@ SaveStorage::Read readFile(const std::string& path, std::string& bytes)
     return got >= 0 ? SaveStorage::Read::Found : SaveStorage::Read::Unreadable;
 }
 
+} // namespace
+
 std::string gzip(std::string_view bytes)
 {
     std::string packed;
-    takeBlock(hostPack(bytes.data(), bytes.size(), 0), packed);
+    takeHostBlock(hostPack(bytes.data(), bytes.size(), 0), packed);
     return packed;
 }
 
-// Like the terminal game's zlib, a file that is not gzip at all is read as
-// it stands.
 bool unpack(const std::string& stored, std::string& bytes)
 {
     bool isGzip = stored.size() >= 2 && static_cast<unsigned char>(stored[0]) == 0x1f &&
@@ -75,17 +72,15 @@ bool unpack(const std::string& stored, std::string& bytes)
         bytes = stored;
         return true;
     }
-    return takeBlock(hostPack(stored.data(), stored.size(), 1), bytes);
+    return takeHostBlock(hostPack(stored.data(), stored.size(), 1), bytes);
 }
-
-} // namespace
 
 bool HostLines::readLine(const char* prompt, std::string& line)
 {
     out("%s", prompt);
     outFlush();
     line.clear();
-    return takeBlock(hostReadLine(0), line);
+    return takeHostBlock(hostReadLine(0), line);
 }
 
 bool HostLines::readPlainLine(std::string& line)
@@ -93,7 +88,7 @@ bool HostLines::readPlainLine(std::string& line)
     outFlush();
     line.clear();
     answering = true;
-    bool gotLine = takeBlock(hostReadLine(1), line);
+    bool gotLine = takeHostBlock(hostReadLine(1), line);
     answering = false;
     return gotLine;
 }

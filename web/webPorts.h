@@ -14,6 +14,19 @@
 #include "ports.h"
 #include "screenText.h"
 
+// No save file is larger; a bigger one is read only this far.
+constexpr std::size_t LARGEST_SAVE_FILE = 1 << 24;
+
+// Bytes handed back by the host (a length, then the bytes, in one malloc'd
+// block; nullptr for none) taken into a string, the block freed. False for
+// none.
+bool takeHostBlock(char* block, std::string& into);
+// A record gzip-packed by the host; empty when it could not be.
+std::string gzip(std::string_view bytes);
+// A stored save file unpacked by the host. Like the terminal game's zlib, a
+// file that is not gzip at all is read as it stands.
+bool unpack(const std::string& stored, std::string& bytes);
+
 // Lines typed in the page's line editor, or read from standard input under
 // Node. It keeps what Tab offers, which the page asks for while the game
 // waits for the line.

@@ -16,17 +16,18 @@
 
 namespace {
 
-// A longer name is cut to 240 characters once, before it is shown or used,
-// so that "saves/", the name and ".dat.gz" fit the path and a file name.
-constexpr std::size_t NAME_SIZE = 241;
-constexpr std::size_t LONGEST_NAME = NAME_SIZE - 1;
+// A longer name is cut to LONGEST_SAVE_NAME characters once, before it is
+// shown or used, so that "saves/", the name and ".dat.gz" fit the path and a
+// file name.
+constexpr std::size_t NAME_SIZE = LONGEST_SAVE_NAME + 1;
 
 // A name the load prompt turns into this very save.
 bool canBeTyped(const std::string& name)
 {
     std::string cleaned = name;
     sanitizeFilename(cleaned.data());
-    return cleaned == name && name.size() <= LONGEST_NAME && name.find('\0') == std::string::npos;
+    return cleaned == name && name.size() <= LONGEST_SAVE_NAME &&
+           name.find('\0') == std::string::npos;
 }
 
 // Reads the save name the player types, cut to fit and cleaned. False at end of input.
@@ -41,9 +42,9 @@ bool askSaveName(const char* prompt, char* name)
     });
     bool gotLine = lines.readPlainLine(line);
     lines.offerAnswers(nullptr);
+    std::string cleaned = saveNameFor(line);
     std::memset(name, 0, NAME_SIZE);
-    std::strncpy(name, line.c_str(), NAME_SIZE - 1);
-    sanitizeFilename(name);
+    cleaned.copy(name, NAME_SIZE - 1);
     return gotLine;
 }
 
@@ -102,17 +103,30 @@ void describeSave(const SaveStorage::Entry& save, GameState* record)
             when(save.writtenNanoseconds).c_str());
         return;
     }
-    const Character& player = record->player;
-    out("  %s: %s at the %s, %s played; written %s\n", save.name.c_str(), player.name,
-        record->locations[player.locationId].name, timePlayed(record->minutesPassed).c_str(),
+    out("  %s: %s; written %s\n", save.name.c_str(), describeJourney(*record).c_str(),
         when(save.writtenNanoseconds).c_str());
 }
 
 } // namespace
 
+std::string describeJourney(const GameState& record)
+{
+    const Character& player = record.player;
+    return std::string(player.name) + " at the " + record.locations[player.locationId].name + ", " +
+           timePlayed(record.minutesPassed) + " played";
+}
+
+std::string saveNameFor(const std::string& typed)
+{
+    std::string name = typed.substr(0, typed.find('\0'));
+    name.resize(std::min(name.size(), LONGEST_SAVE_NAME));
+    sanitizeFilename(name.data());
+    return name;
+}
+
 std::vector<std::string> saveNamesStartingWith(const std::string& typed)
 {
-    std::string start = typed.substr(0, LONGEST_NAME);
+    std::string start = typed.substr(0, LONGEST_SAVE_NAME);
     sanitizeFilename(start.data());
     std::vector<std::string> names;
     for (const SaveStorage::Entry& save : ports().saves.list())

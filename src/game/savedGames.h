@@ -2,6 +2,7 @@
 // name, answering, and reaching the session's save storage.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -25,3 +26,14 @@ std::vector<std::string> saveNamesStartingWith(const std::string& typed);
 // Makes a typed name safe as a file name: anything but ASCII letters,
 // digits, '-', '_' and '.' becomes '_'.
 void sanitizeFilename(char* name);
+
+// A save's name is at most this long; a longer one typed is cut to it.
+constexpr std::size_t LONGEST_SAVE_NAME = 240;
+
+// The name the save and load prompts make of a typed line: cut to fit and
+// cleaned.
+std::string saveNameFor(const std::string& typed);
+
+// Who the journey's wanderer is, where they stand and how long they have
+// played, in the words of the list of saves.
+std::string describeJourney(const GameState& record);

@@ -11,6 +11,7 @@
 #include "newGame.h"
 #include "portsInUse.h"
 #include "prompts.h"
+#include "recordChecks.h"
 #include "roomView.h"
 #include "savedGames.h"
 #include "text.h"
@@ -187,6 +188,21 @@ Ending Session::play()
     // file names.
     frontEnd.lines.offerCompletions(nullptr);
     if (title()) return Ending::Quit;
+    keepJourney();
+    return playCommands();
+}
+
+Ending Session::resume(const GameState& kept)
+{
+    std::memcpy(static_cast<void*>(state.get()), &kept, sizeof kept);
+    undo->adopt(state.get());
+    return playCommands();
+}
+
+void Session::keepJourney() { frontEnd.saves.keepJourney(bytesOf(*state)); }
+
+Ending Session::playCommands()
+{
     frontEnd.lines.offerCompletions([this](const std::string& typed) {
         Completions found = complete(typed);
         return std::make_pair(found.start, std::move(found.words));
@@ -206,9 +222,8 @@ Completions Session::complete(const std::string& typed) const
 void Session::remember(const char* line)
 {
     // As many as the line editor's own history keeps.
-    constexpr std::size_t KEPT = 20;
     run.history.emplace_back(line);
-    if (run.history.size() > KEPT) run.history.pop_front();
+    if (run.history.size() > HISTORY_KEPT) run.history.pop_front();
     frontEnd.lines.remember(line);
 }
 
@@ -233,10 +248,12 @@ Ending Session::step()
         return Ending::Quit;
     }
     lineRepeated = false;
+    std::size_t revision = undo->revision();
     Ending ending = playLine(line, shorthand);
     // What the line changed can be taken back, under the line that ran.
     if (ending == Ending::None)
         undo->noteLine(state.get(), lineRepeated ? lastCommandLine.c_str() : line);
+    if (ending == Ending::None && undo->revision() != revision) keepJourney();
     if (!lineRepeated && hasWord(line)) {
         lastCommandLine = line;
         lastShorthand = shorthand;

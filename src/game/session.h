@@ -3,6 +3,7 @@
 // fuzzers each build a session and play it through the same loop.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -26,6 +27,9 @@ public:
 
     // The title menu, then one command per line until the journey ends.
     Ending play();
+    // Plays on from a journey the front end kept (see SaveStorage::keepJourney),
+    // at the command prompt: no title, and nothing to take back yet.
+    Ending resume(const GameState& kept);
     // The title menu alone; true when the program is to end without playing.
     bool title();
     // Reads and runs one command line; anything but Ending::None ends the game.
@@ -34,6 +38,9 @@ public:
     Ending runLine(const char* line);
     // The words that could finish a command typed so far (Tab).
     Completions complete(const std::string& typed) const;
+
+    // Command lines kept for the up arrow and "history".
+    static constexpr std::size_t HISTORY_KEPT = 20;
 
     GameState& record() { return *state; }
     UndoLog& undoLog() { return *undo; }
@@ -56,6 +63,8 @@ private:
     // Set while "again" runs the last line, which then stays the last line.
     bool lineRepeated = false;
 
+    Ending playCommands();
+    void keepJourney();
     void remember(const char* line);
     bool readCommandLine(char* line, int size, const Alias*& shorthand);
     // Runs a line; `shorthand` is the one it was typed as, if any.

@@ -234,6 +234,7 @@ void UndoLog::noteLine(const GameState* state, const char* line)
     else
         compareWhereLinesWrite(now);
     compareAllNext = false;
+    if (!found.empty()) ++revisions;
     bool onlyTurn = found.size() == 2 && found[0] == (Word{TURN_WORD} << 32 | 1) &&
                     ((found[1] ^ kept[TURN_WORD]) & ~Word{0xff}) == 0;
     if (onlyTurn)
@@ -286,6 +287,7 @@ bool UndoLog::takeBack(GameState* state, std::string& line)
     found.clear();
     compareAll(bytes);
     if (!found.empty()) {
+        ++revisions;
         // A change no step holds: which line made it is unknown, so no step
         // can be trusted to give back a record the game had.
         steps.clear();
@@ -307,6 +309,7 @@ bool UndoLog::takeBack(GameState* state, std::string& line)
     }
     changes.erase(changes.end() - static_cast<long>(steps.back().size), changes.end());
     lineBytes -= steps.back().line.capacity();
+    ++revisions;
     line = std::move(steps.back().line);
     steps.pop_back();
     if (checking && !checkRecords.empty()) {

@@ -40,6 +40,9 @@ public:
 
     // How many changes were noted since the log began (none taken back).
     std::size_t changesNoted() const { return noted; }
+    // Moves whenever the record changes: a line that changed it, a step
+    // taken back. The journey is worth keeping again when it has moved.
+    std::size_t revision() const { return revisions; }
     std::size_t stepsKept() const { return steps.size(); }
     // Everything the log holds, its copy of the record included.
     std::size_t bytesKept() const;
@@ -64,6 +67,7 @@ private:
     std::size_t lastRun = 0;   // where the last run found starts in `found`
     std::size_t lineBytes = 0; // the steps' lines
     std::size_t noted = 0;
+    std::size_t revisions = 0;
     bool compareAllNext = false;
     bool checking = false;
     std::deque<std::unique_ptr<GameState>> checkRecords; // before each recent step

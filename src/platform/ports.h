@@ -99,6 +99,12 @@ public:
         reason = "transcripts are not kept here";
         return nullptr;
     }
+
+    // The journey as it now stands, after a line that changed it: a front
+    // end that offers to play on after it was closed (the page, after a
+    // reload) keeps it apart from the saves, which never list or touch it.
+    // Never makes the game wait.
+    virtual void keepJourney(std::string_view /*record*/) {}
 };
 
 // Where the game reads the time of day (the list of saves, transcripts).

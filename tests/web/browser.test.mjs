@@ -1,211 +1,204 @@
-// The page in a real browser (Debian's Chromium, headless, driven by
-// playwright-core), played as a person would, through the keyboard only:
-// the title, a new journey, Tab completion, moving, sound, saving, a reload,
-// loading (the name finished by Tab), a transcript refused, the list of
-// saves, undo, export and import, a narrow window, an offline reload, the
-// end of a journey, and a whole journey to the Black Queen and beyond; no
-// script may fail on the way.
+// The page in a real browser on a desktop, played through the keyboard as a
+// person plays it: the title, a new journey, Tab, Up, colours, "clear", a
+// question as the prompt, the menu (saves exported, imported and deleted, a
+// transcript and the story downloaded, settings kept across visits), a
+// journey resumed after a reload, an offline reload, the audit of
+// accessibility in both themes, and a whole journey pasted in.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { createRequire } from 'node:module';
 import fs from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
+import { withBrowser, watchProblems, shown, showsAgain, after, play, paste, title, ROOT, NATIVE }
+  from './browserKit.mjs';
+import { audit, colourContrasts } from './accessibility.mjs';
 
-const require = createRequire(import.meta.url);
-const { chromium } = require('playwright-core');
-const { serve } = require('../../web/serve.js');
-
-const ROOT = path.resolve(import.meta.dirname, '..', '..');
-const SITE = path.join(ROOT, 'build-web', 'site');
-const NATIVE = path.join(ROOT, 'build', 'lanternmoor');
 const RECORD_SIZE = 98520;
-const CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-  '--disable-background-networking', '--disable-component-update', '--disable-sync'];
+const focused = (page) => page.evaluate(() => document.activeElement.id);
 
-const screen = (page) => page.evaluate(() => window.lanternmoor.screenText());
-
-// Waits until the terminal shows the text (a generous limit: only a broken
-// page reaches it).
-async function showsText(page, text) {
-  try {
-    await page.waitForFunction((wanted) => window.lanternmoor && window.lanternmoor.screenText().includes(wanted),
-      text, { timeout: 15000 });
-  } catch (error) {
-    const shown = await screen(page).catch(() => '(no screen)');
-    throw new Error(`the screen never showed "${text}"; it shows:\n${shown.trimEnd().split('\n').slice(-15).join('\n')}`);
+// The menu, opened from the text field with the keyboard alone.
+async function openMenu(page) {
+  for (let step = 0; step < 4 && await focused(page) !== 'menuButton'; step++) {
+    await page.keyboard.press('Shift+Tab');
   }
-}
-
-// Types a line as a player does, then waits for what it should print.
-async function play(page, line, answer) {
-  await page.keyboard.type(line);
   await page.keyboard.press('Enter');
-  if (answer) await showsText(page, answer);
+  await page.waitForFunction(() => document.getElementById('menu').open);
 }
 
-// A save written by the terminal program, for the import.
-function terminalSave(folder) {
-  spawnSync(NATIVE, ['--no-audio'], { cwd: folder, input: '1\nRowan\nm\ngo east\nsave\nrowan\nquit\n' });
-  return path.join(folder, 'saves', 'rowan.dat.gz');
+async function menuDownload(page, control) {
+  await openMenu(page);
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click(control)]);
+  assert.equal(await focused(page), 'command');
+  return download;
 }
 
-test('a journey in the browser, keyboard only', async (t) => {
-  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'lanternmoor-browser-'));
-  const { server, address } = await new Promise((resolve) => {
-    serve(SITE, 0, (listening, where) => resolve({ server: listening, address: where }));
-  });
-  const context = await chromium.launchPersistentContext(path.join(work, 'profile'), {
-    executablePath: '/usr/bin/chromium',
-    args: CHROMIUM_FLAGS,
-    acceptDownloads: true,
-    viewport: { width: 1000, height: 700 },
-  });
-  const problems = [];
-  try {
+async function saved(download, file) {
+  await download.saveAs(file);
+  return fs.readFileSync(file);
+}
+
+async function importFile(page, file, answer) {
+  await openMenu(page);
+  const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('#import')]);
+  await chooser.setFiles(file);
+  await page.waitForFunction((text) => document.getElementById('status').textContent.includes(text), answer);
+  assert.equal(await focused(page), 'command');
+}
+
+test('a journey on a desktop, keyboard only', async (t) => {
+  await withBrowser({ viewport: { width: 1000, height: 700 } }, async ({ context, address, work }) => {
     const page = context.pages()[0] || await context.newPage();
-    page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
-    page.on('console', (message) => {
-      if (message.type() === 'error') problems.push(`console: ${message.text()}`);
-    });
-
-    // The title, and how long it took to show.
+    const problems = watchProblems(page);
     await page.goto(address);
     assert.equal(await page.title(), 'Lanternmoor');
-    await showsText(page, '3. Quit');
-    const titleAfter = await page.evaluate(() => window.lanternmoor.titleShownAt);
-    t.diagnostic(`title menu shown ${Math.round(titleAfter)} ms after the page was opened`);
+    await title(page);
+    assert.equal(await focused(page), 'command');
+    assert.deepEqual(await page.$eval('#log', (log) => [log.getAttribute('role'), log.getAttribute('aria-live')]),
+      ['log', 'polite']);
 
-    // A new journey; the text is in the page for a screen reader too.
+    // A new journey; a question asked is the field's name.
     await play(page, '1', 'What is your name, wanderer?');
+    assert.equal(await page.getAttribute('#command', 'aria-label'), 'What is your name, wanderer?');
     await play(page, 'Wren', 'Are you man or woman?');
     await play(page, 'f', 'Welcome to Lanternmoor, Wren!');
-    await page.waitForFunction(() => /Welcome to Lanternmoor, Wren!/.test(
-      document.querySelector('.xterm-accessibility-tree').textContent));
 
-    // Tab completes from the game's own completer; then the player moves.
+    // Tab completes from the game's own completer; Up brings a line back.
     await page.keyboard.type('go no');
     await page.keyboard.press('Tab');
-    await showsText(page, '--> go north');
-    await page.keyboard.press('Enter');
-    await showsText(page, 'You are at the Magic Forest.');
-
-    // Sounds follow "sound on|off" once a key has been pressed.
+    assert.equal(await page.inputValue('#command'), 'go north');
+    await after(page, () => page.keyboard.press('Enter'), 'You are at the Magic Forest.');
     await play(page, 'pray', 'say a silent prayer');
     await page.waitForFunction(() => window.lanternmoor.soundsPlayed.includes('pray'));
-    await play(page, 'sound off', 'Sound disabled.');
-    await play(page, 'pray');
-    await play(page, 'sound on', 'Sound enabled.');
-    assert.deepEqual(await page.evaluate(() => window.lanternmoor.soundsPlayed), ['pray']);
-
-    // Up arrow brings back an earlier line.
     await page.keyboard.press('ArrowUp');
-    await page.keyboard.press('ArrowUp');
-    await showsText(page, '--> pray');
-    await page.keyboard.press('Control+U');
+    assert.equal(await page.inputValue('#command'), 'pray');
+    await page.keyboard.press('ArrowDown');
+    assert.equal(await page.inputValue('#command'), '');
 
+    // The game's colours are styled text; "clear" empties the page.
+    await play(page, 'stats', 'Reputation:');
+    assert.ok(await page.$eval('#log', (log) => log.querySelectorAll('span.c31, span.c34, span.c90').length >= 3));
+    await play(page, 'clear');
+    await page.waitForFunction(() => !document.getElementById('log').textContent.includes('Reputation:') &&
+      document.getElementById('prompt').textContent === '--> ');
+    assert.ok(!(await shown(page)).includes('Welcome to Lanternmoor'));
+    await play(page, 'remove', 'Remove which item?');
+    assert.equal(await page.getAttribute('#command', 'aria-label'), 'Remove which item?');
+    await play(page, '', '-->');
+
+    // A save, exported from the menu as the terminal game writes it; focus
+    // comes back to the field, so the next line typed is not lost.
     await play(page, 'save', 'Enter a name for your save file:');
+    assert.equal(await page.getAttribute('#command', 'aria-label'), 'Enter a name for your save file:');
     await play(page, 'wren', 'Game saved to saves/wren.dat.gz successfully.');
-
-    // After a reload the save is still there: a new journey loads it, and
-    // undo takes the load back.
-    await page.reload();
-    await showsText(page, '3. Quit');
-    await play(page, '1', 'What is your name');
-    await play(page, 'Ash', 'Are you man or woman?');
-    await play(page, 'm', 'Welcome to Lanternmoor, Ash!');
-    // Tab at the load prompt finishes the name of a save there is.
-    await play(page, 'load', 'Enter the name for the save file to load:');
-    await page.keyboard.type('wr');
-    await page.keyboard.press('Tab');
-    await showsText(page, 'load: wren');
-    await play(page, '', 'Game loaded from saves/wren.dat.gz successfully.');
-    await play(page, 'saves', 'wren: Wren at the Magic Forest');
-    // The page keeps no transcripts, and says so.
-    await play(page, 'script', 'Enter a name for your transcript:');
-    await play(page, 'notes', 'Could not open transcript file: transcripts are not kept here');
-    await play(page, 'undo', 'You take back "load".');
-
-    // Export: the newest save, as the terminal game writes it.
-    await page.keyboard.press('F6');
-    assert.equal(await page.evaluate(() => document.activeElement.id), 'export');
-    const [download] = await Promise.all([page.waitForEvent('download'), page.keyboard.press('Enter')]);
+    const download = await menuDownload(page, 'button[aria-label="Export wren"]');
     assert.equal(download.suggestedFilename(), 'wren.dat.gz');
     const exported = path.join(work, 'friend.dat.gz');
-    await download.saveAs(exported);
-    assert.equal(zlib.gunzipSync(fs.readFileSync(exported)).length, RECORD_SIZE);
+    assert.equal(zlib.gunzipSync(await saved(download, exported)).length, RECORD_SIZE);
+    await play(page, 'saves', 'wren: Wren at the Magic Forest');
 
-    // Import: the exported save under another name, one from the terminal
-    // program, and a file the loader refuses, which costs nothing kept.
-    await page.setInputFiles('#import', exported);
-    await page.waitForFunction(() => /Imported the save as "friend"/.test(document.getElementById('status').textContent));
+    // Import: the export under another name, a save of the terminal
+    // program's, and a file the loader refuses, in its own words.
+    await importFile(page, exported, 'Imported the save as "friend"');
     if (fs.existsSync(NATIVE)) {
-      await page.setInputFiles('#import', terminalSave(work));
-      await page.waitForFunction(() => /as "rowan"/.test(document.getElementById('status').textContent));
-    }
-    const refusal = 'Failed to load save file (corrupted or incompatible).';
-    const junk = path.join(work, 'wren.dat.gz');
-    fs.writeFileSync(junk, zlib.gzipSync(Buffer.from('not a game')));
-    await page.setInputFiles('#import', junk);
-    await showsText(page, refusal);
-    fs.writeFileSync(junk, fs.readFileSync(exported).subarray(0, 200));
-    await page.setInputFiles('#import', junk);
-    await page.waitForFunction((text) => window.lanternmoor.screenText().split(text).length === 3, refusal);
-    await page.keyboard.press('F6');
-    assert.ok(await page.evaluate(() => document.activeElement.classList.contains('xterm-helper-textarea')));
-    await play(page, 'saves', 'friend: Wren at the Magic Forest');
-    const saves = await screen(page);
-    assert.match(saves, /wren: Wren at the Magic Forest/);
-    if (fs.existsSync(NATIVE)) {
-      await play(page, 'load', 'load:');
+      spawnSync(NATIVE, ['--no-audio'], { cwd: work, input: '1\nRowan\nm\ngo east\nsave\nrowan\nquit\n' });
+      await importFile(page, path.join(work, 'saves', 'rowan.dat.gz'), 'as "rowan"');
+      await play(page, 'load', 'Enter the name for the save file to load:');
       await play(page, 'rowan', 'Game loaded from saves/rowan.dat.gz successfully.');
+      await play(page, 'undo', 'You take back "load".');
     }
+    const junk = path.join(work, 'junk.dat.gz');
+    fs.writeFileSync(junk, zlib.gzipSync(Buffer.from('not a game')));
+    await importFile(page, junk, 'Failed to load save file (corrupted or incompatible).');
 
-    // A narrow window: lines break between words, never inside one.
-    await page.setViewportSize({ width: 360, height: 640 });
-    await page.waitForFunction(() => window.lanternmoor.term.cols < 45);
-    const columns = await page.evaluate(() => window.lanternmoor.term.cols);
-    await play(page, 'go west', '--> ');
-    await play(page, 'look', 'serene in nature.');
-    const rows = (await screen(page)).split('\n');
-    const last = rows.findLastIndex((row) => row.startsWith('--> look'));
-    const shown = rows.slice(last + 1, rows.findIndex((row, i) => i > last && row.startsWith('-->')));
-    assert.ok(shown.every((row) => row.length <= columns), shown.join('\n'));
-    assert.match(shown.join(' '), /A quaint little village, peaceful and serene in nature\./);
-    await page.setViewportSize({ width: 1000, height: 700 });
+    // Deleting asks first.
+    await openMenu(page);
+    await page.click('button[aria-label="Delete friend"]');
+    await page.click('button[aria-label="Delete friend for good"]');
+    await page.waitForFunction(() => /"friend" is deleted/.test(document.getElementById('status').textContent));
+    await play(page, 'saves', 'wren: Wren at the Magic Forest');
+    assert.ok(!(await shown(page)).split('--> saves').pop().includes('friend:'));
+
+    // A transcript kept in the browser, and the whole story, downloaded.
+    await play(page, 'script notes', 'Keeping a transcript in transcripts/notes.txt');
+    await play(page, 'look', 'You are at the Magic Forest.');
+    await play(page, 'unscript', '-->');
+    const transcript = await menuDownload(page, '#transcript');
+    assert.equal(transcript.suggestedFilename(), 'notes.txt');
+    assert.match((await saved(transcript, path.join(work, 'notes.txt'))).toString(), /look[\s\S]*Magic Forest/);
+    const story = await saved(await menuDownload(page, '#story'), path.join(work, 'story.txt'));
+    assert.match(story.toString(), /Welcome to Lanternmoor, Wren![\s\S]*--> unscript/);
+
+    // Settings, kept across visits.
+    await openMenu(page);
+    const theme = await page.evaluate(() => document.documentElement.dataset.theme);
+    await page.click('#larger');
+    await page.click('#theme');
+    await page.keyboard.press('Escape');
+    assert.equal(await focused(page), 'command');
+    const size = await page.evaluate(() => getComputedStyle(document.body).fontSize);
+
+    // After a reload the journey is offered back, and plays on from the
+    // last command; undo does not reach past it.
+    await page.reload();
+    const offer = await page.waitForSelector('#resume:visible');
+    assert.match(await offer.textContent(), /^Resume: Wren at the Magic Forest, \d+ minute.* played$/);
+    assert.equal(await focused(page), 'resume');
+    assert.notEqual(await page.evaluate(() => document.documentElement.dataset.theme), theme);
+    assert.equal(await page.evaluate(() => getComputedStyle(document.body).fontSize), size);
+    await page.keyboard.press('Enter');
+    assert.equal(await focused(page), 'command');
+    await play(page, 'look', 'You are at the Magic Forest.');
+    await play(page, 'undo', 'You take back "look');
+    await play(page, 'undo', 'There is nothing left to take back.');
+
+    // The audit, in both themes, and every colour the game prints.
+    for (const look of ['dark', 'light']) {
+      await page.evaluate((chosen) => { document.documentElement.dataset.theme = chosen; }, look);
+      assert.deepEqual(await audit(page), [], `${look} theme`);
+      const weak = (await colourContrasts(page)).filter(({ ratio }) => ratio < 4.5);
+      assert.deepEqual(weak, [], `${look} theme`);
+    }
+    await openMenu(page);
+    assert.deepEqual(await audit(page), [], 'the menu');
+    await page.keyboard.press('Escape');
+    t.diagnostic(`audited: no serious or critical finding in either theme or the menu`);
+
+    // The caret and focus in forced colours; nothing blinks for a player who
+    // asks for stillness.
+    const field = () => page.$eval('#command', (input) => {
+      const style = getComputedStyle(input);
+      return { caret: style.caretColor, outline: style.outlineStyle, blink: style.caretAnimation,
+        moving: document.getAnimations().length };
+    });
+    await page.emulateMedia({ forcedColors: 'active' });
+    const forced = await field();
+    assert.ok(forced.caret !== 'transparent' && forced.outline !== 'none', JSON.stringify(forced));
+    await page.emulateMedia({ forcedColors: 'none', reducedMotion: 'reduce' });
+    assert.deepEqual(await field(), { ...await field(), blink: 'manual', moving: 0 });
 
     // With the network gone, the page comes back from the service worker.
     await page.evaluate(() => navigator.serviceWorker.ready);
     await context.setOffline(true);
     await page.reload();
-    await showsText(page, '3. Quit');
+    await page.click('#anew');
+    await title(page);
     await play(page, '2', 'load:');
     await play(page, 'wren', 'Game loaded from saves/wren.dat.gz successfully.');
     await context.setOffline(false);
 
-    // Quitting says farewell and offers a new start.
+    // Quitting ends the journey; Enter begins another. Then the whole
+    // journey, pasted in, to the Black Queen and the garden statue.
     await play(page, 'quit', 'Press Enter to begin again.');
-    assert.match(await screen(page), /Farewell, Wren!/);
-    await page.keyboard.press('Enter');
-    await showsText(page, '3. Quit');
-
-    // The whole journey, pasted in, to the Black Queen and the garden
-    // statue, where leaving ends the game at once.
+    await after(page, () => page.keyboard.press('Enter'), '3. Quit');
     const journey = ['playthrough.txt', 'playthrough-leave.txt']
       .flatMap((file) => fs.readFileSync(path.join(ROOT, 'tests', 'data', file), 'latin1').split('\n'))
       .filter((line) => line !== '' && !line.startsWith('#'));
-    await page.evaluate((lines) => window.lanternmoor.term.paste(lines.join('\n') + '\n'), journey);
-    await showsText(page, 'You have vanquished the Black Queen!');
-    await showsText(page, 'Farewell, Wren...');
-    await showsText(page, 'Press Enter to begin again.');
+    await paste(page, journey.join('\n') + '\n');
+    await showsAgain(page, 'You have vanquished the Black Queen!', 1);
+    await showsAgain(page, 'Press Enter to begin again.', 2);
 
-    assert.deepEqual(await page.evaluate(() => window.lanternmoor.errors), []);
+    assert.deepEqual(await page.evaluate(() => [window.lanternmoor.errors, window.lanternmoor.refused]), [[], []]);
     assert.deepEqual(problems, []);
-  } finally {
-    await context.close();
-    server.close();
-    fs.rmSync(work, { recursive: true, force: true });
-  }
+  });
 });
