@@ -126,7 +126,12 @@ function askToPersist() {
 const saves = {
   // Where the storage cannot be read, nothing is kept that could be listed.
   list: () => transact([SAVE_LIST], 'readonly', (list, result) => found(list.getAll(), result)).catch(() => []),
-  read: (name) => transact([SAVES], 'readonly', (files, result) => found(files.get(name), result, orNull)),
+  // Where there is no storage at all, no save is there, as with no folder.
+  read: (name) => transact([SAVES], 'readonly', (files, result) => found(files.get(name), result, orNull))
+    .catch((error) => {
+      if (error.message === UNAVAILABLE) return null;
+      throw error;
+    }),
   async write(name, bytes) {
     await transact([SAVES, SAVE_LIST], 'readwrite', (files, list) => putSave(files, list, name, bytes));
     askToPersist();
