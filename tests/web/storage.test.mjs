@@ -184,6 +184,7 @@ test('storage full or missing: the game says so, plays on, and lists nothing it 
     await type(bare, ['save', 'lost'], 'Could not write save file: this browser keeps no storage for this page');
     await type(bare, ['script notes'], 'Could not open transcript file: this browser keeps no storage for this page');
     await type(bare, ['saves'], 'There are no saved games yet.');
+    await type(bare, ['load', 'lost'], 'Save file \'lost.dat.gz\' not found.');
     assert.match((await bare.evaluate(() => window.harness.notices))[0], /could not be kept for the next visit/);
   });
 });

@@ -8,6 +8,9 @@
 const DATABASE = 'lanternmoor';
 const SHAPE = 1;
 const UNAVAILABLE = 'this browser keeps no storage for this page';
+// Some browsers have been seen never to answer an opening; the game must
+// not wait for them for ever.
+const LONGEST_OPENING = 10000;
 
 // Each save's file, and beside it what the list of saves shows; a
 // transcript's name, and its text in the pieces appended; the journey.
@@ -40,10 +43,20 @@ function connection() {
     opened = new Promise((resolve, reject) => {
       const request = globalThis.indexedDB && globalThis.indexedDB.open(DATABASE, SHAPE);
       if (!request) throw new Error(UNAVAILABLE);
+      let late = false;
+      const timer = setTimeout(() => {
+        late = true;
+        reject(new Error("the browser's storage did not answer"));
+      }, LONGEST_OPENING);
       request.onupgradeneeded = () => shapeStorage(request.result);
-      request.onerror = () => reject(new Error(reasonFor(request.error)));
+      request.onerror = () => {
+        clearTimeout(timer);
+        reject(new Error(reasonFor(request.error)));
+      };
       request.onsuccess = () => {
         const db = request.result;
+        clearTimeout(timer);
+        if (late) return db.close();
         const forget = () => {
           db.close();
           opened = null;
@@ -113,7 +126,12 @@ function askToPersist() {
 const saves = {
   // Where the storage cannot be read, nothing is kept that could be listed.
   list: () => transact([SAVE_LIST], 'readonly', (list, result) => found(list.getAll(), result)).catch(() => []),
-  read: (name) => transact([SAVES], 'readonly', (files, result) => found(files.get(name), result, orNull)),
+  // Where there is no storage at all, no save is there, as with no folder.
+  read: (name) => transact([SAVES], 'readonly', (files, result) => found(files.get(name), result, orNull))
+    .catch((error) => {
+      if (error.message === UNAVAILABLE) return null;
+      throw error;
+    }),
   async write(name, bytes) {
     await transact([SAVES, SAVE_LIST], 'readwrite', (files, list) => putSave(files, list, name, bytes));
     askToPersist();
