@@ -4,9 +4,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 #include "savesFolder.h"
+#include "seededRandom.h"
 #include "session.h"
 #include "startup.h"
 #include "terminalPorts.h"
@@ -24,7 +24,7 @@ void ensureSaveDirExists()
 
 int main(int argc, char** argv)
 {
-    LibraryRandom random;
+    SeededRandom random(1);
     SystemClock clock;
     SavesFolder saves;
     TerminalSound silence(true);
@@ -36,7 +36,7 @@ int main(int argc, char** argv)
         return status;
     }
     ensureSaveDirExists();
-    std::srand(options.seed ? *options.seed : static_cast<unsigned>(std::time(nullptr)));
+    random = SeededRandom(options.seed ? *options.seed : static_cast<unsigned>(clock.now()));
     TerminalSound sound(options.audioDisabled);
     Ports ports{terminalLines(), terminalOutput(), random, sound, saves, clock};
     Ending ending;
