@@ -11,6 +11,7 @@
 
 #include "recordChecks.h"
 #include "savesFolder.h"
+#include "seededRandom.h"
 #include "session.h"
 #include "terminalPorts.h"
 #include "terminalSound.h"
@@ -44,7 +45,7 @@ void timeCommand(const char* label, int place, std::vector<std::string> script)
     RepeatingLines lines;
     lines.lines = std::move(script);
     DiscardedOutput output;
-    LibraryRandom random;
+    SeededRandom random(1);
     NoSound sound;
     SavesFolder saves;
     SystemClock clock;

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -29,7 +30,6 @@ GameHarness::GameHarness(SessionOptions options)
     : playing(std::make_unique<Session>(ports, options))
 {
     portsForTests.emplace(playing->portsInPlay());
-    undoLog().checkEveryLine(true);
     randomsDrawn = 0;
 }
 
@@ -61,11 +61,32 @@ std::string GameHarness::typeLines(const std::vector<std::string>& lines, bool f
     else // A test may have set the scene since: that is no command to take back.
         undoLog().adopt(&game());
     while (!ended && !input.lines.empty()) {
-        ended = playing->step() != Ending::None;
+        ended = stepCheckingTakingBack() != Ending::None;
         if (afterEachCommand) afterEachCommand();
     }
     noteSoundsAtLineStart();
     return output.text;
+}
+
+Ending GameHarness::stepCheckingTakingBack()
+{
+    if (!checkTakingBack) return playing->step();
+    std::string before = recordBytes(game());
+    std::size_t steps = undoLog().stepsKept();
+    std::size_t noted = undoLog().changesNoted();
+    Ending ending = playing->step();
+    if (undoLog().changesNoted() > noted) {
+        recordsBeforeSteps.push_back(std::move(before));
+        while (recordsBeforeSteps.size() > undoLog().stepsKept())
+            recordsBeforeSteps.pop_front();
+    } else if (undoLog().stepsKept() < steps && !recordsBeforeSteps.empty()) {
+        if (recordBytes(game()) != recordsBeforeSteps.back()) {
+            std::fprintf(stderr, "taking a command back gave a record the game never had\n");
+            std::abort();
+        }
+        recordsBeforeSteps.pop_back();
+    }
+    return ending;
 }
 
 void GameHarness::recordAsTranscript()

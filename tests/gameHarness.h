@@ -67,6 +67,10 @@ public:
     bool ended = false;
     // Run after every command the two above play, when set.
     std::function<void()> afterEachCommand;
+    // Stops the program when taking a command back gives anything but the
+    // record as it was before that command, byte for byte. Off for a
+    // session too long to copy the record at every line.
+    bool checkTakingBack = true;
 
     // From now on the output reads as a terminal session: each typed line
     // follows its prompt in backquotes ("^D" where input ran out), and each
@@ -101,6 +105,7 @@ private:
     void hear(const char* effect);
     void noteSoundsAtLineStart();
     std::string typeLines(const std::vector<std::string>& lines, bool fromTitle);
+    Ending stepCheckingTakingBack();
 
     ScriptedLines input;
     CapturedOutput output;
@@ -114,6 +119,7 @@ private:
     std::vector<std::string> unnotedSounds;
     bool transcript = false;
     std::optional<std::mt19937> generator;
+    std::deque<std::string> recordsBeforeSteps; // one for each step the undo log holds
     std::unique_ptr<Session> playing;
 };
 

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "gameHarness.h"
 #include "newGame.h"
+#include "seededRandom.h"
 
 namespace {
 
@@ -21,6 +23,22 @@ TEST(FreshGame, AttackIsDrawnBeforeDefenceAndSoundFollowsTheStartUpSwitch)
     EXPECT_TRUE(h.game().soundOn);
     GameHarness silent(SessionOptions{.audioDisabled = true, .seed = {}});
     EXPECT_FALSE(silent.game().soundOn);
+}
+
+// Every front end draws the C library's sequence, so a seed given to
+// --seed plays the same journey as in earlier versions of the game.
+TEST(FreshGame, RandomNumbersAreTheCLibrarysForTheSameSeed)
+{
+    SeededRandom one(1);
+    EXPECT_EQ(one.draw(), 1804289383);
+    EXPECT_EQ(one.draw(), 846930886);
+    EXPECT_EQ(one.draw(), 1681692777);
+    for (unsigned seed : {0u, 1u, 7u, 1700000000u, 4000000000u}) {
+        SeededRandom ours(seed);
+        std::srand(seed);
+        for (int i = 0; i < 1000; ++i)
+            ASSERT_EQ(ours.draw(), std::rand()) << "draw " << i << " from seed " << seed;
+    }
 }
 
 // `build/recordDump` prints the record field by field: compare its output before

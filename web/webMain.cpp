@@ -13,6 +13,7 @@
 #include "pageSaves.h"
 #include "recordChecks.h"
 #include "savedGames.h"
+#include "seededRandom.h"
 #include "session.h"
 #include "startup.h"
 #include "webPorts.h"
@@ -100,8 +101,8 @@ int play(const char* commandLine, const GameState* resumed)
     if (hostKeepsSaves() != 0) kept = &page;
     SaveStorage& saves = *kept;
     HostSound silence(true);
-    SeededRandom unused(0);
-    Ports answering{lines, output, unused, silence, saves, clock};
+    SeededRandom random(1);
+    Ports answering{lines, output, random, silence, saves, clock};
     SessionOptions options;
     int status = readOptions(static_cast<int>(argv.size() - 1), argv.data(), options, answering);
     if (status >= 0) {
@@ -109,9 +110,8 @@ int play(const char* commandLine, const GameState* resumed)
         return status;
     }
     mkdir("saves", 0777);
-    // Seeded as the terminal game seeds its C library: from the time, or
-    // from "--seed".
-    SeededRandom random(options.seed ? *options.seed : static_cast<unsigned>(clock.now()));
+    // Seeded as the terminal game seeds it: from the time, or from "--seed".
+    random = SeededRandom(options.seed ? *options.seed : static_cast<unsigned>(clock.now()));
     HostSound sound(options.audioDisabled);
     playing = &lines;
     {

@@ -7,10 +7,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iterator>
 
 #include "hostImports.h"
 #include "portsInUse.h"
@@ -172,34 +172,6 @@ void HostOutput::send()
         if (!shaped.empty()) hostWrite(shaped.data(), shaped.size(), 0);
     }
     pending.clear();
-}
-
-// The C library's additive generator: 31 numbers seeded by a multiplicative
-// generator, the first 310 draws thrown away.
-SeededRandom::SeededRandom(unsigned seed)
-{
-    std::int32_t word = seed == 0 ? 1 : static_cast<std::int32_t>(seed);
-    std::int32_t state[31];
-    state[0] = word;
-    for (int i = 1; i < 31; ++i) {
-        std::int32_t hi = word / 127773;
-        std::int32_t lo = word % 127773;
-        word = 16807 * lo - 2836 * hi;
-        if (word < 0) word += 2147483647;
-        state[i] = word;
-    }
-    std::copy(std::begin(state), std::end(state), table);
-    for (int i = 0; i < 310; ++i)
-        next();
-}
-
-int SeededRandom::next()
-{
-    auto sum = static_cast<std::uint32_t>(table[front]) + static_cast<std::uint32_t>(table[rear]);
-    table[front] = static_cast<std::int32_t>(sum);
-    front = (front + 1) % 31;
-    rear = (rear + 1) % 31;
-    return static_cast<int>(sum >> 1);
 }
 
 void HostSound::play(const char* effect)

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <ctime>
 #include <memory>
 #include <string>
@@ -66,20 +65,6 @@ private:
     std::string shaped;
     LineWrapper wrapper;
     void send();
-};
-
-// The same numbers as the terminal game's C library draws from the same
-// seed, so one start in the same second plays the same in both builds.
-class SeededRandom final : public RandomSource {
-public:
-    explicit SeededRandom(unsigned seed);
-    int draw() override { return next(); }
-
-private:
-    int next();
-    std::int32_t table[34]{};
-    int front = 3;
-    int rear = 0;
 };
 
 // Sounds go to the host, which plays them itself and never makes the game

@@ -158,12 +158,7 @@ void timeHandler(GameState* state, const char*) { showTimePassed(state); }
 
 void saveHandler(GameState* state, const char*) { saveState(state); }
 
-void loadHandler(RunTime& run, const char*)
-{
-    // A load may change any byte of the record.
-    run.undo.compareAllAfterThisLine();
-    loadState(&run.record);
-}
+void loadHandler(GameState* state, const char*) { loadState(state); }
 
 void listenHandler(GameState* state, const char*) { listenToAmbience(state->player.locationId); }
 

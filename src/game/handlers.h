@@ -25,7 +25,7 @@ void statsHandler(GameState* state, const char* noun);
 void inventoryHandler(GameState* state, const char* noun);
 void timeHandler(GameState* state, const char* noun);
 void saveHandler(GameState* state, const char* noun);
-void loadHandler(RunTime& run, const char* noun);
+void loadHandler(GameState* state, const char* noun);
 void listenHandler(GameState* state, const char* noun);
 void undoHandler(RunTime& run, const char* noun);
 void savesHandler(GameState* state, const char* noun);

@@ -1,7 +1,7 @@
 // Taking commands back. A copy of the record is kept as the last command
-// line left it; after each line the record is compared with it, and the
-// bytes that changed are kept with their old values as one step. Taking a
-// step back puts those old bytes back: nothing is played again.
+// line left it; after each line the whole record is compared with it, and
+// the bytes that changed are kept with their old values as one step. Taking
+// a step back puts those old bytes back: nothing is played again.
 #pragma once
 
 #include <cstddef>
@@ -23,8 +23,6 @@ public:
 
     // A command line ran: what it changed becomes a step named by the line.
     void noteLine(const GameState* state, const char* line);
-    // The line replaces the whole record (a load): compare all of it.
-    void compareAllAfterThisLine() { compareAllNext = true; }
     // The record was changed outside the commands (a test setting a
     // scene): compare from here on, and take nothing of it back.
     void adopt(const GameState* state);
@@ -32,11 +30,6 @@ public:
     // Takes back the last change; false when there is none left. `line` is
     // the command line that made it.
     bool takeBack(GameState* state, std::string& line);
-
-    // After every line, compares the whole record to check that each change
-    // became a step, and checks that taking back gives the exact earlier
-    // record; aborts when not.
-    void checkEveryLine(bool on) { checking = on; }
 
     // How many changes were noted since the log began (none taken back).
     std::size_t changesNoted() const { return noted; }
@@ -68,16 +61,10 @@ private:
     std::size_t lineBytes = 0; // the steps' lines
     std::size_t noted = 0;
     std::size_t revisions = 0;
-    bool compareAllNext = false;
-    bool checking = false;
-    std::deque<std::unique_ptr<GameState>> checkRecords; // before each recent step
 
     std::size_t stepBytes() const;
-    void compareWords(const unsigned char* now, std::size_t first, std::size_t last);
+    void compareRecord(const unsigned char* now);
     void noteChangedWords(const unsigned char* now, std::size_t first, std::size_t last);
-    void compareAll(const unsigned char* now);
-    void compareWhereLinesWrite(const unsigned char* now);
-    void keepStep(const char* line, const Word* before);
+    void keepStep(const char* line);
     void foldIntoLastStep();
-    void checkRecord(const GameState* state, const char* when) const;
 };

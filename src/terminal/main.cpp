@@ -5,9 +5,9 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 #include "savesFolder.h"
+#include "seededRandom.h"
 #include "session.h"
 #include "startup.h"
 #include "terminalPorts.h"
@@ -29,7 +29,7 @@ int main(int argc, char** argv)
     // past it, and the journey since the last save with it; ignored, the
     // write fails instead, and the game says which file it could not write.
     std::signal(SIGXFSZ, SIG_IGN);
-    LibraryRandom random;
+    SeededRandom random(1);
     SystemClock clock;
     SavesFolder saves;
     TerminalSound silence(true);
@@ -41,7 +41,7 @@ int main(int argc, char** argv)
         return status;
     }
     ensureSaveDirExists();
-    std::srand(options.seed ? *options.seed : static_cast<unsigned>(std::time(nullptr)));
+    random = SeededRandom(options.seed ? *options.seed : static_cast<unsigned>(clock.now()));
     TerminalSound sound(options.audioDisabled);
     Ports ports{terminalLines(), terminalOutput(), random, sound, saves, clock};
     Ending ending;

@@ -308,6 +308,4 @@ LineSource& terminalLines()
 
 OutputSink& terminalOutput() { return stdioSink; }
 
-int LibraryRandom::draw() { return std::rand(); }
-
 std::time_t SystemClock::now() { return std::time(nullptr); }

@@ -10,11 +10,6 @@ LineSource& terminalLines();
 // Standard output: large blocks when piped, wrapped to the window when typed.
 OutputSink& terminalOutput();
 
-class LibraryRandom : public RandomSource {
-public:
-    int draw() override;
-};
-
 class SystemClock : public WallClock {
 public:
     std::time_t now() override;

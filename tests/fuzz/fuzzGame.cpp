@@ -12,8 +12,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
-    // As in play, every change can be taken back; the harness's undo log
-    // checks each line and each taking back.
+    // As in play, every change can be taken back; the harness checks that
+    // each taking back gives the record before the command.
     GameHarness h(SessionOptions{.audioDisabled = true, .seed = {}});
     h.seedRandom(size > 0 ? data[0] * 2654435761u : 1);
     requireValid(h.game(), "at the start");
