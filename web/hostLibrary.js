@@ -42,6 +42,21 @@ mergeInto(LibraryManager.library, {
     });
   },
 
+  // The host answers with the bytes and how many packed bytes it took, or
+  // throws.
+  hostUnpack__deps: ['$hostBlock'],
+  hostUnpack: function (data, size, room, used) {
+    return Asyncify.handleAsync(async () => {
+      try {
+        const unpacked = await Module.host.unpack(HEAPU8.slice(data, data + size), room);
+        HEAPU32[used >> 2] = unpacked.used;
+        return hostBlock(unpacked.bytes);
+      } catch (error) {
+        return 0;
+      }
+    });
+  },
+
   hostRemember: function (line, size) {
     Module.host.remember(UTF8ToString(line, size));
   },

@@ -3,6 +3,7 @@
 // (the build exports them by name).
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -10,7 +11,7 @@
 #include <vector>
 
 #include "hostImports.h"
-#include "recordChecks.h"
+#include "savedGames.h"
 #include "session.h"
 #include "startup.h"
 #include "webPorts.h"
@@ -29,25 +30,27 @@ extern "C" const char* webComplete(const char* typed)
     return answer.c_str();
 }
 
-// Asked by the page before it keeps an imported save: empty when the loader
-// would take the record, else the loader's own words for refusing it.
-extern "C" const char* webCheckRecord(const char* bytes, std::size_t size)
+// Asked by the page before it keeps an imported save file: empty when
+// `load` would take it, else the loader's own words for refusing it. The
+// host unpacks it, so the game asking must not be waiting for a line.
+extern "C" const char* webCheckRecord(const char* stored, std::size_t size)
 {
     auto record = std::make_unique<GameState>();
-    if (recordFromBytes(std::string_view(bytes, size), record.get())) return "";
+    HostSaves saves;
+    if (recordFromSaveFile(std::string_view(stored, size), saves, record.get())) return "";
     return "Failed to load save file (corrupted or incompatible).\n";
 }
 
 // Plays one whole game; `commandLine` is the program's name and its options,
-// one per line. Returns the exit status.
-extern "C" int webPlay(const char* commandLine)
+// each ended by a zero byte, `size` bytes in all (no option holds a zero
+// byte, while one may hold a line break). Returns the exit status.
+extern "C" int webPlay(const char* commandLine, std::size_t size)
 {
-    std::vector<std::string> words(1);
-    for (const char* c = commandLine; *c != '\0'; ++c) {
-        if (*c == '\n')
-            words.emplace_back();
-        else
-            words.back() += *c;
+    std::vector<std::string> words;
+    for (std::string_view rest(commandLine, size); !rest.empty();) {
+        std::size_t end = std::min(rest.find('\0'), rest.size());
+        words.emplace_back(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
     }
     std::vector<char*> argv;
     argv.reserve(words.size() + 1);

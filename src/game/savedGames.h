@@ -3,9 +3,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "gameState.h"
+#include "ports.h"
 
 // Asks for a name and saves the record under it (asking before it replaces
 // an existing save).
@@ -17,6 +19,12 @@ bool loadState(GameState* state);
 // that game stands and when it was written. One the loader would refuse is
 // listed as damaged.
 void listSaves();
+
+// Takes a save file's bytes into `into` when they are a save the game
+// loads: the record as it stands, or gzip data (members back to back,
+// nothing after the last) holding exactly the record, which the loader
+// accepts. `storage` unpacks; false (and `into` left unspecified) otherwise.
+bool recordFromSaveFile(std::string_view stored, SaveStorage& storage, GameState* into);
 
 // The saves whose names could be typed at the load prompt and begin with
 // `typed` as the prompt cleans it, in order (Tab at the save prompts).

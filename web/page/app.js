@@ -282,25 +282,45 @@
   }
 
   // ---- gzip ----
-  // No save is larger; a bigger stream is unpacked only this far.
-  const LARGEST_FILE = 1 << 24;
 
   async function gzip(bytes) {
     const packed = new Blob([bytes]).stream().pipeThrough(new CompressionStream('gzip'));
     return new Uint8Array(await new Response(packed).arrayBuffer());
   }
 
-  async function gunzip(bytes) {
-    const reader = new Blob([bytes]).stream().pipeThrough(new DecompressionStream('gzip')).getReader();
+  // The gzip member `packed` begins with, unpacked by the browser: its
+  // bytes, or null when the browser refuses the data or it holds more than
+  // `room` bytes. Fed a kilobyte at a time, so that data claiming gigabytes
+  // stops near the room. Unless `finish`, the data need not end the member:
+  // anything but null means the browser took all of it.
+  async function inflate(packed, room, finish) {
+    const stream = new DecompressionStream('gzip');
+    const writer = stream.writable.getWriter();
+    const reader = stream.readable.getReader();
     const parts = [];
     let size = 0;
-    while (size <= LARGEST_FILE) {
-      const { done, value } = await reader.read();
-      if (done) break;
-      parts.push(value);
-      size += value.length;
+    const drained = (async () => {
+      for (let read = await reader.read(); !read.done; read = await reader.read()) {
+        parts.push(read.value);
+        size += read.value.length;
+      }
+    })();
+    drained.catch(() => {});
+    try {
+      for (let at = 0; at < packed.length && size <= room; at += 1024) {
+        await writer.write(packed.subarray(at, at + 1024));
+      }
+      if (finish && size <= room) {
+        await writer.close();
+        await drained;
+      }
+    } catch (error) {
+      return null;
+    } finally {
+      writer.abort().catch(() => {});
+      reader.cancel().catch(() => {});
     }
-    reader.cancel().catch(() => {});
+    if (size > room) return null;
     const whole = new Uint8Array(size);
     let at = 0;
     for (const part of parts) {
@@ -308,6 +328,26 @@
       at += part.length;
     }
     return whole;
+  }
+
+  // The gzip data `packed` begins with, at most `room` bytes of it unpacked:
+  // { bytes, used }, where used counts the packed bytes it took. The browser
+  // unpacks one member and refuses whatever follows it, so a member's end is
+  // sought where it must be: one byte before the shortest start of the data
+  // the browser refuses.
+  async function unpack(packed, room) {
+    const whole = await inflate(packed, room, true);
+    if (whole) return { bytes: whole, used: packed.length };
+    let taken = 0;
+    let refused = packed.length;
+    while (refused - taken > 1) {
+      const middle = (taken + refused) >> 1;
+      if (await inflate(packed.subarray(0, middle), room, false)) taken = middle;
+      else refused = middle;
+    }
+    const member = await inflate(packed.subarray(0, taken), room, true);
+    if (!member) throw new Error('no whole gzip data');
+    return { bytes: member, used: taken };
   }
 
   // ---- The game ----
@@ -349,7 +389,7 @@
     readLine,
     remember,
     gzip,
-    gunzip,
+    unpack,
     playSound,
     umask: () => 0o022,
     // The saves folder is written out to the browser's storage whenever the
@@ -405,7 +445,8 @@
     // The factory hands back the promise of the game, or the game holding it.
     (made.ready || made).then((module) => {
       game = module;
-      return module.ccall('webPlay', 'number', ['string'], ['lanternmoor'], { async: true });
+      // The program's name, ended by a zero byte.
+      return module.ccall('webPlay', 'number', ['string', 'number'], ['lanternmoor', 12], { async: true });
     }).then(finish, (error) => (error && error.name === 'ExitStatus' ? finish() : report(error)));
   }
 
@@ -463,21 +504,38 @@
     }
   }
 
+  // An imported file is checked by a game of its own, which takes it as
+  // `load` would: the one being played waits for a line, and cannot wait
+  // for the browser's unpacking as well.
+  // One file at a time: the checking game waits for one unpacking at most.
+  let checker = null;
+  let checking = Promise.resolve();
+  function refusalOf(packed) {
+    const refusal = checking.then(() => check(packed));
+    checking = refusal.catch(() => {});
+    return refusal;
+  }
+  async function check(packed) {
+    if (!checker) {
+      const made = createLanternmoor({ host, instantiateWasm });
+      checker = made.ready || made;
+    }
+    const module = await checker;
+    const at = module._malloc(packed.length);
+    module.HEAPU8.set(packed, at);
+    try {
+      return await module.ccall('webCheckRecord', 'string', ['number', 'number'], [at, packed.length], { async: true });
+    } finally {
+      module._free(at);
+    }
+  }
+
   importInput.addEventListener('change', async () => {
     const file = importInput.files[0];
     importInput.value = '';
     if (!file || !game) return;
     const packed = new Uint8Array(await file.arrayBuffer());
-    let record = packed;
-    // Like the terminal game's loader, a file that is not gzip is read as it stands.
-    if (packed[0] === 0x1f && packed[1] === 0x8b) {
-      try {
-        record = await gunzip(packed);
-      } catch (error) {
-        record = new Uint8Array(0);
-      }
-    }
-    const refusal = callWithText('webCheckRecord', record);
+    const refusal = await refusalOf(packed);
     if (refusal) {
       say(refusal.trim());
       tellInTerminal(refusal.trimEnd());
