@@ -27,23 +27,28 @@ const CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disabl
 
 const screen = (page) => page.evaluate(() => window.lanternmoor.screenText());
 
-// Waits until the terminal shows the text (a generous limit: only a broken
+// How often the terminal shows the text.
+const countOf = async (page, text) => (await screen(page)).split(text).length - 1;
+
+// Waits until the terminal shows the text more often than `before` times:
+// text already on the screen is no answer (a generous limit: only a broken
 // page reaches it).
-async function showsText(page, text) {
+async function showsText(page, text, before = 0) {
   try {
-    await page.waitForFunction((wanted) => window.lanternmoor && window.lanternmoor.screenText().includes(wanted),
-      text, { timeout: 15000 });
+    await page.waitForFunction(([wanted, times]) => window.lanternmoor &&
+      window.lanternmoor.screenText().split(wanted).length - 1 > times, [text, before], { timeout: 15000 });
   } catch (error) {
     const shown = await screen(page).catch(() => '(no screen)');
-    throw new Error(`the screen never showed "${text}"; it shows:\n${shown.trimEnd().split('\n').slice(-15).join('\n')}`);
+    throw new Error(`the screen never showed "${text}" again; it shows:\n${shown.trimEnd().split('\n').slice(-15).join('\n')}`);
   }
 }
 
 // Types a line as a player does, then waits for what it should print.
 async function play(page, line, answer) {
+  const before = answer ? await countOf(page, answer) : 0;
   await page.keyboard.type(line);
   await page.keyboard.press('Enter');
-  if (answer) await showsText(page, answer);
+  if (answer) await showsText(page, answer, before);
 }
 
 // A save written by the terminal program, for the import.
@@ -101,9 +106,10 @@ test('a journey in the browser, keyboard only', async (t) => {
     assert.deepEqual(await page.evaluate(() => window.lanternmoor.soundsPlayed), ['pray']);
 
     // Up arrow brings back an earlier line.
+    const prayed = await countOf(page, '--> pray');
     await page.keyboard.press('ArrowUp');
     await page.keyboard.press('ArrowUp');
-    await showsText(page, '--> pray');
+    await showsText(page, '--> pray', prayed);
     await page.keyboard.press('Control+U');
 
     await play(page, 'save', 'Enter a name for your save file:');
@@ -153,6 +159,16 @@ test('a journey in the browser, keyboard only', async (t) => {
     fs.writeFileSync(junk, fs.readFileSync(exported).subarray(0, 200));
     await page.setInputFiles('#import', junk);
     await page.waitForFunction((text) => window.lanternmoor.screenText().split(text).length === 3, refusal);
+    // As in the terminal game: gzip members back to back are one save,
+    // bytes after the last are damage.
+    const record = zlib.gunzipSync(fs.readFileSync(exported));
+    const members = path.join(work, 'members.dat.gz');
+    fs.writeFileSync(members, Buffer.concat([zlib.gzipSync(record.subarray(0, 999)), zlib.gzipSync(record.subarray(999))]));
+    await page.setInputFiles('#import', members);
+    await page.waitForFunction(() => /as "members"/.test(document.getElementById('status').textContent));
+    fs.writeFileSync(junk, Buffer.concat([fs.readFileSync(exported), Buffer.alloc(4)]));
+    await page.setInputFiles('#import', junk);
+    await page.waitForFunction((text) => window.lanternmoor.screenText().split(text).length === 4, refusal);
     await page.keyboard.press('F6');
     assert.ok(await page.evaluate(() => document.activeElement.classList.contains('xterm-helper-textarea')));
     await play(page, 'saves', 'friend: Wren at the Magic Forest');
@@ -167,8 +183,10 @@ test('a journey in the browser, keyboard only', async (t) => {
     await page.setViewportSize({ width: 360, height: 640 });
     await page.waitForFunction(() => window.lanternmoor.term.cols < 45);
     const columns = await page.evaluate(() => window.lanternmoor.term.cols);
+    // The game's lines break between words here, so only the next prompt
+    // tells that the answer is whole.
     await play(page, 'go west', '--> ');
-    await play(page, 'look', 'serene in nature.');
+    await play(page, 'look', '--> ');
     const rows = (await screen(page)).split('\n');
     const last = rows.findLastIndex((row) => row.startsWith('--> look'));
     const shown = rows.slice(last + 1, rows.findIndex((row, i) => i > last && row.startsWith('-->')));
@@ -189,7 +207,11 @@ test('a journey in the browser, keyboard only', async (t) => {
     await play(page, 'quit', 'Press Enter to begin again.');
     assert.match(await screen(page), /Farewell, Wren!/);
     await page.keyboard.press('Enter');
-    await showsText(page, '3. Quit');
+    // A new journey begins on a cleared screen.
+    await page.waitForFunction(() => {
+      const shown = window.lanternmoor.screenText();
+      return shown.includes('3. Quit') && !shown.includes('Farewell');
+    });
 
     // The whole journey, pasted in, to the Black Queen and the garden
     // statue, where leaving ends the game at once.
