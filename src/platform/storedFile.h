@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <string>
 
@@ -26,6 +27,7 @@ inline SaveStorage::Read readStoredFile(const std::string& path, std::size_t lim
     // Asked again of what was opened, which may have been swapped meanwhile.
     bool plain = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
     stored.clear();
+    if (plain) stored.reserve(std::min(static_cast<std::size_t>(status.st_size), limit) + 1);
     char buffer[65536];
     ssize_t got = 0;
     while (plain && stored.size() <= limit &&
