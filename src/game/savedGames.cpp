@@ -55,10 +55,6 @@ bool confirmOverwrite(const char* name)
 
 enum class Loaded { Yes, NotFound, Refused };
 
-// No save file is larger: the record stored uncompressed, with room to
-// spare for any gzip framing. A larger one is not even read.
-constexpr std::size_t LARGEST_SAVE_FILE = std::size_t{1} << 24;
-
 bool startsGzip(std::string_view bytes)
 {
     return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0x1f &&

@@ -2,6 +2,7 @@
 // name, answering, and reaching the session's save storage.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,10 @@ bool loadState(GameState* state);
 // that game stands and when it was written. One the loader would refuse is
 // listed as damaged.
 void listSaves();
+
+// No save file is larger: the record stored uncompressed, with room to
+// spare for any gzip framing. A larger one is not even read.
+inline constexpr std::size_t LARGEST_SAVE_FILE = std::size_t{1} << 24;
 
 // Takes a save file's bytes into `into` when they are a save the game
 // loads: the record as it stands, or gzip data (members back to back,

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     h.seedRandom(data[0]);
     std::string stored;
     SavesFolder saves;
-    if (saves.read("fuzz", std::size_t{1} << 24, stored) != SaveStorage::Read::Found) return 0;
+    if (saves.read("fuzz", LARGEST_SAVE_FILE, stored) != SaveStorage::Read::Found) return 0;
     if (!recordFromSaveFile(stored, saves, &h.game())) return 0;
     requireValid(h.game(), "after loading");
     h.afterEachCommand = [&h] { requirePlayerValid(h.game()); };
