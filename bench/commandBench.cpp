@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "recordChecks.h"
+#include "savedGames.h"
 #include "savesFolder.h"
 #include "seededRandom.h"
 #include "session.h"
@@ -100,13 +101,14 @@ int main()
         folder.write("bench", bytesOf(state), reason);
     std::printf("%-28s %8.0f us\n", "save", nanosecondsPer(saves, start) / 1000);
     GameState loaded;
-    std::string bytes;
+    std::string stored;
     start = Clock::now();
     for (int i = 0; i < saves; ++i)
-        recordFromBytes(folder.read("bench", sizeof loaded, bytes) == SaveStorage::Read::Found
-                            ? std::string_view(bytes)
-                            : std::string_view(),
-                        &loaded);
+        recordFromSaveFile(folder.read("bench", LARGEST_SAVE_FILE, stored) ==
+                                   SaveStorage::Read::Found
+                               ? std::string_view(stored)
+                               : std::string_view(),
+                           folder, &loaded);
     std::printf("%-28s %8.0f us\n", "load (read and check)", nanosecondsPer(saves, start) / 1000);
     std::printf("%-28s %8llu bytes\n", "save file size",
                 static_cast<unsigned long long>(std::filesystem::file_size("saves/bench.dat.gz")));

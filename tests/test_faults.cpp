@@ -26,6 +26,7 @@
 #include "programRunner.h"
 #include "recordChecks.h"
 #include "recordLimits.h"
+#include "savedGames.h"
 #include "savesFolder.h"
 #include "terminalDriver.h"
 #include "terminalSound.h"
@@ -54,9 +55,10 @@ TEST(Faults, ASaveKilledPartWayLeavesThePreviousSaveLoadable)
         kill(child, SIGKILL);
         waitForExit(child);
         auto loaded = std::make_unique<GameState>();
-        std::string bytes;
-        ASSERT_EQ(SavesFolder().read("slot", sizeof *loaded, bytes), SaveStorage::Read::Found);
-        ASSERT_TRUE(recordFromBytes(bytes, loaded.get())) << "round " << round;
+        std::string stored;
+        SavesFolder saves;
+        ASSERT_EQ(saves.read("slot", LARGEST_SAVE_FILE, stored), SaveStorage::Read::Found);
+        ASSERT_TRUE(recordFromSaveFile(stored, saves, loaded.get())) << "round " << round;
     }
 }
 

@@ -88,8 +88,13 @@ TEST(SaveLoad, BadFilesAreRefusedAndLeaveTheRunningGameAsItWas)
     // clang-format off
     const Case cases[] = {
         {"short", true, nullptr, [](const std::string& r) { return gzipBytes(r.substr(0, r.size() - 1)); }},
-        {"long", false, nullptr, [](const std::string& r) { return gzipBytes(r + "x"); }},
+        {"long", true, nullptr, [](const std::string& r) { return gzipBytes(r + "x"); }},
         {"plain", false, nullptr, [](const std::string& r) { return r; }},
+        {"members", false, nullptr, [](const std::string& r) { return gzipBytes(r.substr(0, 999)) + gzipBytes(r.substr(999)); }},
+        {"cut", true, nullptr, [](const std::string& r) { std::string z = gzipBytes(r); return z.substr(0, z.size() - 4); }},
+        {"after", true, nullptr, [](const std::string& r) { return gzipBytes(r) + std::string(4, '\0'); }},
+        // Far more than a record: refused without unpacking it all.
+        {"bomb", true, nullptr, [](const std::string& r) { return gzipBytes(r + std::string(1 << 26, '\0')); }},
         {"damaged", true, nullptr, [](const std::string& r) { std::string z = gzipBytes(r); z[z.size() / 2] ^= 0x5a; return z; }},
         {"exit", true, [](GameState& s) { s.locations[LOC_QUIET_BEACH].exits[DIR_SOUTH] = NUM_LOCATIONS; }},
         {"where", true, [](GameState& s) { s.player.locationId = LOC_NOWHERE; }},

@@ -10,7 +10,11 @@ int hostColumns();
 // These two make the game wait for the host: a length and the bytes in one
 // malloc'd block, or nullptr.
 char* hostReadLine(int plain);
-char* hostPack(const char* data, std::size_t size, int unpack);
+char* hostPack(const char* data, std::size_t size);
+// The gzip data at `data` unpacked by the host's library, at most `room`
+// bytes, in a block as above; nullptr when it is not whole within them.
+// `used` receives how many of the packed bytes it took. The game waits.
+char* hostUnpack(const char* data, std::size_t size, std::size_t room, std::uint32_t* used);
 // A command line for the line editor's history (the up arrow).
 void hostRemember(const char* line, std::size_t size);
 void hostPlay(const char* effect, std::size_t size);

@@ -29,13 +29,28 @@ mergeInto(LibraryManager.library, {
     });
   },
 
-  // Bytes gzip-packed, or unpacked; 0 when they could not be.
+  // Bytes gzip-packed; 0 when they could not be.
   hostPack__deps: ['$hostBlock'],
-  hostPack: function (data, size, unpack) {
+  hostPack: function (data, size) {
     return Asyncify.handleAsync(async () => {
       const input = HEAPU8.slice(data, data + size);
       try {
-        return hostBlock(await (unpack ? Module.host.gunzip(input) : Module.host.gzip(input)));
+        return hostBlock(await Module.host.gzip(input));
+      } catch (error) {
+        return 0;
+      }
+    });
+  },
+
+  // The host answers with the bytes and how many packed bytes it took, or
+  // throws.
+  hostUnpack__deps: ['$hostBlock'],
+  hostUnpack: function (data, size, room, used) {
+    return Asyncify.handleAsync(async () => {
+      try {
+        const unpacked = await Module.host.unpack(HEAPU8.slice(data, data + size), room);
+        HEAPU32[used >> 2] = unpacked.used;
+        return hostBlock(unpacked.bytes);
       } catch (error) {
         return 0;
       }

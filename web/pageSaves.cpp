@@ -50,15 +50,18 @@ bool PageSaves::exists(const std::string& name)
     return false;
 }
 
-SaveStorage::Read PageSaves::read(const std::string& name, std::size_t limit, std::string& bytes)
+SaveStorage::Read PageSaves::read(const std::string& name, std::size_t limit, std::string& stored)
 {
     int failed = 0;
-    std::string stored;
-    if (!takeHostBlock(hostReadSave(name.c_str(), LARGEST_SAVE_FILE, &failed), stored))
+    if (!takeHostBlock(hostReadSave(name.c_str(), limit + 1, &failed), stored))
         return failed != 0 ? Read::Unreadable : Read::NotFound;
-    if (!unpack(stored, bytes)) return Read::Unreadable;
-    if (bytes.size() > limit) bytes.resize(limit);
-    return Read::Found;
+    return stored.size() <= limit ? Read::Found : Read::Unreadable;
+}
+
+SaveStorage::Unpacked PageSaves::unpack(std::string_view packed, std::size_t room,
+                                        std::string& into)
+{
+    return unpackWithHost(packed, room, into);
 }
 
 SaveStorage::Write PageSaves::write(const std::string& name, std::string_view bytes,

@@ -17,10 +17,28 @@ const TYPES = {
   '.gz': 'application/gzip',
 };
 
+// The path a request asks for, decoded; null when no file could be meant
+// (an encoding that decodes to nothing, or a zero byte).
+function pathWanted(url) {
+  try {
+    const wanted = decodeURIComponent(new URL(url, 'http://localhost').pathname);
+    return wanted.includes('\0') ? null : wanted;
+  } catch (error) {
+    return null;
+  }
+}
+
 function serve(folder, port, onListening) {
   const root = path.resolve(folder);
   const server = http.createServer((request, response) => {
-    const wanted = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    // Every answer is taken as the type it names, never guessed from its bytes.
+    response.setHeader('X-Content-Type-Options', 'nosniff');
+    const wanted = pathWanted(request.url);
+    if (wanted === null) {
+      response.writeHead(400, { 'Content-Type': 'text/plain' });
+      response.end('Bad request\n');
+      return;
+    }
     let file = path.join(root, path.normalize(wanted));
     if (!file.startsWith(root)) file = root;
     if (wanted.endsWith('/')) file = path.join(file, 'index.html');

@@ -3,6 +3,7 @@
 // (the build exports them by name).
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -32,12 +33,14 @@ extern "C" const char* webComplete(const char* typed)
     return answer.c_str();
 }
 
-// Asked by the page before it keeps an imported save: empty when the loader
-// would take the record, else the loader's own words for refusing it.
-extern "C" const char* webCheckRecord(const char* bytes, std::size_t size)
+// Asked by the page before it keeps an imported save file: empty when
+// `load` would take it, else the loader's own words for refusing it. The
+// host unpacks it, so the game asking must not be waiting for a line.
+extern "C" const char* webCheckRecord(const char* stored, std::size_t size)
 {
     auto record = std::make_unique<GameState>();
-    if (recordFromBytes(std::string_view(bytes, size), record.get())) return "";
+    HostSaves saves;
+    if (recordFromSaveFile(std::string_view(stored, size), saves, record.get())) return "";
     return "Failed to load save file (corrupted or incompatible).\n";
 }
 
@@ -74,14 +77,16 @@ extern "C" const char* webLimits()
 namespace {
 
 // Plays one whole game, from the title or, given a kept record, on from it.
-int play(const char* commandLine, const GameState* resumed)
+// `commandLine` is the program's name and its options, each ended by a zero
+// byte, `size` bytes in all (no option holds a zero byte, while one may hold
+// a line break). Returns the exit status.
+int play(const char* commandLine, std::size_t size, const GameState* resumed)
 {
-    std::vector<std::string> words(1);
-    for (const char* c = commandLine; *c != '\0'; ++c) {
-        if (*c == '\n')
-            words.emplace_back();
-        else
-            words.back() += *c;
+    std::vector<std::string> words;
+    for (std::string_view rest(commandLine, size); !rest.empty();) {
+        std::size_t end = std::min(rest.find('\0'), rest.size());
+        words.emplace_back(rest.substr(0, end));
+        rest.remove_prefix(std::min(end + 1, rest.size()));
     }
     std::vector<char*> argv;
     argv.reserve(words.size() + 1);
@@ -128,15 +133,17 @@ int play(const char* commandLine, const GameState* resumed)
 
 } // namespace
 
-// Plays one whole game; `commandLine` is the program's name and its options,
-// one per line. Returns the exit status.
-extern "C" int webPlay(const char* commandLine) { return play(commandLine, nullptr); }
+extern "C" int webPlay(const char* commandLine, std::size_t size)
+{
+    return play(commandLine, size, nullptr);
+}
 
 // Plays on from the journey the page kept (SaveStorage::keepJourney), at the command
 // prompt; 2, playing nothing, when the loader would refuse the record.
-extern "C" int webResume(const char* commandLine, const char* bytes, std::size_t size)
+extern "C" int webResume(const char* commandLine, std::size_t commandSize, const char* bytes,
+                         std::size_t size)
 {
     auto record = std::make_unique<GameState>();
     if (!recordFromBytes(std::string_view(bytes, size), record.get())) return 2;
-    return play(commandLine, record.get());
+    return play(commandLine, commandSize, record.get());
 }

@@ -14,6 +14,7 @@
 
 #include "hostImports.h"
 #include "portsInUse.h"
+#include "storedFile.h"
 #include "transcriptFile.h"
 
 bool takeHostBlock(char* block, std::string& into)
@@ -31,28 +32,9 @@ namespace {
 const char* const SAVE_FOLDER = "saves";
 const char* const TRANSCRIPT_FOLDER = "transcripts";
 constexpr std::string_view SAVE_ENDING = ".dat.gz";
-constexpr std::size_t LARGEST_FILE = LARGEST_SAVE_FILE;
-
 std::string savePath(const std::string& name)
 {
     return std::string(SAVE_FOLDER) + "/" + name + std::string(SAVE_ENDING);
-}
-
-// Found, not found (not there or not to be opened, as the terminal game
-// finds it), or unreadable.
-SaveStorage::Read readFile(const std::string& path, std::string& bytes)
-{
-    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return SaveStorage::Read::NotFound;
-    struct stat status;
-    bool plain = fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-    bytes.clear();
-    char buffer[65536];
-    ssize_t got = plain ? 0 : -1;
-    while (plain && bytes.size() < LARGEST_FILE && (got = ::read(fd, buffer, sizeof buffer)) > 0)
-        bytes.append(buffer, static_cast<std::size_t>(got));
-    close(fd);
-    return got >= 0 ? SaveStorage::Read::Found : SaveStorage::Read::Unreadable;
 }
 
 } // namespace
@@ -60,19 +42,19 @@ SaveStorage::Read readFile(const std::string& path, std::string& bytes)
 std::string gzip(std::string_view bytes)
 {
     std::string packed;
-    takeHostBlock(hostPack(bytes.data(), bytes.size(), 0), packed);
+    takeHostBlock(hostPack(bytes.data(), bytes.size()), packed);
     return packed;
 }
 
-bool unpack(const std::string& stored, std::string& bytes)
+SaveStorage::Unpacked unpackWithHost(std::string_view packed, std::size_t room, std::string& into)
 {
-    bool isGzip = stored.size() >= 2 && static_cast<unsigned char>(stored[0]) == 0x1f &&
-                  static_cast<unsigned char>(stored[1]) == 0x8b;
-    if (!isGzip) {
-        bytes = stored;
-        return true;
-    }
-    return takeHostBlock(hostPack(stored.data(), stored.size(), 1), bytes);
+    std::uint32_t used = 0;
+    std::string unpacked;
+    if (!takeHostBlock(hostUnpack(packed.data(), packed.size(), room, &used), unpacked) ||
+        unpacked.size() > room)
+        return {false, used};
+    into += unpacked;
+    return {true, used};
 }
 
 bool HostLines::readLine(const char* prompt, std::string& line)
@@ -210,14 +192,15 @@ bool HostSaves::exists(const std::string& name)
     return lstat(savePath(name).c_str(), &status) == 0;
 }
 
-SaveStorage::Read HostSaves::read(const std::string& name, std::size_t limit, std::string& bytes)
+SaveStorage::Read HostSaves::read(const std::string& name, std::size_t limit, std::string& stored)
 {
-    std::string stored;
-    Read found = readFile(savePath(name), stored);
-    if (found != Read::Found) return found;
-    if (!unpack(stored, bytes)) return Read::Unreadable;
-    if (bytes.size() > limit) bytes.resize(limit);
-    return Read::Found;
+    return readStoredFile(savePath(name), limit, stored);
+}
+
+SaveStorage::Unpacked HostSaves::unpack(std::string_view packed, std::size_t room,
+                                        std::string& into)
+{
+    return unpackWithHost(packed, room, into);
 }
 
 SaveStorage::Write HostSaves::write(const std::string& name, std::string_view bytes,

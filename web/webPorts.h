@@ -13,18 +13,15 @@
 #include "ports.h"
 #include "screenText.h"
 
-// No save file is larger; a bigger one is read only this far.
-constexpr std::size_t LARGEST_SAVE_FILE = 1 << 24;
-
 // Bytes handed back by the host (a length, then the bytes, in one malloc'd
 // block; nullptr for none) taken into a string, the block freed. False for
 // none.
 bool takeHostBlock(char* block, std::string& into);
 // A record gzip-packed by the host; empty when it could not be.
 std::string gzip(std::string_view bytes);
-// A stored save file unpacked by the host. Like the terminal game's zlib, a
-// file that is not gzip at all is read as it stands.
-bool unpack(const std::string& stored, std::string& bytes);
+// The gzip data `packed` begins with, unpacked by the host's library (see
+// SaveStorage::unpack), for the Node host's files and the page's storage alike.
+SaveStorage::Unpacked unpackWithHost(std::string_view packed, std::size_t room, std::string& into);
 
 // Lines typed in the page's line editor, or read from standard input under
 // Node. It keeps what Tab offers, which the page asks for while the game
@@ -91,7 +88,8 @@ class HostSaves : public SaveStorage {
 public:
     std::vector<Entry> list() override;
     bool exists(const std::string& name) override;
-    Read read(const std::string& name, std::size_t limit, std::string& bytes) override;
+    Read read(const std::string& name, std::size_t limit, std::string& stored) override;
+    Unpacked unpack(std::string_view packed, std::size_t room, std::string& into) override;
     Write write(const std::string& name, std::string_view bytes, std::string& reason) override;
     bool remove(const std::string& name) override;
     std::unique_ptr<Transcript> openTranscript(const std::string& name,

@@ -56,16 +56,23 @@ bool confirmOverwrite(const char* name)
 
 enum class Loaded { Yes, NotFound, Refused };
 
+bool startsGzip(std::string_view bytes)
+{
+    return bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0x1f &&
+           static_cast<unsigned char>(bytes[1]) == 0x8b;
+}
+
 // Reads and checks a save without touching any running game.
 Loaded readSave(const std::string& name, GameState* into)
 {
-    std::string bytes;
-    switch (ports().saves.read(name, sizeof *into, bytes)) {
+    std::string stored;
+    SaveStorage& saves = ports().saves;
+    switch (saves.read(name, LARGEST_SAVE_FILE, stored)) {
     case SaveStorage::Read::NotFound: return Loaded::NotFound;
     case SaveStorage::Read::Unreadable: return Loaded::Refused;
     case SaveStorage::Read::Found: break;
     }
-    return recordFromBytes(bytes, into) ? Loaded::Yes : Loaded::Refused;
+    return recordFromSaveFile(stored, saves, into) ? Loaded::Yes : Loaded::Refused;
 }
 
 std::string timePlayed(int minutes)
@@ -122,6 +129,23 @@ std::string saveNameFor(const std::string& typed)
     name.resize(std::min(name.size(), LONGEST_SAVE_NAME));
     sanitizeFilename(name.data());
     return name;
+}
+
+bool recordFromSaveFile(std::string_view stored, SaveStorage& storage, GameState* into)
+{
+    // A file that is no gzip at all is taken as it stands, as zlib reads it.
+    if (!startsGzip(stored)) return recordFromBytes(stored, into);
+    // Unpacked only as far as one record goes, however much the file claims
+    // to hold; a cut end, bytes after the last member or another length are
+    // damage.
+    std::string record;
+    while (!stored.empty()) {
+        if (!startsGzip(stored)) return false;
+        auto [whole, used] = storage.unpack(stored, sizeof *into - record.size(), record);
+        if (!whole || used == 0 || used > stored.size()) return false;
+        stored.remove_prefix(used);
+    }
+    return recordFromBytes(record, into);
 }
 
 std::vector<std::string> saveNamesStartingWith(const std::string& typed)

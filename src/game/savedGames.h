@@ -4,9 +4,11 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "gameState.h"
+#include "ports.h"
 
 // Asks for a name and saves the record under it (asking before it replaces
 // an existing save).
@@ -18,6 +20,16 @@ bool loadState(GameState* state);
 // that game stands and when it was written. One the loader would refuse is
 // listed as damaged.
 void listSaves();
+
+// No save file is larger: the record stored uncompressed, with room to
+// spare for any gzip framing. A larger one is not even read.
+inline constexpr std::size_t LARGEST_SAVE_FILE = std::size_t{1} << 24;
+
+// Takes a save file's bytes into `into` when they are a save the game
+// loads: the record as it stands, or gzip data (members back to back,
+// nothing after the last) holding exactly the record, which the loader
+// accepts. `storage` unpacks; false (and `into` left unspecified) otherwise.
+bool recordFromSaveFile(std::string_view stored, SaveStorage& storage, GameState* into);
 
 // The saves whose names could be typed at the load prompt and begin with
 // `typed` as the prompt cleans it, in order (Tab at the save prompts).

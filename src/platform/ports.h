@@ -63,8 +63,9 @@ public:
     virtual void play(const char* effect) = 0;
 };
 
-// Saved games by name. The bytes are the record as it stands in memory; the
-// storage keeps them as it likes (the terminal: gzip files in saves/).
+// Saved games by name: files holding the record as it stands in memory,
+// gzip-compressed (the terminal: in saves/). The game decides what a file
+// may hold; the storage packs and unpacks with its own library.
 class SaveStorage {
 public:
     struct Entry {
@@ -73,13 +74,22 @@ public:
     };
     enum class Read { Found, NotFound, Unreadable };
     enum class Write { Written, OpenFailed, WriteFailed };
+    struct Unpacked {
+        bool whole;       // ended within the room, its length and checksum met
+        std::size_t used; // bytes of the packed data it took
+    };
 
     virtual ~SaveStorage() = default;
     // Every stored save, in no particular order.
     virtual std::vector<Entry> list() = 0;
     virtual bool exists(const std::string& name) = 0;
-    // The first `limit` bytes at most; anything after them is not read.
-    virtual Read read(const std::string& name, std::size_t limit, std::string& bytes) = 0;
+    // The file as it is stored. Only a plain file of at most `limit` bytes
+    // is read; anything else is Unreadable, and never waited on.
+    virtual Read read(const std::string& name, std::size_t limit, std::string& stored) = 0;
+    // Unpacks the gzip data `packed` begins with (one member, or several
+    // where the library goes on by itself), appending at most `room` bytes
+    // to `into`: a longer content is not whole, and no more of it is made.
+    virtual Unpacked unpack(std::string_view packed, std::size_t room, std::string& into) = 0;
     // Replaces a save only once the new one is whole. On failure `reason`
     // says why, in words for the player.
     virtual Write write(const std::string& name, std::string_view bytes, std::string& reason) = 0;

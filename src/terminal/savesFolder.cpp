@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#define ZLIB_CONST
 #include <zlib.h>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "storedFile.h"
 #include "transcriptFile.h"
 
 namespace {
@@ -110,25 +112,29 @@ bool SavesFolder::exists(const std::string& name)
     return lstat(pathOf(name).c_str(), &status) == 0;
 }
 
-SaveStorage::Read SavesFolder::read(const std::string& name, std::size_t limit, std::string& bytes)
+SaveStorage::Read SavesFolder::read(const std::string& name, std::size_t limit, std::string& stored)
 {
-    // Opened without waiting: a FIFO or a device in the saves folder would
-    // otherwise hang the game, and only a plain file can hold a save.
-    int fd = open(pathOf(name).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return Read::NotFound;
-    struct stat status;
-    gzFile file = nullptr;
-    if (fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) file = gzdopen(fd, "rb");
-    if (file == nullptr) {
-        close(fd);
-        return Read::Unreadable;
-    }
-    bytes.resize(limit);
-    int count = gzread(file, bytes.data(), static_cast<unsigned>(limit));
-    gzclose(file);
-    if (count < 0) return Read::Unreadable;
-    bytes.resize(static_cast<std::size_t>(count));
-    return Read::Found;
+    return readStoredFile(pathOf(name), limit, stored);
+}
+
+SaveStorage::Unpacked SavesFolder::unpack(std::string_view packed, std::size_t room,
+                                          std::string& into)
+{
+    z_stream stream{};
+    if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK) return {false, 0};
+    // One byte more than the room tells a longer content from one that fits.
+    std::size_t before = into.size();
+    into.resize(before + room + 1);
+    stream.next_in = reinterpret_cast<const Bytef*>(packed.data());
+    stream.avail_in = static_cast<uInt>(packed.size());
+    stream.next_out = reinterpret_cast<Bytef*>(into.data() + before);
+    stream.avail_out = static_cast<uInt>(room + 1);
+    // One member, its length and checksum checked at its end.
+    bool ended = inflate(&stream, Z_FINISH) == Z_STREAM_END;
+    into.resize(before + stream.total_out);
+    Unpacked unpacked{ended && stream.total_out <= room, stream.total_in};
+    inflateEnd(&stream);
+    return unpacked;
 }
 
 SaveStorage::Write SavesFolder::write(const std::string& name, std::string_view bytes,

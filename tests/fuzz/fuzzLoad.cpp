@@ -7,7 +7,7 @@
 #include <string>
 
 #include "fuzzSupport.h"
-#include "recordChecks.h"
+#include "savedGames.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -38,9 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
     writeSave(data + 1, size - 1, data[0] & 1);
     GameHarness h(SessionOptions{.audioDisabled = true, .seed = {}});
     h.seedRandom(data[0]);
-    std::string bytes;
-    if (SavesFolder().read("fuzz", sizeof(GameState), bytes) != SaveStorage::Read::Found) return 0;
-    if (!recordFromBytes(bytes, &h.game())) return 0;
+    std::string stored;
+    SavesFolder saves;
+    if (saves.read("fuzz", LARGEST_SAVE_FILE, stored) != SaveStorage::Read::Found) return 0;
+    if (!recordFromSaveFile(stored, saves, &h.game())) return 0;
     requireValid(h.game(), "after loading");
     h.afterEachCommand = [&h] { requirePlayerValid(h.game()); };
     // Loaded before the first command, which takes it as nothing to take back.

@@ -41,6 +41,8 @@ async function saved(download, file) {
 async function importFile(page, file, answer) {
   await openMenu(page);
   const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.click('#import')]);
+  // The status may still hold the answer to an earlier import.
+  await page.$eval('#status', (status) => { status.textContent = ''; });
   await chooser.setFiles(file);
   await page.waitForFunction((text) => document.getElementById('status').textContent.includes(text), answer);
   assert.equal(await focused(page), 'command');
@@ -109,6 +111,14 @@ test('a journey on a desktop, keyboard only', async (t) => {
     }
     const junk = path.join(work, 'junk.dat.gz');
     fs.writeFileSync(junk, zlib.gzipSync(Buffer.from('not a game')));
+    await importFile(page, junk, 'Failed to load save file (corrupted or incompatible).');
+    // As in the terminal game: gzip members back to back are one save,
+    // bytes after the last are damage.
+    const record = zlib.gunzipSync(fs.readFileSync(exported));
+    const members = path.join(work, 'members.dat.gz');
+    fs.writeFileSync(members, Buffer.concat([zlib.gzipSync(record.subarray(0, 999)), zlib.gzipSync(record.subarray(999))]));
+    await importFile(page, members, 'as "members"');
+    fs.writeFileSync(junk, Buffer.concat([fs.readFileSync(exported), Buffer.alloc(4)]));
     await importFile(page, junk, 'Failed to load save file (corrupted or incompatible).');
 
     // Deleting asks first.

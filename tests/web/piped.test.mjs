@@ -20,10 +20,13 @@ const NODE = path.join(ROOT, 'build-web', 'lanternmoor-node');
 const FAKETIME = '/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1';
 const STOPPED_CLOCK = '2026-03-01 12:00:00';
 
-function run(program, folder, options, input, environment = {}) {
+// `input` is the bytes piped in, or an open file given as standard input.
+function run(program, options, folder, input, environment = {}) {
   const result = spawnSync(program, options, {
     cwd: folder,
-    input,
+    ...(typeof input === 'number' ? { stdio: [input, 'pipe', 'pipe'] } : { input }),
+    // Only a game that hangs reaches it.
+    timeout: 120000,
     env: {
       PATH: process.env.PATH,
       TZ: 'UTC',
@@ -42,6 +45,15 @@ function run(program, folder, options, input, environment = {}) {
   return { out, err: result.stderr.toString('latin1'), status: result.status };
 }
 
+// A save the game wrote, unpacked; any other file as it stands.
+function unpacked(bytes) {
+  try {
+    return zlib.gunzipSync(bytes, { maxOutputLength: 1 << 20 });
+  } catch {
+    return bytes;
+  }
+}
+
 // The files a folder holds in `kind` ("saves", or transcripts from "script"),
 // each save's record unpacked.
 function filesIn(folder, kind) {
@@ -49,8 +61,9 @@ function filesIn(folder, kind) {
   const where = path.join(folder, kind);
   if (!fs.existsSync(where)) return kept;
   for (const file of fs.readdirSync(where).sort()) {
+    if (!fs.statSync(path.join(where, file)).isFile()) continue;
     const bytes = fs.readFileSync(path.join(where, file));
-    kept[file] = (kind === 'saves' && bytes[0] === 0x1f ? zlib.gunzipSync(bytes) : bytes).toString('latin1');
+    kept[file] = (kind === 'saves' ? unpacked(bytes) : bytes).toString('latin1');
   }
   return kept;
 }
@@ -65,15 +78,19 @@ function freshFolder(seedSaves) {
 // Plays the input in both programs, each in a folder of its own, and
 // compares all they leave (saves and transcripts). Returns the folders for
 // a session that goes on.
-function playBoth(options, input, seedSaves, environment) {
+// `through`: the words that start each program (a shell); `prepare`: what
+// else each folder holds before the game starts.
+function playBoth(options, input, seedSaves, environment, { through, prepare } = {}) {
   const folders = { native: freshFolder(seedSaves), node: freshFolder(seedSaves) };
-  const native = run(NATIVE, folders.native, options, input, environment);
-  const web = run(NODE, folders.node, options, input, environment);
+  if (prepare) Object.values(folders).forEach(prepare);
+  const as = (program) => (through ? [through[0], [...through.slice(1), program, ...options]] : [program, options]);
+  const native = run(...as(NATIVE), folders.native, input, environment);
+  const web = run(...as(NODE), folders.node, input, environment);
   assert.equal(web.out, native.out);
   assert.equal(web.err, native.err);
   assert.equal(web.status, native.status);
   for (const kind of ['saves', 'transcripts']) assert.deepEqual(filesIn(folders.node, kind), filesIn(folders.native, kind));
-  return folders;
+  return { ...folders, out: native.out, status: native.status };
 }
 
 // A transcript's sessions, each as the bytes a player would pipe in.
@@ -167,6 +184,44 @@ test('options, input edges and saves behave the same in both builds', () => {
   }
   playBoth(['--no-audio'], '1\nWren\nf\nsaves\n', close);
   // A save written by the web build loads in the terminal program.
-  const native = run(NATIVE, freshFolder(path.join(first.node, 'saves')), ['--no-audio'], '2\nwren game\ntime\n');
+  const native = run(NATIVE, ['--no-audio'], freshFolder(path.join(first.node, 'saves')), '2\nwren game\ntime\n');
   assert.match(native.out, /Game loaded from saves\/wren_game\.dat\.gz successfully\.\n--> .*2 minute\(s\)/);
+});
+
+test('odd arguments, standard input and output end the same in both builds', () => {
+  playBoth(['--seed\n7'], '');
+  playBoth(['--no-audio', '--seed', '7\n'], '');
+  const folder = fs.openSync(os.tmpdir(), 'r');
+  playBoth(['--no-audio'], folder);
+  fs.closeSync(folder);
+  // Standard output closed by the shell; without the stopped clock, whose
+  // library may open a file of its own into the free place.
+  const closed = playBoth(['--no-audio'], '1\nWren\nf\n', undefined, { LD_PRELOAD: '' },
+    { through: ['sh', '-c', 'exec "$0" "$@" >&-'] });
+  assert.equal(closed.status, 1);
+});
+
+test('damaged saves, a FIFO and a gzip bomb are refused alike in both builds', () => {
+  const saves = fs.mkdtempSync(path.join(os.tmpdir(), 'lanternmoor-web-'));
+  const made = playBoth(['--no-audio'], '1\nWren\nf\nsave\nwhole\n');
+  const record = zlib.gunzipSync(fs.readFileSync(path.join(made.native, 'saves', 'whole.dat.gz')));
+  const packed = zlib.gzipSync(record);
+  // Members of 64 MB of zeros each, 3 GB in a 3 MB file.
+  const bomb = Buffer.concat(Array(48).fill(zlib.gzipSync(Buffer.alloc(64 << 20))));
+  const files = {
+    members: Buffer.concat([zlib.gzipSync(record.subarray(0, 999)), zlib.gzipSync(record.subarray(999))]),
+    plain: record,
+    cut: packed.subarray(0, packed.length - 4),
+    after: Buffer.concat([packed, Buffer.alloc(4)]),
+    long: zlib.gzipSync(Buffer.concat([record, Buffer.from('x')])),
+    bomb,
+  };
+  for (const [name, bytes] of Object.entries(files)) fs.writeFileSync(path.join(saves, `${name}.dat.gz`), bytes);
+  // Nothing ever writes into the FIFO: a game waiting on it would hang.
+  const fifo = (folder) => assert.equal(spawnSync('mkfifo', [path.join(folder, 'saves', 'pipe.dat.gz')]).status, 0);
+  const loads = Object.keys(files).concat('pipe').map((name) => `load\n${name}\n`).join('');
+  const { out } = playBoth(['--no-audio'], `1\nWren\nf\nsaves\n${loads}`, saves, {}, { prepare: fifo });
+  assert.equal(out.split('successfully').length - 1, 2, out);
+  assert.equal(out.split('Failed to load save file (corrupted or incompatible).').length - 1, 5, out);
+  assert.equal(out.split(': damaged, cannot be loaded').length - 1, 4, out);
 });

@@ -3,8 +3,13 @@
 // transcripts in ./transcripts, no sound. Started by build-web/lanternmoor-node.
 'use strict';
 const fs = require('fs');
+const os = require('os');
 const path = require('path');
+const util = require('util');
 const zlib = require('zlib');
+
+// Waited on, never woken: a pause that costs no processor time.
+const PAUSE = new Int32Array(new SharedArrayBuffer(4));
 
 // No line a player means is longer; the rest of a longer one is discarded.
 const LONGEST_LINE = 4096;
@@ -16,6 +21,9 @@ class BlockInput {
     this.next = 0;
     this.end = 0;
     this.exhausted = false;
+    this.fd = 0;
+    this.reopenTried = false;
+    this.pause = 1;
   }
   refill(flush) {
     if (this.exhausted) return false;
@@ -23,18 +31,37 @@ class BlockInput {
     let got = 0;
     for (;;) {
       try {
-        got = fs.readSync(0, this.buffer, 0, this.buffer.length, null);
+        got = fs.readSync(this.fd, this.buffer, 0, this.buffer.length, null);
+        this.pause = 1;
         break;
       } catch (e) {
-        if (e.code === 'EAGAIN') continue; // a terminal not yet typed at
-        if (e.code === 'EOF') break;
-        throw e;
+        // Like the terminal program, any other failure (a folder as
+        // standard input) ends the input.
+        if (e.code !== 'EAGAIN') break;
+        this.waitForInput();
       }
     }
     this.next = 0;
     this.end = got;
     this.exhausted = got <= 0;
     return !this.exhausted;
+  }
+  // Standard input that would not wait (its flag set by whoever shares it).
+  // Opened anew, a pipe or a terminal waits for the next bytes as the game
+  // must; where that fails (a socket), the game looks again after a pause
+  // that grows to a tenth of a second.
+  waitForInput() {
+    if (this.fd === 0 && !this.reopenTried) {
+      this.reopenTried = true;
+      try {
+        this.fd = fs.openSync('/proc/self/fd/0', 'r');
+        return;
+      } catch (e) {
+        // Not to be opened anew: paused below.
+      }
+    }
+    Atomics.wait(PAUSE, 0, 0, this.pause);
+    this.pause = Math.min(this.pause * 2, 100);
   }
   readLine(flush) {
     const parts = [];
@@ -69,22 +96,48 @@ function writeAll(fd, bytes) {
     try {
       done += fs.writeSync(fd, bytes, done, bytes.length - done);
     } catch (e) {
-      if (e.code === 'EAGAIN') continue;
+      if (e.code === 'EAGAIN') {
+        Atomics.wait(PAUSE, 0, 0, 1);
+        continue;
+      }
       if (e.code === 'EPIPE') process.exit(141);
-      throw e;
+      if (fd !== 1) return;
+      endOnLostOutput(e);
     }
   }
 }
+
+// The player can no longer see what the game says; as in the terminal
+// program, going on would be playing blind.
+function endOnLostOutput(error) {
+  const [, reason] = util.getSystemErrorMap().get(error.errno) || [error.code, error.code];
+  const sentence = reason.charAt(0).toUpperCase() + reason.slice(1);
+  writeAll(2, Buffer.from(`Could not write to standard output: ${sentence}\n`));
+  process.exit(1);
+}
+
+// Closed when the game started (told by build-web/lanternmoor-node).
+const outputClosed = process.env.LANTERNMOOR_OUTPUT_CLOSED === '1';
+delete process.env.LANTERNMOOR_OUTPUT_CLOSED;
 
 function start(program, args) {
   const input = new BlockInput();
   let finished = false;
   const host = {
-    write(bytes, toError) { writeAll(toError ? 2 : 1, bytes); },
+    write(bytes, toError) {
+      if (!toError && outputClosed) endOnLostOutput({ errno: -os.constants.errno.EBADF, code: 'EBADF' });
+      writeAll(toError ? 2 : 1, bytes);
+    },
     columns() { return 0; },
     readLine() { return input.readLine(() => {}); },
     gzip(bytes) { return new Uint8Array(zlib.gzipSync(bytes)); },
-    gunzip(bytes) { return new Uint8Array(zlib.gunzipSync(bytes)); },
+    // Stops as soon as the content outgrows the room (at least one byte is
+    // asked for, as zlib wants).
+    unpack(packed, room) {
+      const { buffer, engine } = zlib.gunzipSync(packed, { info: true, maxOutputLength: Math.max(room, 1) });
+      if (buffer.length > room) throw new RangeError('more than there is room for');
+      return { bytes: new Uint8Array(buffer), used: engine.bytesWritten };
+    },
     remember() {},
     playSound() {},
     umask() { return process.umask(); },
@@ -116,8 +169,9 @@ function start(program, args) {
   });
   // The factory hands back the promise of the game, or the game holding it.
   (made.ready || made).then((game) => {
-    const commandLine = [program, ...args].join('\n');
-    return game.ccall('webPlay', 'number', ['string'], [commandLine], { async: true });
+    // Each word ended by a zero byte, which no argument holds.
+    const commandLine = Buffer.from([program, ...args].map((word) => `${word}\0`).join(''));
+    return game.ccall('webPlay', 'number', ['array', 'number'], [commandLine, commandLine.length], { async: true });
   }).then((status) => host.exit(status));
 }
 

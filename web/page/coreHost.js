@@ -3,13 +3,17 @@
 //
 // The core's contract (lanternmoor.js, built from web/webMain.cpp and
 // web/hostLibrary.js):
-//   webPlay(commandLine)             plays one journey from the title;
-//   webResume(commandLine, record, size)  plays on from a kept record, at the
-//                                    command prompt (2 when it is refused).
+//   webPlay(commandLine, size)       plays one journey from the title;
+//   webResume(commandLine, size, record, size)  plays on from a kept record,
+//                                    at the command prompt (2 when refused).
+//     The command line is the program's name and options, each ended by a
+//     zero byte.
 //     Both are awaited: the game waits for lines and storage through
 //     Asyncify, so no other call may wait while they run.
 //   webComplete(typed)               Tab: "replaced\nmatch\nmatch\n...".
-//   webCheckRecord(record, size)     "" or the loader's own refusal.
+//   webCheckRecord(file, size)       "" or the loader's own refusal of a
+//                                    save file; awaited, for the host
+//                                    unpacks it (so asked of an idle copy).
 //   webDescribeRecord(record, size)  "Tess at the Town Market, 12 minute(s)
 //                                    played", "" for a record refused.
 //   webSaveName(typed)               the name the load prompt makes of it.
@@ -17,11 +21,12 @@
 //                                    historyKept".
 //   These answer at once, even while the game waits for a line.
 // In return it calls Module.host: write(bytes, toError), columns(),
-// readLine(plain), remember(line), playSound(name), gzip/gunzip(bytes),
+// readLine(plain), remember(line), playSound(name), gzip(bytes),
+// unpack(packed, room) -> {bytes, used},
 // umask(), store (storage.js: saves and transcripts, each read or written
 // while the game waits) and keepJourney(record) after every line that
 // changed the game, never waited for.
-import { pack, unpackAtMost } from './gzip.js';
+import { pack, unpack } from './gzip.js';
 
 const encoder = new TextEncoder();
 
@@ -70,7 +75,7 @@ function journeyKeeper(store, notice) {
 }
 
 export async function startCore({ ui, store, args = ['lanternmoor'] }) {
-  const commandLine = args.join('\n');
+  const commandLine = encoder.encode(args.map((arg) => `${arg}\0`).join(''));
   const journey = journeyKeeper(store, (text) => ui.notice && ui.notice(text));
   let transcriptName = ((await store.transcripts.list().catch(() => []))
     .sort((a, b) => b.written - a.written)[0] || {}).name || null;
@@ -81,7 +86,7 @@ export async function startCore({ ui, store, args = ['lanternmoor'] }) {
     remember: (line) => ui.remember(line),
     playSound: (name) => ui.playSound(name),
     gzip: pack,
-    gunzip: (bytes) => unpackAtMost(bytes, limits.largestFile),
+    unpack,
     umask: () => 0o022,
     store: {
       saves: store.saves,
@@ -122,13 +127,35 @@ export async function startCore({ ui, store, args = ['lanternmoor'] }) {
   const [longestName, largestFile, recordSize, history] = game.UTF8ToString(game._webLimits()).split(' ').map(Number);
   const limits = { longestName, largestFile, recordSize, history };
 
-  // The record a stored file holds, read as a save is loaded: a file that is
-  // not gzip as it stands, no more of it than the loader reads.
+  // The record a stored file's first gzip member holds (a file that is not
+  // gzip as it stands), for describing it; never more than a record's size.
   async function recordOf(file) {
     const gzipped = file[0] === 0x1f && file[1] === 0x8b;
-    const record = gzipped ? await unpackAtMost(file, largestFile).catch(() => null) : file;
-    return record && record.subarray(0, recordSize);
+    if (!gzipped) return file;
+    return (await unpack(file, recordSize).catch(() => ({ bytes: null }))).bytes;
   }
+
+  // An imported file is checked by a game of its own, which takes it as
+  // `load` would: the one being played waits for a line, and cannot wait
+  // for the browser's unpacking as well. One file at a time.
+  let checker = null;
+  let checking = Promise.resolve();
+  async function check(file) {
+    checker = checker || newInstance();
+    const idle = await checker;
+    const at = idle._malloc(file.length + 1);
+    idle.HEAPU8.set(file, at);
+    try {
+      return await idle.ccall('webCheckRecord', 'string', ['number', 'number'], [at, file.length], { async: true });
+    } finally {
+      idle._free(at);
+    }
+  }
+  const refusalOf = (file) => {
+    const refusal = checking.then(() => check(file));
+    checking = refusal.catch(() => {});
+    return refusal;
+  };
 
   const describe = (record) => (record && ask(game, 'webDescribeRecord', record)) || null;
 
@@ -139,9 +166,8 @@ export async function startCore({ ui, store, args = ['lanternmoor'] }) {
 
   // A free name for an import, as the load prompt cleans names and within
   // its limit: "name", "name-2", "name-3"...
-  async function keepImport(fileName, record) {
+  async function keepImport(fileName, packed) {
     const base = ask(game, 'webSaveName', encoder.encode(fileName.replace(/(\.dat)?(\.gz)?$/i, ''))) || 'imported';
-    const packed = await pack(record);
     for (let number = 1; ; number++) {
       const ending = number === 1 ? '' : `-${number}`;
       const name = base.slice(0, longestName - ending.length) + ending;
@@ -158,11 +184,12 @@ export async function startCore({ ui, store, args = ['lanternmoor'] }) {
     },
     describeSave: async (file) => describe(await recordOf(file)),
     async importSave(fileName, blob) {
-      const record = await recordOf(new Uint8Array(await blob.slice(0, largestFile).arrayBuffer()));
-      const refusal = ask(game, 'webCheckRecord', record || new Uint8Array(0));
+      // One byte past the largest file the loader reads tells a larger one.
+      const file = new Uint8Array(await blob.slice(0, largestFile + 1).arrayBuffer());
+      const refusal = await refusalOf(file.length > largestFile ? new Uint8Array(0) : file);
       if (refusal) return { error: refusal.trim() };
       try {
-        return { name: await keepImport(fileName, record) };
+        return { name: await keepImport(fileName, file) };
       } catch (error) {
         return { error: `Could not write save file: ${error.message}` };
       }
@@ -183,11 +210,11 @@ export async function startCore({ ui, store, args = ['lanternmoor'] }) {
       if (record) {
         const at = game._malloc(record.length);
         game.HEAPU8.set(record, at);
-        status = await game.ccall('webResume', 'number', ['string', 'number', 'number'],
-          [commandLine, at, record.length], { async: true });
+        status = await game.ccall('webResume', 'number', ['array', 'number', 'number', 'number'],
+          [commandLine, commandLine.length, at, record.length], { async: true });
         game._free(at);
       } else {
-        status = await game.ccall('webPlay', 'number', ['string'], [commandLine], { async: true });
+        status = await game.ccall('webPlay', 'number', ['array', 'number'], [commandLine, commandLine.length], { async: true });
       }
       journey.clear();
       if (ui.onJourneyEnd) ui.onJourneyEnd();
