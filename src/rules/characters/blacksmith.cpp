@@ -40,7 +40,7 @@ int findRepairable(const Character* player, const char* name)
 // One repair per visit; the caller says goodbye whatever happens here.
 void offerRepairs(GameState* state, Character* player, Character* smith)
 {
-    if (checkEmptyInventory(player)) {
+    if (carriesNothing(player)) {
         out("\"Hang on a minute! You aren't carrying anything...!\"\n");
         return;
     }

@@ -319,7 +319,7 @@ Ending giveBlackRose(GameState* state, Character* recipient, Item* rose)
 Ending giveItem(GameState* state, const char* noun)
 {
     Character* player = &state->player;
-    if (checkEmptyInventory(player)) return Ending::None;
+    if (carriesNothing(player)) return Ending::None;
     Item* gift = askForCarriedItem(player, noun, "Give which item?\n");
     if (gift == nullptr) return Ending::None;
     Character* recipient = findRecipient(state);

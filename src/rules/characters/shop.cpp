@@ -119,7 +119,7 @@ void buyFromMerchant(GameState* state, Character* player, Character* merchant)
 
 void sellToMerchant(GameState* state, Character* player, Character* merchant)
 {
-    if (checkEmptyInventory(player)) {
+    if (carriesNothing(player)) {
         out("\"You don't have anything to sell!\"\n");
         return;
     }

@@ -86,7 +86,7 @@ bool playerStrikes(GameState* state, Character* attacker, Character* defender)
     defender->hp = boundedSum(defender->hp, -damage);
     defender->cooldown = boundedSum(defender->cooldown, WOUND_COOLDOWN);
     out("%d damage!\n", damage);
-    wearItem(state, weapon, Wear::Announced);
+    wearDownItem(state, weapon, Breaking::Announced);
     return defender->hp <= 0;
 }
 
@@ -172,7 +172,7 @@ Ending counterBlow(GameState* state, Character* attacker, Character* defender, i
     int damage = rollDamage(defender, attacker);
     attacker->hp = boundedSum(attacker->hp, -damage);
     out("%d damage!\n", damage);
-    wearItem(state, &attacker->inventory[SLOT_ARMOUR], Wear::Announced);
+    wearDownItem(state, &attacker->inventory[SLOT_ARMOUR], Breaking::Announced);
     if (attacker->hp > 0) return Ending::None;
     return playerDeath(state, attacker, defender, standing);
 }

@@ -33,7 +33,7 @@ bool checkFullInventory(const Character* character)
 
 // ---- Inventories ----
 
-bool checkEmptyInventory(const Character* character)
+bool carriesNothing(const Character* character)
 {
     for (int slot = 0; slot < NUM_CARRIED; ++slot)
         if (character->inventory[slot].id != 0) return false;
@@ -48,7 +48,7 @@ bool itemIsHere(const GameState* state, const char* noun)
 
 bool itemInInventory(const Character* character, const char* noun)
 {
-    return !checkEmptyInventory(character) && findCarriedItem(character, noun) >= 0;
+    return !carriesNothing(character) && findCarriedItem(character, noun) >= 0;
 }
 
 int findCarriedItem(const Character* character, const char* noun)
@@ -75,7 +75,7 @@ Item* askForItemToPartWith(GameState* state, const char* noun, const char* refus
                            const char* question)
 {
     Character& player = state->player;
-    if (checkEmptyInventory(&player)) return nullptr;
+    if (carriesNothing(&player)) return nullptr;
     if (isAfterlife(player.locationId)) {
         out("%s", refusal);
         return nullptr;
@@ -92,11 +92,11 @@ int findFreeSlot(const Character* character)
 
 void emptySlot(const GameState* state, Item* slot) { *slot = state->items[ITEM_EMPTY]; }
 
-bool wearItem(GameState* state, Item* item, Wear wear)
+bool wearDownItem(GameState* state, Item* item, Breaking told)
 {
     if (item->id < 1 || item->unbreakable) return false;
     if (--item->durability > 0) return false;
-    if (wear == Wear::Announced) {
+    if (told == Breaking::Announced) {
         out("Your %s breaks...!\n", item->name);
         playEffect(state, "break");
     }
@@ -115,7 +115,7 @@ void printItem(const Item* item)
 void drawInventory(const GameState* state)
 {
     const Character& player = state->player;
-    if (checkEmptyInventory(&player)) {
+    if (carriesNothing(&player)) {
         out("Inventory is empty!\n");
         return;
     }
@@ -220,7 +220,7 @@ int findWornItem(const Character& character, const char* noun)
 void equipItem(GameState* state, const char* noun)
 {
     Character& player = state->player;
-    if (checkEmptyInventory(&player)) return;
+    if (carriesNothing(&player)) return;
     Item* found = askForCarriedItem(&player, noun, "Equip which item?\n");
     if (found == nullptr) return;
     Item& carried = *found;

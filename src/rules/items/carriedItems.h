@@ -5,7 +5,8 @@
 #include "gameState.h"
 
 // ---- Inventories ----
-bool checkEmptyInventory(const Character* character);
+// True when every carried slot is empty (what is worn does not count).
+bool carriesNothing(const Character* character);
 bool itemIsHere(const GameState* state, const char* noun);
 bool itemInInventory(const Character* character, const char* noun);
 // The lowest carried slot holding an item of that name, or -1.
@@ -23,8 +24,8 @@ int findFreeSlot(const Character* character);
 void emptySlot(const GameState* state, Item* slot);
 // One use wears an item down; used up, it breaks and leaves its slot empty.
 // True when it broke. Announced, the player hears it break.
-enum class Wear { Quietly, Announced };
-bool wearItem(GameState* state, Item* item, Wear wear);
+enum class Breaking { Quietly, Announced };
+bool wearDownItem(GameState* state, Item* item, Breaking told);
 void printItem(const Item* item);
 void drawInventory(const GameState* state);
 

@@ -195,7 +195,7 @@ void useItem(GameState* state, const char* noun)
 {
     Item* item =
         askForItemToPartWith(state, noun, "Can't use that here...!\n", "Use which item?\n");
-    if (item != nullptr && applyItem(state, item)) wearItem(state, item, Wear::Quietly);
+    if (item != nullptr && applyItem(state, item)) wearDownItem(state, item, Breaking::Quietly);
 }
 
 void lookAtItem(const GameState* state, const char* noun)
@@ -205,7 +205,7 @@ void lookAtItem(const GameState* state, const char* noun)
         examine(state->locations[player.locationId].item);
         return;
     }
-    int slot = checkEmptyInventory(&player) ? -1 : findCarriedItem(&player, noun);
+    int slot = carriesNothing(&player) ? -1 : findCarriedItem(&player, noun);
     if (slot < 0) {
         out("You can't look at that!\n");
         return;
