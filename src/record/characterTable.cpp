@@ -5,9 +5,6 @@
 
 #include "tableRows.h"
 
-// A fresh game's character table: all zero until the templates are copied in.
-const Character characters[NUM_CHARACTERS] = {};
-
 namespace {
 
 // A character as written below. Hit points, attack and defence are given once; a template

@@ -6,9 +6,6 @@
 #include "gameState.h"
 #include "worldIds.h"
 
-// The blank character table copied into a fresh game: all zero.
-extern const Character characters[NUM_CHARACTERS];
-
 // Templates by slot; element 0 is unused (all zero), 1..28 are the characters.
 extern const std::array<Character, NUM_CHARACTERS> characterTemplates;
 

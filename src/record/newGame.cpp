@@ -15,7 +15,8 @@ void initGameState(GameState* state)
 {
     std::memcpy(state->locations, locations.data(), sizeof state->locations);
     std::memcpy(state->items, items.data(), sizeof state->items);
-    std::memcpy(state->characters, characters, sizeof state->characters);
+    // Blank until the templates are copied in.
+    std::memset(state->characters, 0, sizeof state->characters);
     state->minutesPassed = 0;
     state->lightTurns = 0;
     state->blackQueenSlain = false;
