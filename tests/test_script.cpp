@@ -110,7 +110,7 @@ TEST(Script, AWriteThatFailsIsToldOnceAndTheGameGoesOn)
             return false;
         }
     };
-    h.session().runTime().transcript.start(std::make_unique<Full>(), "full", 0);
+    h.session().sessionState().transcript.start(std::make_unique<Full>(), "full", 0);
     std::string shown = h.play({"x statue"});
     outFlush();
     shown += h.play({"wait"});
@@ -140,7 +140,7 @@ TEST(Script, AFailureIsToldBeforeTheNextPromptAndNeverCalledSaved)
     };
     const std::string failed =
         "Could not write transcript file: File too large; the transcript stops here.\n";
-    TranscriptKeeper& transcript = h.session().runTime().transcript;
+    TranscriptKeeper& transcript = h.session().sessionState().transcript;
     transcript.start(std::make_unique<Limited>(), "limited", 0);
     EXPECT_EQ(h.play({"unscript"}), "--> ");
     EXPECT_EQ(h.errors(), failed);

@@ -81,7 +81,7 @@ void expectChangesTakenBack(GameHarness& h, const Vocabulary& words, std::mt1993
         std::string line = playableLine(words, random);
         // Taking back or repeating here would muddle which record came before which change.
         int row = findCommandIndex(line.substr(0, line.find(' ')).c_str());
-        if (row >= 0 && commands[static_cast<std::size_t>(row)].record != RecordUse::Plain)
+        if (row >= 0 && commands[static_cast<std::size_t>(row)].undoRule != UndoRule::Step)
             continue;
         std::string record = recordBytes(h.game());
         std::size_t noted = h.undoLog().changesNoted();

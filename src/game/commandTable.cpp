@@ -10,7 +10,7 @@
 #include "hugs.h"
 #include "itemsInUse.h"
 #include "portsInUse.h"
-#include "runTime.h"
+#include "sessionState.h"
 #include "text.h"
 #include "travel.h"
 #include "vocabulary.h"
@@ -48,22 +48,25 @@ void drawHelp()
 void showHelp(GameState*, const char*) { drawHelp(); }
 
 // A rule that never ends the journey, as a handler.
-template <void (*rule)(GameState*, const char*)> Ending goesOn(RunTime& run, const char* noun)
+template <void (*rule)(GameState*, const char*)>
+Ending goesOn(SessionState& session, const char* noun)
 {
-    rule(&run.record, noun);
+    rule(&session.record, noun);
     return Ending::None;
 }
 
 // A rule that may end the journey, as a handler.
-template <Ending (*rule)(GameState*, const char*)> Ending mayEnd(RunTime& run, const char* noun)
+template <Ending (*rule)(GameState*, const char*)>
+Ending mayEnd(SessionState& session, const char* noun)
 {
-    return rule(&run.record, noun);
+    return rule(&session.record, noun);
 }
 
 // A command of the session's own, which never ends the journey.
-template <void (*command)(RunTime&, const char*)> Ending ofSession(RunTime& run, const char* noun)
+template <void (*command)(SessionState&, const char*)>
+Ending ofSession(SessionState& session, const char* noun)
 {
-    command(run, noun);
+    command(session, noun);
     return Ending::None;
 }
 
@@ -160,9 +163,9 @@ constexpr Command COMMAND_ROWS[] = {
      .takesTurn = true,
      .noun = NounKind::CharacterHere},
     {.words = {"listen"}, .handler = goesOn<listenHandler>, .needsLight = true, .takesTurn = true},
-    {.words = {"undo"}, .handler = ofSession<undoHandler>, .record = RecordUse::TakesBack},
+    {.words = {"undo"}, .handler = ofSession<undoHandler>, .undoRule = UndoRule::TakesBack},
     // The command loop itself runs the last line again.
-    {.words = {"again", "g"}, .handler = nullptr, .record = RecordUse::Repeats},
+    {.words = {"again", "g"}, .handler = nullptr, .undoRule = UndoRule::Repeats},
     {.words = {"saves"}, .handler = goesOn<savesHandler>},
     // The words players of such games type without thinking. Rows, not
     // aliases, so that a player named "I" or "L" is still answered by name.

@@ -12,8 +12,8 @@
 #include "ending.h"
 #include "gameState.h"
 
-struct RunTime;
-using CommandHandler = Ending (*)(RunTime& run, const char* noun);
+struct SessionState;
+using CommandHandler = Ending (*)(SessionState& session, const char* noun);
 
 // What may follow a verb, for completion.
 enum class NounKind {
@@ -27,10 +27,11 @@ enum class NounKind {
     OnOff,
 };
 
-// How the command loop treats a row: after most, it notes whether a turn
-// was taken and lets the turn pass; "undo" and "again" leave the record as
-// the line they stand for left it.
-enum class RecordUse : unsigned char { Plain, TakesBack, Repeats };
+// What a row's line is to undo. Most lines are a step of their own: the
+// command loop notes whether a turn was taken and lets the turn pass. "undo"
+// takes the last step back and "again" repeats the last line, under which its
+// changes are kept; both leave the record as the line they stand for left it.
+enum class UndoRule : unsigned char { Step, TakesBack, Repeats };
 
 // The most words one row answers to: its verb and its synonyms.
 constexpr std::size_t MOST_WORDS = 3;
@@ -42,7 +43,7 @@ struct Command {
     bool takesTurn = false;
     NounKind noun = NounKind::None;
     const char* help = nullptr; // its lines on the help screen, listed in the rows' order
-    RecordUse record = RecordUse::Plain;
+    UndoRule undoRule = UndoRule::Step;
 };
 
 // Words answered before the command table. Each prints its reply, if any,
@@ -50,7 +51,7 @@ struct Command {
 struct SpecialWord {
     const char* word; // nullptr: the player's own name
     const char* reply = nullptr;
-    Ending (*action)(RunTime& run) = nullptr;
+    Ending (*action)(SessionState& session) = nullptr;
     const char* help = nullptr;
     const char* helpFollows = nullptr; // the verb whose help line this one follows
 };

@@ -12,8 +12,8 @@
 #include "light.h"
 #include "portsInUse.h"
 #include "roomView.h"
-#include "runTime.h"
 #include "savedGames.h"
+#include "sessionState.h"
 #include "soundEffect.h"
 #include "text.h"
 #include "transcript.h"
@@ -40,15 +40,15 @@ int getLookAction(const GameState* state, const char* noun)
 
 // ---- Special words ----
 
-Ending quitGame(RunTime& run)
+Ending quitGame(SessionState& session)
 {
-    out("Farewell, %s!\n", run.record.player.name);
+    out("Farewell, %s!\n", session.record.player.name);
     return Ending::Quit;
 }
 
-Ending showCommandHistory(RunTime& run)
+Ending showCommandHistory(SessionState& session)
 {
-    const std::deque<std::string>& lines = run.history;
+    const std::deque<std::string>& lines = session.history;
     if (lines.empty()) {
         out("No command history.\n");
         return Ending::None;
@@ -59,9 +59,9 @@ Ending showCommandHistory(RunTime& run)
     return Ending::None;
 }
 
-Ending answerPrayer(RunTime& run)
+Ending answerPrayer(SessionState& session)
 {
-    playEffect(&run.record, "pray");
+    playEffect(&session.record, "pray");
     if (gameRandom() % 10 == 0) out("You hear a faint voice respond warmly: \"I hear you.\"\n");
     return Ending::None;
 }
@@ -128,13 +128,13 @@ void talkHandler(GameState* state, const char* noun)
 
 void waitHandler(GameState*, const char*) { out("You wait patiently for a minute...\n"); }
 
-void soundHandler(RunTime& run, const char* noun)
+void soundHandler(SessionState& session, const char* noun)
 {
-    GameState* state = &run.record;
+    GameState* state = &session.record;
     if (noun[0] == '\0') {
         out("Sound is currently %s", state->soundOn ? "Enabled.\n" : "Disabled.\n");
     } else if (isOneOf(noun, vocabulary::ON)) {
-        if (run.options.audioDisabled) {
+        if (session.options.audioDisabled) {
             out("Sound cannot be enabled: audio was disabled at launch.\n");
         } else {
             state->soundOn = true;
@@ -162,11 +162,11 @@ void loadHandler(GameState* state, const char*) { loadState(state); }
 
 void listenHandler(GameState* state, const char*) { listenToAmbience(state->player.locationId); }
 
-void undoHandler(RunTime& run, const char*)
+void undoHandler(SessionState& session, const char*)
 {
-    GameState* state = &run.record;
+    GameState* state = &session.record;
     std::string line;
-    if (!run.undo.takeBack(state, line)) {
+    if (!session.undo.takeBack(state, line)) {
         out("There is nothing left to take back.\n");
         return;
     }
@@ -176,9 +176,9 @@ void undoHandler(RunTime& run, const char*)
 
 void savesHandler(GameState*, const char*) { listSaves(); }
 
-void scriptHandler(RunTime& run, const char* noun)
+void scriptHandler(SessionState& session, const char* noun)
 {
-    TranscriptKeeper& transcript = run.transcript;
+    TranscriptKeeper& transcript = session.transcript;
     if (transcript.copying()) {
         out("A transcript is already being kept in transcripts/%s.txt.\n",
             transcript.name().c_str());
@@ -205,9 +205,9 @@ void scriptHandler(RunTime& run, const char* noun)
     transcript.start(std::move(file), name, ports().clock.now());
 }
 
-void unscriptHandler(RunTime& run, const char*)
+void unscriptHandler(SessionState& session, const char*)
 {
-    TranscriptKeeper& transcript = run.transcript;
+    TranscriptKeeper& transcript = session.transcript;
     if (!transcript.copying()) {
         out("No transcript is being kept.\n");
         transcript.stop();

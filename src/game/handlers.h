@@ -5,12 +5,12 @@
 #include "ending.h"
 #include "gameState.h"
 
-struct RunTime;
+struct SessionState;
 
 // ---- Special words ----
-Ending quitGame(RunTime& run);
-Ending showCommandHistory(RunTime& run);
-Ending answerPrayer(RunTime& run);
+Ending quitGame(SessionState& session);
+Ending showCommandHistory(SessionState& session);
+Ending answerPrayer(SessionState& session);
 
 // ---- Commands: the game state and the rest of the typed line ----
 void getHandler(GameState* state, const char* noun);
@@ -19,7 +19,7 @@ void examineHandler(GameState* state, const char* noun);
 void shortLookHandler(GameState* state, const char* noun);
 void talkHandler(GameState* state, const char* noun);
 void waitHandler(GameState* state, const char* noun);
-void soundHandler(RunTime& run, const char* noun);
+void soundHandler(SessionState& session, const char* noun);
 void clearHandler(GameState* state, const char* noun);
 void statsHandler(GameState* state, const char* noun);
 void inventoryHandler(GameState* state, const char* noun);
@@ -27,7 +27,7 @@ void timeHandler(GameState* state, const char* noun);
 void saveHandler(GameState* state, const char* noun);
 void loadHandler(GameState* state, const char* noun);
 void listenHandler(GameState* state, const char* noun);
-void undoHandler(RunTime& run, const char* noun);
+void undoHandler(SessionState& session, const char* noun);
 void savesHandler(GameState* state, const char* noun);
-void scriptHandler(RunTime& run, const char* noun);
-void unscriptHandler(RunTime& run, const char* noun);
+void scriptHandler(SessionState& session, const char* noun);
+void unscriptHandler(SessionState& session, const char* noun);

@@ -150,7 +150,7 @@ Session::Session(const Ports& ports, SessionOptions options)
                                                            ports.sound,
                                                            ports.saves,
                                                            ports.clock},
-      run{*state, *undo, *transcript, options, {}, -1}
+      betweenLines{*state, *undo, *transcript, options, {}, -1}
 {
     PortsInUse playing(inPlay);
     buildFreshGame(state.get());
@@ -222,8 +222,8 @@ Completions Session::complete(const std::string& typed) const
 void Session::remember(const char* line)
 {
     // As many as the line editor's own history keeps.
-    run.history.emplace_back(line);
-    if (run.history.size() > HISTORY_KEPT) run.history.pop_front();
+    betweenLines.history.emplace_back(line);
+    if (betweenLines.history.size() > HISTORY_KEPT) betweenLines.history.pop_front();
     frontEnd.lines.remember(line);
 }
 
@@ -244,7 +244,7 @@ Ending Session::step()
     if (!readCommandLine(line, sizeof line, shorthand)) {
         // Running out of input ends the game as "quit" does.
         out("\nFarewell, %s!\n", state->player.name);
-        run.transcript.stop();
+        betweenLines.transcript.stop();
         return Ending::Quit;
     }
     lineRepeated = false;
@@ -259,7 +259,7 @@ Ending Session::step()
         lastShorthand = shorthand;
     }
     // The transcript ends with the journey, its last words included.
-    if (ending != Ending::None) run.transcript.stop();
+    if (ending != Ending::None) betweenLines.transcript.stop();
     return ending;
 }
 
@@ -286,12 +286,12 @@ Ending Session::runCommand(const Command& command, const char* rest)
 {
     GameState* record = state.get();
     // "again" and "undo" leave the record as the line they stand for left it.
-    if (command.record == RecordUse::Repeats) return repeatLastLine();
-    if (command.record == RecordUse::TakesBack) return command.handler(run, rest);
-    Ending ending = command.handler(run, rest);
+    if (command.undoRule == UndoRule::Repeats) return repeatLastLine();
+    if (command.undoRule == UndoRule::TakesBack) return command.handler(betweenLines, rest);
+    Ending ending = command.handler(betweenLines, rest);
     if (ending != Ending::None) return ending;
     record->turnTaken = command.takesTurn;
-    if (command.takesTurn) applyTurnEffects(record, run.lastNoticeTurn);
+    if (command.takesTurn) applyTurnEffects(record, betweenLines.lastNoticeTurn);
     return Ending::None;
 }
 
@@ -311,7 +311,7 @@ Ending Session::playLine(const char* line, const Alias* shorthand)
     }
     if (const SpecialWord* special = findSpecialWord(state.get(), verb, word, shorthand)) {
         if (special->reply) out("%s", special->reply);
-        return special->action ? special->action(run) : Ending::None;
+        return special->action ? special->action(betweenLines) : Ending::None;
     }
 
     int index = findLowerCaseCommand(word);

@@ -11,7 +11,7 @@
 #include "ending.h"
 #include "gameState.h"
 #include "ports.h"
-#include "runTime.h"
+#include "sessionState.h"
 
 struct Alias;
 struct Command;
@@ -44,7 +44,7 @@ public:
 
     GameState& record() { return *state; }
     UndoLog& undoLog() { return *undo; }
-    RunTime& runTime() { return run; }
+    SessionState& sessionState() { return betweenLines; }
     // The ports as the session plays through them (a transcript kept): for a test that calls one
     // rule or one printing function.
     Ports& portsInPlay() { return inPlay; }
@@ -54,8 +54,8 @@ private:
     std::unique_ptr<GameState> state;
     std::unique_ptr<TranscriptKeeper> transcript;
     std::unique_ptr<UndoLog> undo;
-    Ports inPlay; // the front end's, with the transcript kept between
-    RunTime run;
+    Ports inPlay;              // the front end's, with the transcript kept between
+    SessionState betweenLines; // what the commands share from one line to the next
     // The last command line typed, which "again" runs once more.
     std::string lastCommandLine;
     // The shorthand it was typed as, if any.

@@ -18,7 +18,7 @@ struct SessionOptions {
     std::optional<unsigned> seed;
 };
 
-struct RunTime {
+struct SessionState {
     GameState& record;
     UndoLog& undo;
     TranscriptKeeper& transcript;
