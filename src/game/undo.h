@@ -46,8 +46,9 @@ private:
     static_assert(sizeof(GameState) % sizeof(Word) == 0);
 
     // A step's changes lie in `changes`, one step after another: runs of
-    // changed words, each a word telling where it starts and how long it is,
-    // then the words as they were before.
+    // changed words, each a header word (the index of the run's first word
+    // in the high 32 bits, the run's length in the low 32) followed by the
+    // words as they were before.
     struct Step {
         std::string line;
         std::size_t size; // words in `changes`
