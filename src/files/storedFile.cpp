@@ -1,6 +1,4 @@
-// A saved game's file read whole, as the terminal's and the Node host's
-// storage both read it.
-#pragma once
+#include "storedFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,16 +6,8 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <string>
 
-#include "ports.h"
-
-// Found when `path` is a plain file of at most `limit` bytes, read into
-// `stored`; NotFound when it is not there or may not be opened. A FIFO, a
-// device or a folder is Unreadable at once: asked before opening, as some
-// file systems open without waiting only a plain file.
-inline SaveStorage::Read readStoredFile(const std::string& path, std::size_t limit,
-                                        std::string& stored)
+SaveStorage::Read readStoredFile(const std::string& path, std::size_t limit, std::string& stored)
 {
     struct stat status;
     if (stat(path.c_str(), &status) != 0) return SaveStorage::Read::NotFound;
