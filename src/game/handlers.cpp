@@ -14,7 +14,6 @@
 #include "roomView.h"
 #include "savedGames.h"
 #include "sessionState.h"
-#include "soundEffect.h"
 #include "text.h"
 #include "transcript.h"
 #include "turnClock.h"
@@ -59,9 +58,9 @@ Ending showCommandHistory(SessionState& session)
     return Ending::None;
 }
 
-Ending answerPrayer(SessionState& session)
+Ending answerPrayer(SessionState&)
 {
-    playEffect(&session.record, "pray");
+    playSound("pray");
     if (gameRandom() % 10 == 0) out("You hear a faint voice respond warmly: \"I hear you.\"\n");
     return Ending::None;
 }

@@ -144,12 +144,10 @@ void splitLine(const char* line, char (&verb)[VERB_SIZE], char (&rest)[REST_SIZE
 Session::Session(const Ports& ports, SessionOptions options)
     : frontEnd(ports), state(std::make_unique<GameState>()),
       transcript(std::make_unique<TranscriptKeeper>(ports.output, ports.lines)),
-      undo(std::make_unique<UndoLog>(state.get())), inPlay{transcript->lines(),
-                                                           transcript->output(),
-                                                           ports.random,
-                                                           ports.sound,
-                                                           ports.saves,
-                                                           ports.clock},
+      undo(std::make_unique<UndoLog>(state.get())),
+      sound(*state, ports.sound), inPlay{transcript->lines(), transcript->output(),
+                                         ports.random,        sound,
+                                         ports.saves,         ports.clock},
       betweenLines{*state, *undo, *transcript, options, {}, -1}
 {
     PortsInUse playing(inPlay);

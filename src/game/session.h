@@ -50,11 +50,30 @@ public:
     Ports& portsInPlay() { return inPlay; }
 
 private:
+    // The front end's sound, heard only while the player's sound switch is on.
+    class SwitchedSound : public SoundPort {
+    public:
+        SwitchedSound(const GameState& switchedBy, SoundPort& heard)
+            : record(switchedBy), speaker(heard)
+        {
+        }
+        void play(const char* effect) override
+        {
+            if (record.soundOn) speaker.play(effect);
+        }
+
+    private:
+        const GameState& record;
+        SoundPort& speaker;
+    };
+
     Ports frontEnd;
     std::unique_ptr<GameState> state;
     std::unique_ptr<TranscriptKeeper> transcript;
     std::unique_ptr<UndoLog> undo;
-    Ports inPlay;              // the front end's, with the transcript kept between
+    SwitchedSound sound;
+    // The front end's ports, with the transcript kept between and the sound switched.
+    Ports inPlay;
     SessionState betweenLines; // what the commands share from one line to the next
     // The last command line typed, which "again" runs once more.
     std::string lastCommandLine;

@@ -87,6 +87,8 @@ void outFlush() { ports().output.flush(); }
 
 int gameRandom() { return ports().random.draw(); }
 
+void playSound(const char* effect) { ports().sound.play(effect); }
+
 void clearScreen()
 {
     // Erase the screen and the scrollback, then home the cursor.

@@ -1,6 +1,7 @@
-// The ports of the session playing on this thread, and printing and drawing
-// numbers through them. A session installs its ports for as long as it
-// plays; the rules then speak to whichever front end built it.
+// The ports of the session playing on this thread, and printing, drawing
+// numbers and playing sounds through them: the one way the rules reach the
+// outside. A session installs its ports for as long as it plays; the rules
+// then speak to whichever front end built it.
 #pragma once
 
 #include "ports.h"
@@ -29,5 +30,9 @@ void outFlush();
 
 // One number from the session's random source (non-negative, like rand()).
 int gameRandom();
+
+// Plays a sound effect by its name ("pray" for sound/pray.ogg) through the
+// session's sound port, which heeds the player's sound switch; never waits.
+void playSound(const char* effect);
 
 void clearScreen();

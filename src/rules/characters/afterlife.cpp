@@ -4,7 +4,6 @@
 
 #include "portsInUse.h"
 #include "roomView.h"
-#include "soundEffect.h"
 #include "worldIds.h"
 
 void reviveByGod(GameState* state, int standing)
@@ -17,7 +16,7 @@ void reviveByGod(GameState* state, int standing)
     out("A bright light shimmers around you, and you feel your body tingling...\n\n");
     state->player.hp = state->player.maxHp;
     state->player.locationId = LOC_VILLAGE;
-    playEffect(state, "holy");
+    playSound("holy");
     lookAround(state);
 }
 
@@ -28,6 +27,6 @@ void reviveByDevil(GameState* state)
     out("An ominous glow surrounds you, and you feel your body tingling...\n\n");
     state->player.hp = state->player.maxHp / 2;
     state->player.locationId = LOC_VILLAGE;
-    playEffect(state, "demonic");
+    playSound("demonic");
     lookAround(state);
 }

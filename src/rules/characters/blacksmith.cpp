@@ -6,7 +6,6 @@
 #include "prompts.h"
 #include "recordLimits.h"
 #include "shop.h"
-#include "soundEffect.h"
 #include "text.h"
 #include "vocabulary.h"
 
@@ -38,7 +37,7 @@ int findRepairable(const Character* player, const char* name)
 }
 
 // One repair per visit; the caller says goodbye whatever happens here.
-void offerRepairs(GameState* state, Character* player, Character* smith)
+void offerRepairs(Character* player, Character* smith)
 {
     if (carriesNothing(player)) {
         out("\"Hang on a minute! You aren't carrying anything...!\"\n");
@@ -79,15 +78,15 @@ void offerRepairs(GameState* state, Character* player, Character* smith)
     player->gold -= price;
     out("%s repaired your %s for %d gold.\n", smith->name, item.name, price);
     changeTrust(smith, 1);
-    playEffect(state, "anvil");
+    playSound("anvil");
 }
 
 } // namespace
 
-void talkToBlacksmith(GameState* state, Character* player, Character* smith)
+void talkToBlacksmith(Character* player, Character* smith)
 {
     out("%s the %s greets you!\n", smith->name, smith->species);
     out("\"Alright, %s! What do you need fixing?\"\n", traderAddress(player, smith));
-    offerRepairs(state, player, smith);
+    offerRepairs(player, smith);
     out("\"Come again!\"\n");
 }

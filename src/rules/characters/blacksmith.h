@@ -4,4 +4,4 @@
 #include "gameState.h"
 
 // A greeting, one repair at most, and a goodbye.
-void talkToBlacksmith(GameState* state, Character* player, Character* smith);
+void talkToBlacksmith(Character* player, Character* smith);

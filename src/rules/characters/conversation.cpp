@@ -119,7 +119,7 @@ void talkToCharacter(GameState* state, const char* noun)
     case KIND_FRIENDLY: speakAsFriend(*character, band); break;
     case KIND_STATUE: out("You can't talk to a statue!\n"); break;
     case KIND_ANIMAL: reactAsAnimal(*character, band); break;
-    case KIND_BLACKSMITH: talkToBlacksmith(state, &state->player, character); break;
+    case KIND_BLACKSMITH: talkToBlacksmith(&state->player, character); break;
     case KIND_FAE: talkToFae(state, &state->player, character, standing); break;
     case KIND_GOD: reviveByGod(state, standing); break;
     case KIND_DEVIL: reviveByDevil(state); break;

@@ -5,7 +5,6 @@
 #include "portsInUse.h"
 #include "prompts.h"
 #include "recordLimits.h"
-#include "soundEffect.h"
 #include "standing.h"
 #include "text.h"
 #include "worldIds.h"
@@ -86,6 +85,6 @@ void talkToFae(GameState* state, Character* player, Character* fae, int standing
     if (state->faeState > FAE_SUMMONED) {
         out("The %s suddenly vanishes without a trace...\n", fae->species);
         fae->locationId = LOC_NOWHERE;
-        playEffect(state, "whispers");
+        playSound("whispers");
     }
 }

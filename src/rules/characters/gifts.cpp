@@ -7,7 +7,6 @@
 #include "presence.h"
 #include "prompts.h"
 #include "recordLimits.h"
-#include "soundEffect.h"
 
 namespace {
 
@@ -255,7 +254,7 @@ void react(GameState* state, const Reaction& reaction, Character* recipient, Ite
     }
     handOver(state, reaction, recipient, freedSlot, reward);
     changeTrust(recipient, reaction.trust);
-    if (reaction.sound != nullptr) playEffect(state, reaction.sound);
+    if (reaction.sound != nullptr) playSound(reaction.sound);
     if (reaction.leavesWorld) recipient->locationId = LOC_NOWHERE;
 }
 
@@ -276,7 +275,7 @@ Ending endJourneyAtStatue(GameState* state, Item* rose)
     }
     out("As you turn to leave, the winds stir...\n");
     out("...and the base of the statue moves, revealing a passageway downward.\n");
-    playEffect(state, "wind");
+    playSound("wind");
     state->locations[LOC_PALE_GARDEN].exits[DIR_DOWN] = LOC_UNDERGROWTH;
     return Ending::None;
 }

@@ -5,17 +5,16 @@
 #include "conversation.h"
 #include "portsInUse.h"
 #include "prompts.h"
-#include "soundEffect.h"
 #include "standing.h"
 
 namespace {
 
-void hugGod(const GameState* state, StandingBand band)
+void hugGod(StandingBand band)
 {
     switch (band) {
     case BAND_GOOD:
         out("God giggles softly with a gentle blush. \"You always were My favourite...\"\n");
-        playEffect(state, "giggle");
+        playSound("giggle");
         break;
     case BAND_NEUTRAL:
         out("God stares at you in surprise, blushing softly. \"...you're bold.\"\n");
@@ -68,7 +67,7 @@ void hugCharacter(GameState* state, const char* noun)
     case KIND_ANIMAL:
         out("%s the %s blinks at you in utter confusion.\n", character.name, character.species);
         break;
-    case KIND_GOD: hugGod(state, band); break;
+    case KIND_GOD: hugGod(band); break;
     case KIND_DEVIL: hugDevil(state); break;
     default:
         if (character.huggable)

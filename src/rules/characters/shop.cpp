@@ -9,7 +9,6 @@
 #include "portsInUse.h"
 #include "prompts.h"
 #include "recordLimits.h"
-#include "soundEffect.h"
 #include "text.h"
 #include "vocabulary.h"
 
@@ -93,7 +92,7 @@ const Item* chooseWare(const Character* player, const Character* merchant)
     return &merchant->inventory[slot];
 }
 
-void buyFromMerchant(GameState* state, Character* player, Character* merchant)
+void buyFromMerchant(Character* player, Character* merchant)
 {
     out("\"%s\"\n", merchant->dialogueGood);
     const Item* chosen = chooseWare(player, merchant);
@@ -114,7 +113,7 @@ void buyFromMerchant(GameState* state, Character* player, Character* merchant)
     out("Got the %s.\n", ware.name);
     player->gold -= ware.price;
     changeTrust(merchant, 1);
-    playEffect(state, "purchase");
+    playSound("purchase");
 }
 
 void sellToMerchant(GameState* state, Character* player, Character* merchant)
@@ -147,7 +146,7 @@ void sellToMerchant(GameState* state, Character* player, Character* merchant)
     out("Sold the %s.\n", item.name);
     emptySlot(state, &item);
     addGold(player->gold, price);
-    playEffect(state, "purchase");
+    playSound("purchase");
     changeTrust(merchant, 1);
 }
 
@@ -200,7 +199,7 @@ void playLottery(GameState* state, Character* player, Character* merchant)
 void answerCustomer(GameState* state, Character* player, Character* merchant, const char* answer)
 {
     if (isOneOf(answer, vocabulary::BUYING))
-        buyFromMerchant(state, player, merchant);
+        buyFromMerchant(player, merchant);
     else if (isOneOf(answer, vocabulary::SELLING))
         sellToMerchant(state, player, merchant);
     else if (isOneOf(answer, vocabulary::LOOKING))

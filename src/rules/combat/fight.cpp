@@ -5,7 +5,6 @@
 #include "portsInUse.h"
 #include "prompts.h"
 #include "recordLimits.h"
-#include "soundEffect.h"
 #include "standing.h"
 #include "text.h"
 #include "vocabulary.h"
@@ -117,7 +116,7 @@ void vanquishBlackQueen(GameState* state, Character* queen)
     out("The corpse of the Black Queen vanishes...!\n");
     state->blackQueenSlain = true;
     out("You swear you hear a faint laughter echoing...\n");
-    playEffect(state, "bqlaugh");
+    playSound("bqlaugh");
     state->locations[LOC_OLD_CASTLE].exitLocks[DIR_EAST] = WAY_OPEN;
 }
 

@@ -4,7 +4,6 @@
 #include "portsInUse.h"
 #include "prompts.h"
 #include "recordLimits.h"
-#include "soundEffect.h"
 #include "text.h"
 #include "travel.h"
 
@@ -98,7 +97,7 @@ bool wearDownItem(GameState* state, Item* item, Breaking told)
     if (--item->durability > 0) return false;
     if (told == Breaking::Announced) {
         out("Your %s breaks...!\n", item->name);
-        playEffect(state, "break");
+        playSound("break");
     }
     emptySlot(state, item);
     return true;
@@ -125,7 +124,7 @@ void drawInventory(const GameState* state)
         printItem(&player.inventory[slot]);
         out("\n");
     }
-    playEffect(state, "inventory");
+    playSound("inventory");
 }
 
 // ---- Taking and dropping ----
@@ -145,7 +144,7 @@ void getItem(GameState* state, Item* locationItem)
     taken = *locationItem;
     emptySlot(state, locationItem);
     out("Got the %s.\n", taken.name);
-    playEffect(state, "jingle");
+    playSound("jingle");
 }
 
 void getGold(GameState* state)
@@ -158,7 +157,7 @@ void getGold(GameState* state)
     out("Picked up %d gold.\n", here.gold);
     addGold(state->player.gold, here.gold);
     here.gold = 0;
-    playEffect(state, "gold");
+    playSound("gold");
 }
 
 void dropItem(GameState* state, const char* noun)

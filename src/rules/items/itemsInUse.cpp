@@ -7,7 +7,6 @@
 #include "portsInUse.h"
 #include "presence.h"
 #include "roomView.h"
-#include "soundEffect.h"
 #include "travel.h"
 
 namespace {
@@ -21,7 +20,7 @@ bool drinkPotion(GameState* state, Item* potion)
     out("Drank the %s. Restored %d HP.\n", potion->name, potion->power);
     state->player.hp += potion->power;
     hpBounds(&state->player);
-    playEffect(state, "drink");
+    playSound("drink");
     return true;
 }
 
@@ -48,7 +47,7 @@ bool turnKey(GameState* state, Item* key)
     here.exitLocks[dir] = WAY_OPEN;
     out("Unlocked the door with the %s.\n", key->name);
     emptySlot(state, key);
-    playEffect(state, "unlock");
+    playSound("unlock");
     return false;
 }
 
@@ -57,7 +56,7 @@ void playNothing() { out("...nothing happens.\n"); }
 bool playFlute(GameState* state, const Item* flute)
 {
     out("You play the %s...\n", flute->name);
-    playEffect(state, "flute");
+    playSound("flute");
     if (state->player.locationId != flute->power) {
         playNothing();
         return true;
@@ -68,7 +67,7 @@ bool playFlute(GameState* state, const Item* flute)
         state->faeState = FAE_SUMMONED;
     }
     out("...the forest echoes with laughter.\n");
-    playEffect(state, "laughter");
+    playSound("laughter");
     return true;
 }
 
@@ -83,7 +82,7 @@ Character* hostileMonsterHere(GameState* state)
 void playToTheStars(GameState* state)
 {
     out("...the stars above twinkle beautifully.\n");
-    playEffect(state, "twinkle");
+    playSound("twinkle");
     Location& here = currentPlace(state);
     // The Moon's Tear falls once a journey, and only where there is room for it.
     if (state->starGiftFallen || here.item.id != 0) return;
@@ -95,7 +94,7 @@ void playToTheStars(GameState* state)
 bool playLyre(GameState* state, const Item* lyre)
 {
     out("You play the %s...\n", lyre->name);
-    playEffect(state, "lyre");
+    playSound("lyre");
     if (state->player.locationId == lyre->power) {
         playToTheStars(state);
         return false;
@@ -126,7 +125,7 @@ void kindleLight(GameState* state, const Item* light)
     currentPlace(state).isLit = true;
     state->lightTurns = light->power;
     out("You light the %s, and the area comes into view...\n", light->name);
-    playEffect(state, "light");
+    playSound("light");
     lookAround(state);
 }
 

@@ -3,7 +3,6 @@
 #include "directions.h"
 #include "portsInUse.h"
 #include "roomView.h"
-#include "soundEffect.h"
 #include "worldIds.h"
 
 namespace {
@@ -26,7 +25,7 @@ void goToLocation(GameState* state, int destination, int lockState)
     // A burning light comes along and lights the new place.
     if (state->lightTurns > 0) arrival.isLit = true;
     lookAround(state);
-    if (!arrival.isLit) playEffect(state, "dark");
+    if (!arrival.isLit) playSound("dark");
 }
 
 } // namespace
