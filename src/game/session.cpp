@@ -27,10 +27,10 @@ constexpr int LINE_SIZE = 100;
 constexpr int VERB_SIZE = 32;
 constexpr int REST_SIZE = 64;
 
-void askSex(Character* player)
+void askSex(LineSource& lines, Character* player)
 {
     char answer[LINE_SIZE];
-    getInput(answer, sizeof answer);
+    readAnswer(lines, answer, sizeof answer);
     if (isOneOf(answer, vocabulary::MAN)) {
         out("Ah, a man...very well, then.\n");
         player->sex = SEX_MALE;
@@ -43,17 +43,17 @@ void askSex(Character* player)
     }
 }
 
-void beginJourney(GameState* state)
+void beginJourney(LineSource& lines, GameState* state)
 {
     Character* player = &state->player;
     out("What is your name, wanderer?\n");
-    getInput(player->name, sizeof player->name);
+    readAnswer(lines, player->name, sizeof player->name);
     // The name is shown again and again; it must not steer the terminal.
     keepPrintable(player->name);
     if (player->name[0] == '\0') copyText(player->name, sizeof player->name, "Arlen");
     out("So be it, %s. May your path be remembered.\n", player->name);
     out("Are you man or woman? Or...?\n");
-    askSex(player);
+    askSex(lines, player);
     out("\nIt is dangerous to go alone...take these supplies with you.\n");
     out("And with all that being said...\n\n");
     out("Welcome to %s, %s!\n", "Lanternmoor", player->name);
@@ -167,10 +167,10 @@ bool Session::title()
     out("2. Continue where you left off\n");
     out("3. Quit\n");
     char answer[LINE_SIZE];
-    getInput(answer, sizeof answer);
+    readAnswer(inPlay.lines, answer, sizeof answer);
     bool quits = true;
     if (answer[0] == '1') {
-        beginJourney(state.get());
+        beginJourney(inPlay.lines, state.get());
         quits = false;
     } else if (answer[0] == '2') {
         quits = !loadState(state.get());
@@ -228,7 +228,7 @@ void Session::remember(const char* line)
 bool Session::readCommandLine(char* line, int size, const Alias*& shorthand)
 {
     char raw[LINE_SIZE];
-    bool gotLine = getInput(raw, sizeof raw);
+    bool gotLine = readAnswer(inPlay.lines, raw, sizeof raw);
     shorthand = normalizeInput(raw, line, size < LINE_SIZE ? size : LINE_SIZE);
     if (line[0] != '\0' && strcmpi(line, HISTORY_WORD) != 0) remember(line);
     return gotLine;

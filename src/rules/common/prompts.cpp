@@ -2,22 +2,20 @@
 
 #include <cstring>
 #include <string>
-#include <string_view>
 
 #include "portsInUse.h"
 #include "text.h"
 
-bool getInput(char* buf, int size)
+bool readAnswer(LineSource& lines, char* buf, int size)
 {
     std::string line;
-    bool gotLine = ports().lines.readLine("--> ", line);
+    bool gotLine = lines.readLine("--> ", line);
     std::memset(buf, 0, static_cast<std::size_t>(size));
-    // Up to the first NUL, as the game reads text.
-    std::string_view text(line.c_str());
-    std::size_t kept = wholeCharactersWithin(text, static_cast<std::size_t>(size - 1));
-    std::memcpy(buf, text.data(), kept);
+    copyText(buf, size, line.c_str());
     return gotLine;
 }
+
+bool getInput(char* buf, int size) { return readAnswer(ports().lines, buf, size); }
 
 const char* nounOrAnswer(const char* noun, const char* question, char (&answer)[ANSWER_SIZE])
 {
