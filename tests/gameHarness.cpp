@@ -7,11 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-bool ScriptedLines::readLine(const char* prompt, std::string& line)
-{
-    out("%s", prompt);
-    return readPlainLine(line);
-}
+bool ScriptedLines::readLine(const char*, std::string& line) { return readPlainLine(line); }
 
 bool ScriptedLines::readPlainLine(std::string& line)
 {

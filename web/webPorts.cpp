@@ -57,9 +57,8 @@ SaveStorage::Unpacked unpackWithHost(std::string_view packed, std::size_t room, 
     return {true, used};
 }
 
-bool HostLines::readLine(const char* prompt, std::string& line)
+bool HostLines::readLine(const char*, std::string& line)
 {
-    out("%s", prompt);
     outFlush();
     line.clear();
     return takeHostBlock(hostReadLine(0), line);

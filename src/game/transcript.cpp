@@ -1,5 +1,6 @@
 #include "transcript.h"
 
+#include <cstring>
 #include <ctime>
 
 #include "portsInUse.h"
@@ -45,7 +46,6 @@ bool TranscriptKeeper::finish(std::string_view lastWords)
 
 void TranscriptKeeper::copy(std::string_view text)
 {
-    copied += text.size();
     if (!copying()) return;
     appendWithoutSequences(text, pending);
     if (pending.size() >= LARGEST_WAIT) writeOut();
@@ -95,10 +95,12 @@ bool TranscriptKeeper::TypedLines::readLine(const char* prompt, std::string& lin
     // Written out before every line is read, so a failure is told before
     // the player is asked for more.
     keeper.writeOut();
-    std::size_t before = keeper.copied;
+    // A line editor shows the prompt on the screen alone; before any other
+    // source it is printed, and so copied, as all the game shows.
+    bool drawn = inner.drawsPrompt();
+    if (!drawn) keeper.tee.write(prompt, std::strlen(prompt));
     bool got = inner.readLine(prompt, line);
-    // The line editor draws its prompt itself; other sources print it.
-    if (keeper.copied == before) keeper.copy(prompt);
+    if (drawn) keeper.copy(prompt);
     if (got) keeper.copyTyped(line);
     return got;
 }

@@ -56,6 +56,8 @@ private:
     public:
         TypedLines(TranscriptKeeper& owner, LineSource& wrapped) : keeper(owner), inner(wrapped) {}
         bool readLine(const char* prompt, std::string& line) override;
+        // Printed here, or drawn by the line editor within.
+        bool drawsPrompt() const override { return true; }
         bool readPlainLine(std::string& line) override;
         void remember(const std::string& line) override { inner.remember(line); }
         void offerCompletions(Completer completer) override
@@ -81,7 +83,6 @@ private:
     bool failed = false;
     std::string kept;
     std::string pending;
-    std::size_t copied = 0; // bytes of shown text taken so far
     Tee tee;
     TypedLines typed;
 };

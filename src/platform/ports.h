@@ -22,8 +22,11 @@ using Completer =
 class LineSource {
 public:
     virtual ~LineSource() = default;
-    // One line for the line editor, after printing the prompt. False at end of input.
+    // One line at the command prompt. A line editor draws `prompt` itself and
+    // says so (drawsPrompt); any other source is asked once the session has
+    // printed the prompt, and ignores it. False at end of input.
     virtual bool readLine(const char* prompt, std::string& line) = 0;
+    virtual bool drawsPrompt() const { return false; }
     // One plain line answering a question already printed: no prompt, no
     // completion. False at end of input.
     virtual bool readPlainLine(std::string& line) = 0;

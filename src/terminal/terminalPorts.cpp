@@ -171,11 +171,7 @@ bool readStdinLine(std::string& line)
 // edit anything here anyway.
 class PipedLineSource : public LineSource {
 public:
-    bool readLine(const char* prompt, std::string& line) override
-    {
-        out("%s", prompt);
-        return readStdinLine(line);
-    }
+    bool readLine(const char*, std::string& line) override { return readStdinLine(line); }
     bool readPlainLine(std::string& line) override { return readStdinLine(line); }
 };
 
@@ -231,6 +227,7 @@ public:
         prepareEditor();
         return edit(prompt, line);
     }
+    bool drawsPrompt() const override { return true; }
     // The game has printed the question itself: the editor takes it as its
     // prompt, already on the screen, so it is neither printed again nor
     // redrawn over what the line before held. Completion only where the
