@@ -63,14 +63,15 @@ extern "C" const char* webSaveName(const char* typed)
     return answer.c_str();
 }
 
-// The limits the page keeps to, as the game has them: the longest save
-// name, the largest save file read, a record's size and the lines of
-// history kept.
+// The limits the page and the Node host keep to, as the game has them: the
+// longest save name, the largest save file read, a record's size, the lines
+// of history kept and the longest typed line read.
 extern "C" const char* webLimits()
 {
     static const std::string answer =
         std::to_string(LONGEST_SAVE_NAME) + " " + std::to_string(LARGEST_SAVE_FILE) + " " +
-        std::to_string(sizeof(GameState)) + " " + std::to_string(Session::HISTORY_KEPT);
+        std::to_string(sizeof(GameState)) + " " + std::to_string(Session::HISTORY_KEPT) + " " +
+        std::to_string(LONGEST_TYPED_LINE);
     return answer.c_str();
 }
 

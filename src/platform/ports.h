@@ -18,6 +18,10 @@
 using Completer =
     std::function<std::pair<std::size_t, std::vector<std::string>>(const std::string& typed)>;
 
+// No line a player means is longer: a source keeps this many bytes of a
+// longer line and discards the rest.
+constexpr std::size_t LONGEST_TYPED_LINE = 4096;
+
 // Where typed lines come from.
 class LineSource {
 public:

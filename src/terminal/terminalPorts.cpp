@@ -17,6 +17,7 @@
 
 #include "portsInUse.h"
 #include "screenText.h"
+#include "session.h"
 
 namespace {
 
@@ -107,9 +108,6 @@ private:
 
 StdioSink stdioSink;
 
-// No line a player means is longer; the rest of a longer one is discarded.
-constexpr std::size_t LONGEST_LINE = 4096;
-
 // Standard input, read in large blocks. The game's output is written out
 // only when a read would have to wait: a script piped in costs a handful of
 // system calls, and a program feeding the game line by line still sees each
@@ -129,7 +127,7 @@ public:
             const char* start = buffer + next;
             const auto* newline = static_cast<const char*>(std::memchr(start, '\n', end - next));
             std::size_t length = newline ? static_cast<std::size_t>(newline - start) : end - next;
-            line.append(start, std::min(length, LONGEST_LINE - line.size()));
+            line.append(start, std::min(length, LONGEST_TYPED_LINE - line.size()));
             next += length;
             lineDone = newline != nullptr;
             if (lineDone) ++next;
@@ -297,8 +295,8 @@ LineSource& terminalLines()
     static bool prepared = false;
     if (!prepared) {
         prepared = true;
-        // The game keeps as many lines for "history"; the up arrow offers the same.
-        stifle_history(20);
+        // The up arrow offers as many lines as "history" lists.
+        stifle_history(static_cast<int>(Session::HISTORY_KEPT));
     }
     return edited;
 }

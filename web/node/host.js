@@ -11,12 +11,11 @@ const zlib = require('zlib');
 // Waited on, never woken: a pause that costs no processor time.
 const PAUSE = new Int32Array(new SharedArrayBuffer(4));
 
-// No line a player means is longer; the rest of a longer one is discarded.
-const LONGEST_LINE = 4096;
-
-// Standard input in large blocks, split into lines as the terminal program does.
+// Standard input in large blocks, split into lines as the terminal program
+// does: of a longer line than the game's longest, the rest is discarded.
 class BlockInput {
   constructor() {
+    this.longestLine = 0;
     this.buffer = Buffer.alloc(65536);
     this.next = 0;
     this.end = 0;
@@ -73,7 +72,7 @@ class BlockInput {
       }
       const newline = this.buffer.indexOf(10, this.next);
       const stop = newline >= 0 && newline < this.end ? newline : this.end;
-      const room = LONGEST_LINE - length;
+      const room = this.longestLine - length;
       const piece = this.buffer.subarray(this.next, this.next + Math.min(stop - this.next, room));
       parts.push(Buffer.from(piece));
       length += piece.length;
@@ -169,6 +168,8 @@ function start(program, args) {
   });
   // The factory hands back the promise of the game, or the game holding it.
   (made.ready || made).then((game) => {
+    // "longestName largestFile recordSize historyKept longestLine"
+    input.longestLine = Number(game.UTF8ToString(game._webLimits()).split(' ')[4]);
     // Each word ended by a zero byte, which no argument holds.
     const commandLine = Buffer.from([program, ...args].map((word) => `${word}\0`).join(''));
     return game.ccall('webPlay', 'number', ['array', 'number'], [commandLine, commandLine.length], { async: true });

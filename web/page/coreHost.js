@@ -18,7 +18,7 @@
 //                                    played", "" for a record refused.
 //   webSaveName(typed)               the name the load prompt makes of it.
 //   webLimits()                      "longestName largestFile recordSize
-//                                    historyKept".
+//                                    historyKept longestLine".
 //   These answer at once, even while the game waits for a line.
 // In return it calls Module.host: write(bytes, toError), columns(),
 // readLine(plain), remember(line), playSound(name), gzip(bytes),
