@@ -17,33 +17,45 @@ export const NATIVE = path.join(ROOT, 'build', 'lanternmoor');
 const CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync'];
 
-// A fresh browser profile and the site; `use` gets {context, address, work}.
-export async function withBrowser(options, use) {
+// The built site, as web/serve.js serves it.
+const serveSite = () => new Promise((resolve) => {
+  serve(SITE, 0, (server, address) => resolve({ server, address }));
+});
+
+// A fresh browser profile and a host (the built site unless `startHost` gives
+// another: {server, address, ...}); `use` gets {context, host, address, work}.
+export async function withBrowser(options, use, startHost = serveSite) {
   const work = fs.mkdtempSync(path.join(os.tmpdir(), 'lanternmoor-browser-'));
-  const { server, address } = await new Promise((resolve) => {
-    serve(SITE, 0, (listening, where) => resolve({ server: listening, address: where }));
-  });
+  const host = await startHost();
   const context = await chromium.launchPersistentContext(path.join(work, 'profile'), {
     executablePath: '/usr/bin/chromium', args: CHROMIUM_FLAGS, acceptDownloads: true, ...options,
   });
   try {
-    await use({ context, address, work });
+    await use({ context, host, address: host.address, work });
   } finally {
     await context.close();
-    server.close();
+    host.server.close();
     fs.rmSync(work, { recursive: true, force: true });
   }
 }
 
-// Every script error and refused resource on the page, for the end of a test.
-export function watchProblems(page) {
+// The context's first tab on the page, once the title shows, its script
+// errors and refused resources gathered for problemsSeen().
+export async function openGame(context, address) {
+  const page = context.pages()[0] || await context.newPage();
   const problems = [];
   page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
   page.on('console', (message) => {
     if (message.type() === 'error') problems.push(`console: ${message.text()}`);
   });
-  return problems;
+  await page.goto(address);
+  await title(page);
+  return { page, problems };
 }
+
+// Everything that went wrong on the page, the game's own faults included.
+export const problemsSeen = async (page, problems) =>
+  [...problems, ...await page.evaluate(() => [...window.lanternmoor.errors, ...window.lanternmoor.refused])];
 
 // The story as the page shows it, the prompt before the text field included.
 export const shown = (page) => page.evaluate(() => document.getElementById('log').textContent +

@@ -7,19 +7,12 @@
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { createRequire } from 'node:module';
 import fs from 'node:fs';
 import http from 'node:http';
-import os from 'node:os';
 import path from 'node:path';
 import zlib from 'node:zlib';
+import { withBrowser, ROOT, SITE, NATIVE } from './browserKit.mjs';
 
-const require = createRequire(import.meta.url);
-const { chromium } = require('playwright-core');
-
-const ROOT = path.resolve(import.meta.dirname, '..', '..');
-const SITE = path.join(ROOT, 'build-web', 'site');
-const NATIVE = path.join(ROOT, 'build', 'lanternmoor');
 const HARNESS = fs.readFileSync(path.join(import.meta.dirname, 'storageHarness.html'));
 const FOLDER = '/games/lanternmoor/';
 const SEEDED = ['lanternmoor', '--no-audio', '--seed', '7'];
@@ -41,34 +34,24 @@ async function startHost() {
   });
   await new Promise((resolve) => host.server.listen(0, '127.0.0.1', resolve));
   host.origin = `http://127.0.0.1:${host.server.address().port}`;
-  host.url = host.origin + FOLDER;
+  host.address = host.origin + FOLDER;
   return host;
 }
 
-async function browse(work) {
-  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'lanternmoor-storage-'));
-  const context = await chromium.launchPersistentContext(path.join(folder, 'profile'), {
-    executablePath: '/usr/bin/chromium',
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking'],
-  });
-  const host = await startHost();
-  try {
-    await work({ context, host, folder });
-  } finally {
-    await context.close();
-    host.server.close();
-    fs.rmSync(folder, { recursive: true, force: true });
-  }
+const browse = (use) => withBrowser({}, use, startHost);
+
+// The harness started on a page (just loaded); `play` is left to the test.
+async function startHarness(page) {
+  await page.waitForFunction(() => window.harness);
+  await page.evaluate((given) => window.harness.start(given), SEEDED);
+  return page;
 }
 
-// A tab with the harness started; `play` is left to the test.
-async function openTab(context, host, args = SEEDED) {
+async function openTab(context, host) {
   const page = await context.newPage();
   page.on('pageerror', (error) => assert.fail(`page error: ${error.stack || error}`));
-  await page.goto(host.url);
-  await page.waitForFunction(() => window.harness);
-  await page.evaluate((given) => window.harness.start(given), args);
-  return page;
+  await page.goto(host.address);
+  return startHarness(page);
 }
 
 const timesShown = (page, text) => page.evaluate((wanted) => window.harness.shown.split(wanted).length - 1, text);
@@ -95,7 +78,7 @@ const keptJourney = (page) => page.evaluate(async () => {
 });
 
 test('a journey survives a reload exactly; saves and the transcript are kept as the terminal keeps them', async () => {
-  await browse(async ({ context, host, folder }) => {
+  await browse(async ({ context, host, work }) => {
     const page = await openTab(context, host);
     assert.equal(await page.evaluate(() => window.harness.core.resumeOffer()), null);
     const session = ['1', 'Tess', 'f', 'go north', 'save', 'first', 'script notes', 'look', 'attack wolf', 'stats',
@@ -108,8 +91,7 @@ test('a journey survives a reload exactly; saves and the transcript are kept as 
     assert.deepEqual(await savedRecord(page, 'now'), journey);
 
     await page.reload();
-    await page.waitForFunction(() => window.harness);
-    await page.evaluate((given) => window.harness.start(given), SEEDED);
+    await startHarness(page);
     assert.match(await page.evaluate(() => window.harness.core.resumeOffer()),
       /^Resume: Tess at the Magic Forest, \d+ minute\(s\) played$/);
     await page.evaluate(() => { window.harness.playing = window.harness.core.play({ resume: true }); });
@@ -123,8 +105,8 @@ test('a journey survives a reload exactly; saves and the transcript are kept as 
     // for the time it began.
     const transcript = await page.evaluate(async () =>
       new TextDecoder().decode(await window.harness.store.transcripts.read('notes')));
-    spawnSync(NATIVE, SEEDED.slice(1), { cwd: folder, input: session.join('\n') + '\n' });
-    const terminal = fs.readFileSync(path.join(folder, 'transcripts', 'notes.txt'), 'utf8');
+    spawnSync(NATIVE, SEEDED.slice(1), { cwd: work, input: session.join('\n') + '\n' });
+    const terminal = fs.readFileSync(path.join(work, 'transcripts', 'notes.txt'), 'utf8');
     const untimed = (text) => text.replace(/^Transcript started .*\n/, '');
     assert.ok(transcript.startsWith('Transcript started '));
     assert.equal(untimed(transcript), untimed(terminal));
@@ -194,23 +176,31 @@ test('imports take only what the loader takes, read no further than it reads, un
     const page = await openTab(context, host);
     await begin(page, 'Tess');
     const imported = (name, bytes) => page.evaluate(([file, given]) => window.harness.core.importSave(file,
-      new Blob([typeof given === 'number' ? new Uint8Array(given) : new Uint8Array(given)])), [name, bytes]);
+      new Blob([new Uint8Array(given)])), [name, bytes]);
     const memory = await page.evaluate(() => window.harness.core.memory());
     const refusal = { error: 'Failed to load save file (corrupted or incompatible).' };
-    // 40 MB that is not a save, and a small file that unpacks to 64 MB.
-    assert.deepEqual(await imported('big.dat.gz', 40 << 20), refusal);
-    assert.deepEqual(await imported('bomb.dat.gz', [...zlib.gzipSync(Buffer.alloc(64 << 20))]), refusal);
-    assert.deepEqual(await imported('cut.dat.gz', [...OLD_SAVE.subarray(0, 300)]), refusal);
+    // 40 MB that is not a save, a small file that unpacks to 64 MB, one cut
+    // short, and bytes after the last gzip member, which are damage.
+    for (const [file, bytes] of [['big', 40 << 20], ['bomb', [...zlib.gzipSync(Buffer.alloc(64 << 20))]],
+      ['cut', [...OLD_SAVE.subarray(0, 300)]], ['after', [...OLD_SAVE, 0, 0, 0, 0]]]) {
+      assert.deepEqual(await imported(`${file}.dat.gz`, bytes), refusal, file);
+    }
     assert.equal(await page.evaluate(() => window.harness.core.memory()), memory);
 
-    // Two saves under one long name, and names no file should have.
+    // Two saves under one long name, names no file should have, and gzip
+    // members back to back, which are one save.
     const long = 'L'.repeat(300);
     await type(page, ['save', 'here'], 'successfully.');
-    const here = [...zlib.gzipSync(Buffer.from(await savedRecord(page, 'here')))];
+    const record = Buffer.from(await savedRecord(page, 'here'));
+    const here = [...zlib.gzipSync(record)];
+    const members = [...zlib.gzipSync(record.subarray(0, 999)), ...zlib.gzipSync(record.subarray(999))];
     const names = [];
     for (const [file, bytes] of [[`${long}.dat.gz`, [...OLD_SAVE]], [`${long}.dat.gz`, here],
-      ['../../etc/passwd.gz', here], ['\x1b[31m<img src=x>.dat', here], ['.dat.gz', here]]) names.push((await imported(file, bytes)).name);
-    assert.deepEqual(names, ['L'.repeat(240), 'L'.repeat(238) + '-2', '.._.._etc_passwd', '__31m_img_src_x_', 'imported']);
+      ['../../etc/passwd.gz', here], ['\x1b[31m<img src=x>.dat', here], ['.dat.gz', here], ['members', members]]) {
+      names.push((await imported(file, bytes)).name);
+    }
+    assert.deepEqual(names, ['L'.repeat(240), 'L'.repeat(238) + '-2', '.._.._etc_passwd', '__31m_img_src_x_', 'imported',
+      'members']);
     await type(page, ['load', names[1]], `Game loaded from saves/${names[1]}.dat.gz successfully.`);
     await type(page, ['load', names[0]], `Game loaded from saves/${names[0]}.dat.gz successfully.`);
     assert.equal(await page.evaluate(async () => window.harness.core.describeSave(await window.harness.store.saves.read('imported'))),
@@ -247,8 +237,8 @@ function release(folder, mark) {
 }
 
 test('an update served with a cache lifetime reaches the player by the second visit, in a folder of the host', async () => {
-  await browse(async ({ context, host, folder }) => {
-    host.site = release(path.join(folder, 'first'), 'first release');
+  await browse(async ({ context, host, work }) => {
+    host.site = release(path.join(work, 'first'), 'first release');
     host.headers = { 'Cache-Control': 'max-age=600' };
     const page = await openTab(context, host);
     const worker = () => page.evaluate(async () => {
@@ -260,7 +250,7 @@ test('an update served with a cache lifetime reaches the player by the second vi
     await worker();
     assert.match(await cachesHeld(), /^lanternmoor http:.*\/games\/lanternmoor\/ first release$/);
 
-    host.site = release(path.join(folder, 'second'), 'second release');
+    host.site = release(path.join(work, 'second'), 'second release');
     await page.reload();
     // The check the browser makes on each visit, made now to wait for it.
     await page.evaluate(async () => {
@@ -281,8 +271,7 @@ test('an update served with a cache lifetime reaches the player by the second vi
     // And it plays with the network gone.
     await context.setOffline(true);
     await page.reload();
-    await page.waitForFunction(() => window.harness);
-    await page.evaluate((given) => window.harness.start(given), SEEDED);
+    await startHarness(page);
     await begin(page, 'Tess');
     await context.setOffline(false);
   });
