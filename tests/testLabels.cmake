@@ -17,8 +17,7 @@ set(slow_tests
   "^Faults\\.TypedLines"
   "^OldSaves\\."
   "^Undo\\.(EndOfInputAtAnInnerQuestion|AnswersAreNotKept)"
-  "^Script\\.(TheRealProgram|ARealTerminal)"
-  "^SaveLoad\\.TabCompletes")
+  "^Script\\.(TheRealProgram|ARealTerminal)")
 set(audio_tests
   "^Faults\\.ABurstOfSoundsPlaysOnlyAFewAtOnce$"
   "^Faults\\.QuittingWhileSoundsPlayIsPromptAndClean$"

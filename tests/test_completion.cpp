@@ -73,9 +73,16 @@ TEST(Completion, VerbsFirstThenWhatFitsTheVerbAndThePlace)
 
 TEST(Completion, WorksInARealTerminal)
 {
+    TempDir dir;
+    GameHarness().play({"save", "journey", "save", "my trip"});
     Terminal terminal;
     EXPECT_TRUE(terminal.play({{"", "--> "},
-                               {"1\rFern\rf\r", "You are at the Peaceful Village."},
+                               // Both name prompts offer the saves there are.
+                               {"2\r", "to load: "},
+                               {"jou\t\r", "Game loaded from saves/journey.dat.gz successfully."},
+                               {"save\r", "save file: "},
+                               {"my t\t\r", "A save file named 'my_trip' already exists."},
+                               {"n\r", "Save cancelled."},
                                // A name and a kind differing only in case are one word.
                                {"look Sta\t\r", "look Statue"},
                                {"exa\tSmall\t\r", "You examine the Small Potion..."},
@@ -84,7 +91,7 @@ TEST(Completion, WorksInARealTerminal)
                                {"ge\tMu\t\r", "Got the Mushroom."},
                                // Names with a blank in them complete whole.
                                {"use Small P\t\r", "Drank the Small Potion. Restored 10 HP."},
-                               {"quit\r", "Farewell, Fern!"}}));
+                               {"quit\r", "Farewell, Arlen!"}}));
 }
 
 } // namespace
