@@ -29,10 +29,6 @@ TEST(FreshGame, AttackIsDrawnBeforeDefenceAndSoundFollowsTheStartUpSwitch)
 // --seed plays the same journey as in earlier versions of the game.
 TEST(FreshGame, RandomNumbersAreTheCLibrarysForTheSameSeed)
 {
-    SeededRandom one(1);
-    EXPECT_EQ(one.draw(), 1804289383);
-    EXPECT_EQ(one.draw(), 846930886);
-    EXPECT_EQ(one.draw(), 1681692777);
     for (unsigned seed : {0u, 1u, 7u, 1700000000u, 4000000000u}) {
         SeededRandom ours(seed);
         std::srand(seed);

@@ -98,38 +98,12 @@ TEST(Script, TheFileHoldsWhatThePipedGamePrintedFromTheStartOn)
     EXPECT_NE(run.out.find('\033'), std::string::npos); // colours were shown, not written
 }
 
-TEST(Script, AWriteThatFailsIsToldOnceAndTheGameGoesOn)
-{
-    TempDir dir;
-    GameHarness h;
-    // A disk that is full.
-    struct Full : SaveStorage::Transcript {
-        bool append(std::string_view, std::string& reason) override
-        {
-            reason = "No space left on device";
-            return false;
-        }
-    };
-    h.session().sessionState().transcript.start(std::make_unique<Full>(), "full", 0);
-    std::string shown = h.play({"x statue"});
-    outFlush();
-    shown += h.play({"wait"});
-    outFlush();
-    EXPECT_EQ(h.errors(), "Could not write transcript file: No space left on device; the "
-                          "transcript stops here.\n");
-    EXPECT_EQ(shown, "--> A gleaming bronze statue of a bearded adventurer wielding a sword and "
-                     "shield.\n--> You wait patiently for a minute...\n");
-    // The game says so instead of claiming a transcript was saved; a new one may begin.
-    EXPECT_EQ(h.play({"unscript", "script journey"}),
-              "--> No transcript is being kept.\n--> " + STARTED_JOURNEY);
-}
-
-TEST(Script, AFailureIsToldBeforeTheNextPromptAndNeverCalledSaved)
+TEST(Script, AFailedWriteIsToldOnceBeforeTheNextPromptAndNeverCalledSaved)
 {
     TempDir dir;
     GameHarness h;
     // A file that takes the line saying when it started and then nothing
-    // more, as one at a file-size limit.
+    // more, as one at a file-size limit or on a full disk.
     struct Limited : SaveStorage::Transcript {
         bool started = false;
         bool append(std::string_view, std::string& reason) override
@@ -141,14 +115,26 @@ TEST(Script, AFailureIsToldBeforeTheNextPromptAndNeverCalledSaved)
     const std::string failed =
         "Could not write transcript file: File too large; the transcript stops here.\n";
     TranscriptKeeper& transcript = h.session().sessionState().transcript;
+    // One that takes nothing, not even that line.
+    auto full = std::make_unique<Limited>();
+    full->started = true;
+    transcript.start(std::move(full), "full", 0);
+    std::string shown = h.play({"x statue"});
+    outFlush();
+    shown += h.play({"wait"});
+    outFlush();
+    EXPECT_EQ(h.errors(), failed);
+    EXPECT_EQ(shown, "--> A gleaming bronze statue of a bearded adventurer wielding a sword and "
+                     "shield.\n--> You wait patiently for a minute...\n");
+    // The game says so instead of claiming a transcript was saved; a new one may begin.
+    EXPECT_EQ(h.play({"unscript", "script journey"}),
+              "--> No transcript is being kept.\n--> " + STARTED_JOURNEY);
+
+    // Failing on "unscript" itself, it is still told, and never called saved.
+    h.play({"unscript"});
     transcript.start(std::make_unique<Limited>(), "limited", 0);
     EXPECT_EQ(h.play({"unscript"}), "--> ");
-    EXPECT_EQ(h.errors(), failed);
-
-    transcript.start(std::make_unique<Limited>(), "limited", 0);
-    h.play({"x statue", "wait"});
     EXPECT_EQ(h.errors(), failed + failed);
-    EXPECT_EQ(h.play({"unscript"}), "--> No transcript is being kept.\n");
 }
 
 TEST(Script, OnlyAPlainFileIsWrittenAndNoneIsWaitedFor)
