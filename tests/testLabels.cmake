@@ -8,7 +8,6 @@ set(slow_tests
   "^Playthrough\\."
   "^Screen\\."
   "^Completion\\.WorksInARealTerminal$"
-  "^Faults\\.ASaveKilledPartWayLeavesThePreviousSaveLoadable$"
   "^Faults\\.QuittingWhileSoundsPlayIsPromptAndClean$"
   "^Faults\\.AMissingOrBrokenSoundFolderStaysSilent$"
   "^Faults\\.ALineWithoutEndIsCutAndMemoryStaysFlat$"

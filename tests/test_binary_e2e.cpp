@@ -1,8 +1,5 @@
-// The real program, end to end: options and exit codes, and typed play in a
-// pseudo-terminal with the line editor (sound without a sound card is played
-// in the fault tests).
-// Scripted play through a pipe, saving and a second run that continues the
-// save are played with the kept saves (test_old_saves.cpp).
+// The real program, end to end (piped play that continues a save is played
+// with the kept saves, sound in the fault tests).
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -1,7 +1,5 @@
-// The whole game played to its end: from the title menu through the trade
-// chains, light, arms, every locked way and the Black Queen's death to the
-// gift at the garden statue, once staying on and once leaving, through the
-// real program in a pipe.
+// The whole game played to its end through the real program in a pipe, once
+// staying on and once leaving.
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,8 +1,5 @@
-// What the page costs a player, measured and reported (the times are not
-// judged here, as they follow the machine the test runs on): the bytes of a
-// first visit, sounds aside; the title and each command's answer with the
-// CPU slowed four times, as on a phone; and the page's memory over 10,000
-// commands, which stays flat while the story stays readable.
+// What the page costs a player, measured and reported; the times are not
+// judged here, as they follow the machine the test runs on.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { withBrowser, play, paste } from './browserKit.mjs';

@@ -1,9 +1,5 @@
 // The page in a real browser on a desktop, played through the keyboard as a
-// person plays it: the title, a new journey, Tab, Up, colours, "clear", a
-// question as the prompt, the menu (saves exported, imported and deleted, a
-// transcript and the story downloaded, settings kept across visits), a
-// journey resumed after a reload, an offline reload, the audit of
-// accessibility in both themes.
+// person plays it.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import fs from 'node:fs';

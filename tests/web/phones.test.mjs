@@ -1,9 +1,5 @@
-// The page on two phones (Chromium's Pixel 7 and iPhone 13 profiles, with
-// touch): text from dictation and keyboard suggestions (inserted, with no key
-// presses), a tap on the story to reach the text field, completions tapped
-// from the row of suggestions, 360 px wide with the keyboard open, one menu
-// of controls, targets a finger can hit, a swipe back through the story,
-// words kept whole after a rotation, the audit, and a journey resumed.
+// The page on two phones (Chromium's Pixel 7 and iPhone 13 profiles), played
+// by touch and dictation.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { withBrowser, openGame, problemsSeen, devices, after, dictate } from './browserKit.mjs';

@@ -1,19 +1,22 @@
-// One behaviour, two builds: piped sessions played by the terminal program
-// (build/lanternmoor) and by the WebAssembly core under Node
-// (build-web/lanternmoor-node) must print the same bytes, end with the same
-// status and leave the same saves. The sessions are the typed lines of every
-// transcript in tests/transcripts, the whole journey of tests/data, and a
-// few about options, input and saves.
+// The Node host (build-web/lanternmoor-node) and the local web server. One
+// behaviour, two builds: piped sessions played by the terminal program and by
+// the WebAssembly core under Node must print the same bytes, end with the
+// same status and leave the same saves.
 // Both programs draw their random numbers from a seed taken from the clock,
 // so both run with the clock stopped at the same instant.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawnSync } from 'node:child_process';
+import { spawn, spawnSync } from 'node:child_process';
+import { once } from 'node:events';
+import { createRequire } from 'node:module';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import { setTimeout as pause } from 'node:timers/promises';
 import zlib from 'node:zlib';
 
+const require = createRequire(import.meta.url);
+const { serve } = require('../../web/serve.js');
 const ROOT = path.resolve(import.meta.dirname, '..', '..');
 const NATIVE = path.join(ROOT, 'build', 'lanternmoor');
 const NODE = path.join(ROOT, 'build-web', 'lanternmoor-node');
@@ -152,14 +155,12 @@ test('the whole journey ends the same way in both builds', () => {
 });
 
 test('options, input edges and saves behave the same in both builds', () => {
-  playBoth(['--version'], '');
-  playBoth(['--no-audio', '--loud'], '');
+  for (const options of [['--version'], ['--no-audio', '--loud'], ['--seed'], ['--seed', 'many'], ['--seed\n7'],
+    ['--no-audio', '--seed', '7\n']]) playBoth(options, '');
   playBoth([], '3\n');
   // A fixed seed draws the same numbers in both builds, whatever the clock.
   playBoth(['--no-audio', '--seed', '4242'], '1\nWren\nf\ngo north\nattack wolf\nattack wolf\nstats\n',
     undefined, { FAKETIME: '2026-05-17 08:13:59' });
-  playBoth(['--seed'], '');
-  playBoth(['--seed', 'many'], '');
   // Lines ending in CR LF, a line longer than any the game keeps, a last
   // line with no end, and input running out at a question.
   const long = 'look ' + 'x'.repeat(5000);
@@ -188,9 +189,7 @@ test('options, input edges and saves behave the same in both builds', () => {
   assert.match(native.out, /Game loaded from saves\/wren_game\.dat\.gz successfully\.\n--> .*2 minute\(s\)/);
 });
 
-test('odd arguments, standard input and output end the same in both builds', () => {
-  playBoth(['--seed\n7'], '');
-  playBoth(['--no-audio', '--seed', '7\n'], '');
+test('a folder as standard input and a closed output end the same in both builds', () => {
   const folder = fs.openSync(os.tmpdir(), 'r');
   playBoth(['--no-audio'], folder);
   fs.closeSync(folder);
@@ -224,4 +223,60 @@ test('damaged saves, a FIFO and a gzip bomb are refused alike in both builds', (
   assert.equal(out.split('successfully').length - 1, 2, out);
   assert.equal(out.split('Failed to load save file (corrupted or incompatible).').length - 1, 5, out);
   assert.equal(out.split(': damaged, cannot be loaded').length - 1, 4, out);
+});
+
+// Starts the program with a pipe as standard input that does not wait (as
+// another program sharing it may leave it); the pipe stays open, empty,
+// until the wrapper's own input ends. Tells the program's process id.
+const NON_BLOCKING_INPUT = `
+import os, sys
+r, w = os.pipe()
+os.set_blocking(r, False)
+child = os.fork()
+if child == 0:
+    os.dup2(r, 0)
+    os.execv(sys.argv[1], sys.argv[1:])
+os.close(r)
+print(child, file=sys.stderr, flush=True)
+sys.stdin.buffer.read()
+os.close(w)
+sys.exit(os.waitstatus_to_exitcode(os.waitpid(child, 0)[1]))
+`;
+
+// The system call the process's main thread sleeps in ("running" while it runs).
+const sleepingIn = (pid) => fs.readFileSync(`/proc/${pid}/syscall`, 'latin1').split(' ')[0];
+
+test('the Node host waits for input that is not there yet instead of asking again and again', async () => {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'lanternmoor-wait-'));
+  const wrapper = spawn('python3', ['-c', NON_BLOCKING_INPUT, NODE, '--no-audio'], { cwd: folder });
+  let shown = '';
+  wrapper.stdout.on('data', (bytes) => { shown += bytes; });
+  const [pid] = (await once(wrapper.stderr, 'data')).map(Number);
+  while (!shown.includes('--> ')) await once(wrapper.stdout, 'data');
+  // Asking again and again, it is never seen asleep in a read (system call 0).
+  let looks = 0;
+  while (sleepingIn(pid) !== '0') {
+    assert.ok(++looks < 2000, 'the host never waits in a read');
+    await pause(10);
+  }
+  wrapper.stdin.end();
+  const [status] = await once(wrapper, 'exit');
+  assert.equal(status, 0);
+});
+
+test('the web server answers a malformed request with 400 and goes on serving', async () => {
+  const site = fs.mkdtempSync(path.join(os.tmpdir(), 'lanternmoor-site-'));
+  fs.writeFileSync(path.join(site, 'index.html'), '<title>Lanternmoor</title>');
+  const { server, address } = await new Promise((resolve) => {
+    serve(site, 0, (listening, where) => resolve({ server: listening, address: where }));
+  });
+  try {
+    for (const bad of ['%', 'a%00b', '%E0%A4%A']) assert.equal((await fetch(address + bad)).status, 400, bad);
+    const page = await fetch(address);
+    assert.equal(page.status, 200);
+    assert.equal(page.headers.get('x-content-type-options'), 'nosniff');
+    assert.equal(await page.text(), '<title>Lanternmoor</title>');
+  } finally {
+    server.close();
+  }
 });

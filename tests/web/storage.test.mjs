@@ -1,9 +1,6 @@
-// What the page keeps in the browser, in headless Chromium with its real
-// IndexedDB, played through the core and the storage as the page starts
-// them (storageHarness.html) from a folder of a host: a journey that
-// survives a reload, saves and a transcript, two tabs, storage full or
-// missing, imports a hostile player picks, and an update served with a
-// cache lifetime.
+// What the page keeps in the browser's real IndexedDB, played through the
+// core and the storage as the page starts them (storageHarness.html), from a
+// folder of a host.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
