@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Lanternmoor needs to build, play and test,
 # skipping whatever is already there.
-# Usage: install-deps.sh [play|test|check|package]
+# Usage: install-deps.sh [play|test|check|package|web|web-test|ci]
+# (ci: everything CI uses, in one apt-get call)
 set -euo pipefail
 
 play_packages=(cmake ninja-build g++ pkg-config zlib1g-dev libreadline-dev
@@ -10,6 +11,10 @@ test_packages=(libgtest-dev)
 check_packages=(clang libclang-rt-14-dev clang-tidy cppcheck)
 # Building the Debian package, and its test: installing it, playing it, reading its manual.
 package_packages=(dpkg-dev file groff-base man-db strace)
+# The game in a web page: emscripten, Node and npm, and for its tests the
+# browser, a fixed clock, and the glue's own checks.
+web_packages=(emscripten nodejs npm)
+web_test_packages=(chromium faketime clang-format cppcheck)
 
 wanted=("${play_packages[@]}")
 case "${1:-play}" in
@@ -17,7 +22,11 @@ case "${1:-play}" in
   test) wanted+=("${test_packages[@]}") ;;
   check) wanted+=("${test_packages[@]}" "${check_packages[@]}") ;;
   package) wanted+=("${package_packages[@]}") ;;
-  *) echo "usage: $0 [play|test|check|package]" >&2; exit 2 ;;
+  web) wanted=("${web_packages[@]}" cmake) ;;
+  web-test) wanted+=("${web_packages[@]}" "${web_test_packages[@]}") ;;
+  ci) wanted+=("${test_packages[@]}" "${check_packages[@]}" "${package_packages[@]}"
+               "${web_packages[@]}" "${web_test_packages[@]}") ;;
+  *) echo "usage: $0 [play|test|check|package|web|web-test|ci]" >&2; exit 2 ;;
 esac
 
 missing=()
