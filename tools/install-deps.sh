@@ -12,9 +12,11 @@ check_packages=(clang libclang-rt-14-dev clang-tidy cppcheck)
 # Building the Debian package, and its test: installing it, playing it, reading its manual.
 package_packages=(dpkg-dev file groff-base man-db strace)
 # The game in a web page: emscripten, Node and npm, and for its tests the
-# browser, a fixed clock, and the glue's own checks.
-web_packages=(emscripten nodejs npm)
-web_test_packages=(chromium faketime clang-format cppcheck)
+# browser, a fixed clock, and the glue's own checks. A package named with
+# its command is not wanted where that command is there already (Node from
+# elsewhere brings its own npm).
+web_packages=(emscripten:emcc nodejs:node npm:npm)
+web_test_packages=(chromium:chromium faketime:faketime clang-format:clang-format cppcheck)
 
 wanted=("${play_packages[@]}")
 case "${1:-play}" in
@@ -30,7 +32,9 @@ case "${1:-play}" in
 esac
 
 missing=()
-for package in "${wanted[@]}"; do
+for entry in "${wanted[@]}"; do
+  package=${entry%%:*}
+  [ "$package" = "$entry" ] || ! command -v "${entry#*:}" >/dev/null || continue
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
     missing+=("$package")
 done
