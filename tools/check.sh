@@ -1,54 +1,85 @@
 #!/usr/bin/env bash
-# Static checks (include layers, formatting, clang-tidy, cppcheck) and a bounded fuzzing run
+# Static checks (formatting, clang-tidy, cppcheck) and a bounded fuzzing run
 # of each fuzz target under the address and undefined-behaviour sanitizers.
-# FUZZ_SECONDS sets how long each target runs (default 60).
+# The include layers are a test of the suite (IncludeLayers, tools/test.sh).
+# Usage: check.sh [format] [tidy] [cppcheck] [fuzz]   (all four when none is named)
+# FUZZ_SECONDS sets how long each target runs (default 60); the two run side
+# by side, one core each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh check
 jobs=$(nproc)
+parts=("$@")
+[ ${#parts[@]} -gt 0 ] || parts=(format tidy cppcheck fuzz)
 
-echo "== include layers"
-python3 tools/checkIncludes.py
-echo "include layers: clean"
-
-echo "== clang-format"
-git ls-files -z '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run --Werror
-echo "clang-format: clean"
-
-echo "== clang-tidy"
-# The game, its tests, tools and benchmarks from the tidy build's compile
-# commands; the fuzz targets from the fuzz build's, the only one that has them.
-cmake --preset tidy >/dev/null
-cmake --preset fuzz >/dev/null
-tidy() {
-  local build=$1; shift
-  git ls-files -z "$@" | xargs -0 -P "$jobs" -n 4 clang-tidy -p "$build" --quiet 2>/dev/null
+check_format() {
+  git ls-files -z '*.cpp' '*.h' '*.c' | xargs -0 clang-format --dry-run --Werror
+  echo "clang-format: clean"
 }
-{
-  tidy build-tidy 'src/*.cpp' 'tests/*.cpp' 'tools/*.cpp' 'bench/*.cpp' 'bench/*.c' ':!tests/fuzz'
-  tidy build-fuzz 'tests/fuzz/*.cpp'
-} | tee build-tidy/tidy.log
-if grep -qE '(warning|error):' build-tidy/tidy.log; then echo "clang-tidy found problems"; exit 1; fi
-echo "clang-tidy: clean"
 
-echo "== cppcheck"
-cppcheck --enable=warning,performance,portability --std=c++20 --inline-suppr --error-exitcode=1 \
-  --quiet -I src/platform -I src/record -I src/rules/world -I src/rules/items \
-  -I src/rules/characters -I src/rules/combat -I src/rules/common -I src/game -I src/terminal \
-  src tools bench tests/fuzz
-echo "cppcheck: clean"
+# Each file once, from the compile commands of the build that compiles it:
+# the game, its tests, tools and benchmarks from the ordinary build, the fuzz
+# targets from the sanitizer build, the only one that has them. Largest
+# first, one file a process, so no core waits idle at the end.
+check_tidy() {
+  [ -f build/compile_commands.json ] || cmake --preset default >/dev/null
+  [ -f build-asan/compile_commands.json ] || cmake --preset asan >/dev/null
+  local log=build/tidy.log status=0
+  {
+    git ls-files 'src/*.cpp' 'tests/*.cpp' 'tools/*.cpp' 'bench/*.cpp' 'bench/*.c' ':!tests/fuzz' |
+      sed 's|^|build |'
+    git ls-files 'tests/fuzz/*.cpp' | sed 's|^|build-asan |'
+  } | while read -r build file; do echo "$(stat -c %s "$file") $build $file"; done |
+    sort -rn | cut -d' ' -f2- |
+    xargs -P "$jobs" -L 1 sh -c 'clang-tidy -p "$0" --quiet "$1" 2>/dev/null' | tee "$log" ||
+    status=$?
+  if [ "$status" -ne 0 ] || grep -qE '(warning|error):' "$log"; then
+    echo "clang-tidy found problems"
+    exit 1
+  fi
+  echo "clang-tidy: clean"
+}
 
-echo "== fuzzing (${FUZZ_SECONDS:-60} s each)"
-cmake --build --preset fuzz -j "$jobs" >/dev/null
-for target in fuzzGame fuzzLoad; do
+check_cppcheck() {
+  cppcheck --enable=warning,performance,portability --std=c++20 --inline-suppr --error-exitcode=1 \
+    --quiet -I src/platform -I src/record -I src/rules/world -I src/rules/items \
+    -I src/rules/characters -I src/rules/combat -I src/rules/common -I src/game -I src/files -I src/terminal \
+    src tools bench tests/fuzz
+  echo "cppcheck: clean"
+}
+
+# One target for FUZZ_SECONDS from its seeds; prints the run's numbers.
+fuzz_one() {
+  local target=$1 seeds found status=0
   seeds=$PWD/tests/fuzz/corpus/$(echo "${target#fuzz}" | tr '[:upper:]' '[:lower:]')
   found=$(mktemp -d)
-  status=0
-  build-fuzz/tests/fuzz/$target -max_total_time="${FUZZ_SECONDS:-60}" -print_final_stats=1 \
+  build-asan/tests/fuzz/$target -max_total_time="${FUZZ_SECONDS:-60}" -print_final_stats=1 \
     "$found" "$seeds" >"$found.log" 2>&1 || status=$?
   grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|SUMMARY)|ERROR' \
-    "$found.log" || true
+    "$found.log" | sed "s|^|$target: |" || true
   rm -rf "$found" "$found.log"
-  [ "$status" -eq 0 ] || { echo "$target found a fault"; exit 1; }
+  [ "$status" -eq 0 ] || { echo "$target found a fault"; return 1; }
   echo "$target: no fault found"
+}
+
+check_fuzz() {
+  [ -f build-asan/CMakeCache.txt ] || cmake --preset asan >/dev/null
+  cmake --build --preset fuzz -j "$jobs" >/dev/null
+  local game=0 load=0
+  fuzz_one fuzzGame >build-asan/fuzzGame.out 2>&1 &
+  local game_pid=$!
+  fuzz_one fuzzLoad >build-asan/fuzzLoad.out 2>&1 || load=$?
+  wait "$game_pid" || game=$?
+  cat build-asan/fuzzGame.out build-asan/fuzzLoad.out
+  [ "$game" -eq 0 ] && [ "$load" -eq 0 ]
+}
+
+for part in "${parts[@]}"; do
+  case "$part" in
+    format | tidy | cppcheck | fuzz)
+      echo "== $part"
+      "check_$part"
+      ;;
+    *) echo "usage: $0 [format] [tidy] [cppcheck] [fuzz]" >&2; exit 2 ;;
+  esac
 done

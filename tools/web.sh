@@ -14,24 +14,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 mode=${1:-serve}
 
-as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
-
-packages=()
-command -v emcc >/dev/null || packages+=(emscripten)
-command -v node >/dev/null || packages+=(nodejs)
-command -v npm >/dev/null || packages+=(npm)
-command -v cmake >/dev/null || packages+=(cmake)
-if [ "$mode" = test ]; then
-  command -v chromium >/dev/null || packages+=(chromium)
-  command -v faketime >/dev/null || packages+=(faketime)
-  # The glue's own checks.
-  command -v clang-format >/dev/null || packages+=(clang-format)
-  command -v cppcheck >/dev/null || packages+=(cppcheck)
-fi
-if [ ${#packages[@]} -gt 0 ]; then
-  as_root apt-get update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${packages[@]}"
-fi
+if [ "$mode" = test ]; then bash tools/install-deps.sh web-test; else bash tools/install-deps.sh web; fi
 # The browser driver and the accessibility audit, exactly as the lock file has them.
 if [ ! -d node_modules ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
   npm ci --no-audit --no-fund
@@ -88,15 +71,12 @@ PACK
   ;;
 test)
   # The terminal program to compare with, built from this very tree.
-  if [ ! -f build/CMakeCache.txt ]; then
-    bash tools/install-deps.sh play
-    cmake -S . -B build "${generator[@]}" >/dev/null
-  fi
+  [ -f build/CMakeCache.txt ] || cmake -S . -B build "${generator[@]}" >/dev/null
   nice -n 10 cmake --build build -j 2 --target lanternmoor
   # The glue's own checks, as tools/check.sh makes them of the game.
   clang-format --dry-run --Werror web/*.cpp web/*.h
   cppcheck --enable=warning,performance,portability --std=c++20 --inline-suppr --error-exitcode=1 \
-    --quiet -I src/platform -I src/record -I src/game -I web web
+    --quiet -I src/platform -I src/record -I src/game -I src/files -I web web
   node --test tests/web/
   ;;
 serve) exec node web/serve.js "$site" 8000 ;;
