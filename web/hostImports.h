@@ -26,8 +26,6 @@ int hostKeep(const char* path);
 // When the file was last written, as seconds and nanoseconds; left as they
 // are when the host cannot tell.
 void hostWrittenAt(const char* path, std::int32_t* secondsAndNanoseconds);
-// Non-zero where transcripts are kept.
-int hostKeepsTranscripts();
 
 // Non-zero where the host keeps saves, transcripts and the journey itself
 // (the page, in the browser's storage), rather than as files.

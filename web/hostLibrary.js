@@ -97,10 +97,6 @@ mergeInto(LibraryManager.library, {
     HEAP32[(into >> 2) + 1] = Number(nanoseconds % perSecond);
   },
 
-  hostKeepsTranscripts: function () {
-    return Module.host.keepsTranscripts ? 1 : 0;
-  },
-
   // ---- The page's storage: Module.host.store (web/page/storage.js) ----
   hostKeepsSaves: function () {
     return Module.host.store ? 1 : 0;

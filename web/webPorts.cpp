@@ -233,7 +233,6 @@ bool HostSaves::remove(const std::string& name)
 std::unique_ptr<SaveStorage::Transcript> HostSaves::openTranscript(const std::string& name,
                                                                    std::string& reason)
 {
-    if (hostKeepsTranscripts() == 0) return SaveStorage::openTranscript(name, reason);
     // Node's file system under emscripten takes no terminal or waiting flags.
     return TranscriptFile::openIn(TRANSCRIPT_FOLDER, name, 0, reason);
 }

@@ -261,12 +261,6 @@ Ending Session::step()
     return ending;
 }
 
-Ending Session::runLine(const char* line)
-{
-    PortsInUse playing(inPlay);
-    return playLine(line);
-}
-
 Ending Session::repeatLastLine()
 {
     lineRepeated = true;

@@ -34,8 +34,6 @@ public:
     bool title();
     // Reads and runs one command line; anything but Ending::None ends the game.
     Ending step();
-    // Runs one command line as typed (no history).
-    Ending runLine(const char* line);
     // The words that could finish a command typed so far (Tab).
     Completions complete(const std::string& typed) const;
 

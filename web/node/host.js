@@ -150,7 +150,6 @@ function start(program, args) {
       }
     },
     writtenAt(where) { return fs.statSync(where, { bigint: true }).mtimeNs; },
-    keepsTranscripts: true,
     exit(status) {
       if (finished) return;
       finished = true;
