@@ -58,12 +58,6 @@ SaveStorage::Read PageSaves::read(const std::string& name, std::size_t limit, st
     return stored.size() <= limit ? Read::Found : Read::Unreadable;
 }
 
-SaveStorage::Unpacked PageSaves::unpack(std::string_view packed, std::size_t room,
-                                        std::string& into)
-{
-    return unpackWithHost(packed, room, into);
-}
-
 SaveStorage::Write PageSaves::write(const std::string& name, std::string_view bytes,
                                     std::string& reason)
 {

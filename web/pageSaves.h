@@ -9,14 +9,13 @@
 #include <string_view>
 #include <vector>
 
-#include "ports.h"
+#include "webPorts.h"
 
-class PageSaves : public SaveStorage {
+class PageSaves : public HostPackedSaves {
 public:
     std::vector<Entry> list() override;
     bool exists(const std::string& name) override;
     Read read(const std::string& name, std::size_t limit, std::string& stored) override;
-    Unpacked unpack(std::string_view packed, std::size_t room, std::string& into) override;
     Write write(const std::string& name, std::string_view bytes, std::string& reason) override;
     bool remove(const std::string& name) override;
     std::unique_ptr<Transcript> openTranscript(const std::string& name,

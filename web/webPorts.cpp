@@ -46,7 +46,8 @@ std::string gzip(std::string_view bytes)
     return packed;
 }
 
-SaveStorage::Unpacked unpackWithHost(std::string_view packed, std::size_t room, std::string& into)
+SaveStorage::Unpacked HostPackedSaves::unpack(std::string_view packed, std::size_t room,
+                                              std::string& into)
 {
     std::uint32_t used = 0;
     std::string unpacked;
@@ -194,12 +195,6 @@ bool HostSaves::exists(const std::string& name)
 SaveStorage::Read HostSaves::read(const std::string& name, std::size_t limit, std::string& stored)
 {
     return readStoredFile(savePath(name), limit, stored);
-}
-
-SaveStorage::Unpacked HostSaves::unpack(std::string_view packed, std::size_t room,
-                                        std::string& into)
-{
-    return unpackWithHost(packed, room, into);
 }
 
 SaveStorage::Write HostSaves::write(const std::string& name, std::string_view bytes,

@@ -19,9 +19,13 @@
 bool takeHostBlock(char* block, std::string& into);
 // A record gzip-packed by the host; empty when it could not be.
 std::string gzip(std::string_view bytes);
-// The gzip data `packed` begins with, unpacked by the host's library (see
-// SaveStorage::unpack), for the Node host's files and the page's storage alike.
-SaveStorage::Unpacked unpackWithHost(std::string_view packed, std::size_t room, std::string& into);
+
+// Saves whose gzip the host's library unpacks (Node's zlib, the browser's
+// streams): the Node host's files and the page's storage alike.
+class HostPackedSaves : public SaveStorage {
+public:
+    Unpacked unpack(std::string_view packed, std::size_t room, std::string& into) override;
+};
 
 // Lines typed in the page's line editor, or read from standard input under
 // Node. It keeps what Tab offers, which the page asks for while the game
@@ -80,16 +84,14 @@ public:
     std::time_t now() override;
 };
 
-// Saves as files in the folder "saves" (in the page, a folder kept in the
-// browser's storage), gzip-compressed by the host. Transcripts go to the
-// folder "transcripts" where the host keeps them (under Node, as the
-// terminal game does); the page keeps none.
-class HostSaves : public SaveStorage {
+// Saves under Node: files in the folder "saves", gzip-compressed by the
+// host, and transcripts in the folder "transcripts", as the terminal game
+// keeps them.
+class HostSaves : public HostPackedSaves {
 public:
     std::vector<Entry> list() override;
     bool exists(const std::string& name) override;
     Read read(const std::string& name, std::size_t limit, std::string& stored) override;
-    Unpacked unpack(std::string_view packed, std::size_t room, std::string& into) override;
     Write write(const std::string& name, std::string_view bytes, std::string& reason) override;
     bool remove(const std::string& name) override;
     std::unique_ptr<Transcript> openTranscript(const std::string& name,
